@@ -1,0 +1,10 @@
+#include "platform/FolderListing.h"
+
+#include "platform/PathName.h"
+
+std::string FolderListing::folderPath(std::size_t i) const { return PathName::join(path_, names_.at(i)); }
+
+void FolderListing::reset(std::string_view path) {
+  path_.assign(path);
+  names_.clear();
+}

@@ -1,0 +1,23 @@
+#include "support/RecordingDialogs.h"
+
+#include "shell/MYVARS.h"
+
+RecordingDialogs::RecordingDialogs() { MYVARS::setDialogs(this); }
+RecordingDialogs::~RecordingDialogs() { MYVARS::setDialogs(nullptr); }
+
+void RecordingDialogs::busy(std::int16_t ticks, const QString& caption) {
+  busies.push_back({ticks, caption});
+  if (duringBusy) duringBusy(caption);
+}
+
+QMessageBox::StandardButton RecordingDialogs::message(QMessageBox::Icon icon, const QString& title,
+                                                      const QString& text, QMessageBox::StandardButtons) {
+  messages.push_back({icon, title, text});
+  return answer;
+}
+
+QStringList RecordingDialogs::busyCaptions() const {
+  QStringList out;
+  for (const Busy& b : busies) out << b.caption;
+  return out;
+}

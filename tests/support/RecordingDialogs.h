@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "shell/Dialogs.h"
+
+// Records busy displays and message boxes instead of showing them, and
+// answers message boxes with a chosen button. An action may run inside a busy
+// display, where the real one would let timers and other windows run.
+class RecordingDialogs final : public Dialogs {
+public:
+  struct Busy {
+    int ticks;
+    QString caption;
+  };
+  struct Message {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+  };
+
+  RecordingDialogs();   // installs itself
+  ~RecordingDialogs() override;  // puts the desktop's back
+
+  void busy(std::int16_t ticks, const QString& caption) override;
+  QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                      QMessageBox::StandardButtons buttons) override;
+
+  QStringList busyCaptions() const;
+  std::vector<Busy> busies;
+  std::vector<Message> messages;
+  QMessageBox::StandardButton answer = QMessageBox::Ok;
+  std::function<void(const QString& caption)> duringBusy;
+};
