@@ -1,0 +1,367 @@
+// The folder walk on real trees: order, yields, stops, failures, and what may
+// happen to the walk inside a yield.
+#include <QtTest>
+#include <set>
+
+#include "engine/FolderWalk.h"
+#include "engine/ResultsModel.h"
+#include "platform/LinuxFileSystem.h"
+#include "platform/ThemeIconSource.h"
+#include "support/TempTree.h"
+
+namespace {
+using Names = std::vector<std::string>;
+
+// The real file system, with chosen folders or files failing as a permission
+// problem or an exhausted resource would (CI runs as root, which reads everything).
+class FailingFileSystem final : public FileSystem {
+public:
+  std::set<std::string> unreadableFolders, unreadableFiles, exhaustedFolders;
+  LinuxFileSystem real;
+
+  std::vector<std::string> drives() override { return real.drives(); }
+  bool folderExists(const std::string& p) override { return real.folderExists(p); }
+  std::string absolutePathName(const std::string& f, const std::string& n) override { return real.absolutePathName(f, n); }
+  FsOutcome fileSize(const std::string& p, std::int64_t& s) override { return real.fileSize(p, s); }
+  void beginSearch() override { real.beginSearch(); }
+  FsOutcome enter(const std::string& p, FolderListing& dirx, FileListing& flx) override {
+    const FsOutcome outcome = real.enter(p, dirx, flx);
+    if (exhaustedFolders.count(p)) return failed(p, dirx, flx, FsOutcome::OutOfResources);
+    if (unreadableFolders.count(p)) return failed(p, dirx, flx, FsOutcome::Unreadable);
+    return outcome;
+  }
+  FsOutcome fileDetails(const FileListing& flx, std::size_t i, std::int64_t& size) override {
+    if (unreadableFiles.count(std::string(flx.name(i)))) return FsOutcome::Unreadable;
+    return real.fileDetails(flx, i, size);
+  }
+
+private:
+  static FsOutcome failed(const std::string& p, FolderListing& dirx, FileListing& flx, FsOutcome o) {
+    dirx.reset(p);
+    flx.reset(-1);
+    return o;
+  }
+};
+
+// One search window's worth of walk, with its yields counted and scriptable.
+struct Rig {
+  bool stopFlag = true;
+  bool matchCase = false;
+  std::int32_t idleTicks = 7;
+  ThemeIconSource icons;
+  ResultsModel lv{icons};
+  FailingFileSystem fs;
+  std::unique_ptr<FolderWalk> walk;
+  QString name;
+  std::string root;
+  Names statuses;
+  int yields = 0;
+  std::function<void(int yield)> onYield;
+
+  explicit Rig(const std::string& rootPath) : root(rootPath) {
+    walk = std::make_unique<FolderWalk>(fs, lv, icons, WalkFlags{&stopFlag, &matchCase, &idleTicks, nullptr});
+    walk->setYield([this] {
+      ++yields;
+      if (onYield) onYield(yields);
+    });
+    walk->setNameSource([this] { return name; });
+    walk->setStatusSink([this](const std::string& p) { statuses.push_back(relative(p)); });
+  }
+  void run() { walk->start(root); }
+  std::string relative(const std::string& p) const {
+    if (p == root) return "R";
+    return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
+  }
+  // The folders of the entries, in order, one per run of entries.
+  Names folders() const {
+    Names out;
+    for (int r = 0; r < lv.rowCount(); ++r) {
+      const std::string f = relative(lv.folder(r));
+      if (out.empty() || out.back() != f) out.push_back(f);
+    }
+    return out;
+  }
+  Names names() const {
+    Names out;
+    for (int r = 0; r < lv.rowCount(); ++r) out.emplace_back(lv.name(r));
+    return out;
+  }
+  Names queue() const {
+    Names out;
+    for (const std::string& p : walk->lst) out.push_back(relative(p));
+    return out;
+  }
+  bool lastStatusIs(const std::string& s) const { return !statuses.empty() && statuses.back() == s; }
+};
+
+// R{A{A1, A2}, B{B1}, C}, one file "f.txt" in each folder.
+void buildSample(TempTree& t) {
+  for (const char* f : {"A/A1", "A/A2", "B/B1", "C"}) t.folder(f);
+  for (const char* f : {"", "A", "B", "C", "A/A1", "A/A2", "B/B1"}) t.file(std::string(f) + (*f ? "/" : "") + "f.txt");
+}
+}  // namespace
+
+class FolderWalkTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void breadthFirstOrderYieldsAndStatus() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
+    QVERIFY(rig.stopFlag);
+    QVERIFY(rig.walk->lst.empty());
+    // Three per folder entered, two per subfolder queued, one for the final empty check.
+    QCOMPARE(rig.yields, 3 * 6 + 2 * 6 + 1);
+    QCOMPARE(rig.statuses, (Names{"A", "A/A1", "A/A2", "B", "B/B1", "C", "A/A1", "A/A2", "B/B1"}));
+    QCOMPARE(rig.idleTicks, 0);
+  }
+
+  void startFolderWithoutSubfolders() {
+    TempTree t;
+    t.file("one.txt");
+    t.file("two.txt");
+    Rig rig(t.root());
+    rig.run();
+    QCOMPARE(rig.names(), (Names{"one.txt", "two.txt"}));
+    QVERIFY(rig.stopFlag);
+    QCOMPARE(rig.yields, 1);
+    QVERIFY(rig.statuses.empty());
+  }
+
+  void stopAtTheYieldAfterTheStatus() {
+    // A Stop press empties the queue and sets the flag: the folder just
+    // announced is still listed, none of its subfolders is queued.
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.onYield = [&](int) {
+      if (rig.lastStatusIs("A") && !rig.stopFlag) {
+        rig.walk->lst.clear();
+        rig.stopFlag = true;
+      }
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A"}));
+    QVERIFY(rig.walk->lst.empty());
+  }
+
+  void pressEmptyingTheQueueWhileSubfoldersAreQueued() {
+    // An invalid press (no stop) while A's subfolders are queued: the walk
+    // goes on with the subfolders queued after it and their descendants only.
+    TempTree t;
+    buildSample(t);
+    t.folder("A/A2/deep");
+    t.file("A/A2/deep/f.txt");
+    Rig rig(t.root());
+    bool pressed = false;
+    rig.onYield = [&](int) {
+      if (!pressed && rig.lastStatusIs("A/A1")) {
+        pressed = true;
+        rig.walk->lst.clear();
+      }
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "A/A1", "A/A2", "A/A2/deep"}));
+    QVERIFY(rig.stopFlag);
+  }
+
+  void pressEmptyingTheQueueMidPassEndsAfterThatFolder() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.onYield = [&](int) {
+      if (rig.lastStatusIs("B")) rig.walk->lst.clear();
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "B"}));
+    QVERIFY(rig.stopFlag);
+  }
+
+  void folderDeletedAfterBeingQueuedIsSkipped() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.onYield = [&](int) {
+      if (rig.lastStatusIs("B")) t.remove("B");
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "C", "A/A1", "A/A2"}));
+    QCOMPARE(rig.walk->unreadable().folders(), 1);
+    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("B")}));
+  }
+
+  void unreadableFoldersAndFilesAreSkippedAndCounted() {
+    TempTree t;
+    buildSample(t);
+    t.file("A/secret.txt");
+    Rig rig(t.root());
+    rig.fs.unreadableFolders = {t.path("B")};
+    rig.fs.unreadableFiles = {"secret.txt"};
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "C", "A/A1", "A/A2"}));
+    QCOMPARE(rig.walk->unreadable().folders(), 1);
+    QCOMPARE(rig.walk->unreadable().files(), 1);
+    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("A/secret.txt"), t.path("B")}));
+    // A second search starts the count afresh.
+    rig.fs.unreadableFolders.clear();
+    rig.fs.unreadableFiles.clear();
+    rig.run();
+    QCOMPARE(rig.walk->unreadable().total(), 0);
+  }
+
+  void unreadableStartFolder() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.fs.unreadableFolders = {t.root()};
+    rig.run();
+    QCOMPARE(rig.lv.rowCount(), 0);
+    QVERIFY(rig.stopFlag);
+    QCOMPARE(rig.walk->unreadable().folders(), 1);
+  }
+
+  void runningOutOfResourcesEndsTheSearch() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.fs.exhaustedFolders = {t.path("A")};
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R"}));
+    QVERIFY(rig.stopFlag);
+  }
+
+  void onlyListedFilesAreFound() {
+    TempTree t;
+    t.folder("d/.hid");
+    t.file("d/.hid/f.txt");
+    t.file("d/.f.txt");
+    t.file("d/f.txt", "12");
+    t.fifo("d/fifo.txt");
+    t.socket("d/s.txt");
+    t.link("d/dangling.txt", "nowhere");
+    t.link("d/dev.txt", "/dev/null");
+    t.link("d/link.txt", "f.txt");
+    t.link("d/loop", "..");             // a link back up is never walked
+    t.link("d/l1.txt", "l2.txt");
+    t.link("d/l2.txt", "l1.txt");
+    Rig rig(t.root());
+    rig.name = "f";
+    rig.run();
+    QCOMPARE(rig.names(), (Names{"f.txt"}));
+    rig.name = "txt";
+    rig.run();
+    QCOMPARE(rig.names(), (Names{"f.txt", "link.txt"}));
+    QCOMPARE(rig.lv.size(1), 2);
+    QCOMPARE(rig.walk->unreadable().total(), 0);
+  }
+
+  void nonUtf8NameIsFoundAndSized() {
+    TempTree t;
+    const std::string odd = "r\xe9sum\xe9.txt";
+    t.file(odd, std::string(2048, 'x'));
+    Rig rig(t.root());
+    rig.name = "SUM";
+    rig.run();
+    QCOMPARE(rig.names(), (Names{odd}));
+    QCOMPARE(rig.lv.size(0), 2048);
+    QCOMPARE(rig.lv.data(rig.lv.index(0, ResultsModel::NameColumn), Qt::DisplayRole).toString(),
+             QString("r\ufffdsum\ufffd.txt"));
+    QCOMPARE(rig.lv.data(rig.lv.index(0, ResultsModel::SizeColumn), Qt::DisplayRole).toString(), QString("2 KB"));
+  }
+
+  void sizesOfEntries() {
+    TempTree t;
+    t.file("a0");
+    t.file("a511", std::string(511, 'x'));
+    t.file("a1536", std::string(1536, 'x'));
+    t.file("a2560", std::string(2560, 'x'));
+    t.sparse("big", 50'000'000);
+    Rig rig(t.root());
+    rig.run();
+    QStringList sizes;
+    for (int r = 0; r < rig.lv.rowCount(); ++r)
+      sizes << rig.lv.data(rig.lv.index(r, ResultsModel::SizeColumn), Qt::DisplayRole).toString();
+    QCOMPARE(sizes, (QStringList{"0 KB", "2 KB", "2 KB", "0 KB", "48828 KB"}));
+  }
+
+  void nameTextAndMatchCaseAreReadAfresh() {
+    // Changes made during a yield apply to the files examined after it.
+    TempTree t;
+    buildSample(t);
+    t.file("C/other.doc");
+    Rig rig(t.root());
+    rig.name = "none-such";
+    rig.onYield = [&](int) {
+      if (rig.lastStatusIs("C")) rig.name = "";
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"C", "A/A1", "A/A2", "B/B1"}));
+    rig.name = "";
+    rig.onYield = [&](int) {
+      if (rig.lastStatusIs("C")) rig.matchCase = true;  // empty whole name: nothing
+    };
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"R", "A", "B"}));
+  }
+
+  void rootAsStartFolder() {
+    Rig rig("/");
+    rig.onYield = [&](int) { rig.stopFlag = true; };  // seeding still queues every subfolder
+    rig.name = "\x01no file has this name\x01";
+    rig.run();
+    QVERIFY(!rig.walk->lst.empty());
+    bool sawUsr = false;
+    for (const std::string& p : rig.walk->lst) {
+      QVERIFY2(p.size() > 1 && p[0] == '/' && p.find('/', 1) == std::string::npos, p.c_str());
+      sawUsr |= p == "/usr";
+    }
+    QVERIFY(sawUsr);
+  }
+
+  void newSearchInsideAYieldEndsTheOldOneUntouched() {
+    TempTree t, other;
+    buildSample(t);
+    other.file("new.txt");
+    Rig rig(t.root());
+    bool nested = false;
+    rig.onYield = [&](int) {
+      if (!nested && rig.lastStatusIs("A")) {
+        nested = true;
+        rig.walk->lst.clear();
+        rig.walk->start(other.root());
+      }
+    };
+    rig.run();
+    QCOMPARE(rig.names(), (Names{"new.txt"}));
+    QVERIFY(rig.stopFlag);
+    QVERIFY(rig.walk->lst.empty());
+  }
+
+  void walkDestroyedInsideAYield() {
+    TempTree t;
+    buildSample(t);
+    Rig rig(t.root());
+    rig.onYield = [&](int n) {
+      if (n == 9) rig.walk.reset();  // the window closed: nothing may be touched after
+    };
+    rig.run();
+    QVERIFY(!rig.walk);
+    QVERIFY(rig.yields == 9);
+  }
+
+  void symlinkLoopsEnd() {
+    TempTree t;
+    t.folder("a/b");
+    t.link("a/b/up", "../..");
+    t.link("a/self", ".");
+    t.file("a/b/f.txt");
+    Rig rig(t.root());
+    rig.run();
+    QCOMPARE(rig.folders(), (Names{"a/b"}));
+  }
+};
+
+QTEST_MAIN(FolderWalkTest)
+#include "tst_folderwalk.moc"
