@@ -1,0 +1,16 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+
+// The modal displays of the program: the busy window and message boxes. The
+// program uses the desktop's; tests put a recorder in their place, so that
+// nothing waits for a click or for seconds of busy display.
+class Dialogs {
+public:
+  virtual ~Dialogs() = default;
+  // Shows the busy window with the caption until it closes itself after
+  // BusyTicks + 1 ticks (BusyTicks is already set).
+  virtual void busy(std::int16_t ticks, const QString& caption) = 0;
+  virtual QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                              QMessageBox::StandardButtons buttons) = 0;
+};

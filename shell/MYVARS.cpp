@@ -1,0 +1,107 @@
+#include "shell/MYVARS.h"
+
+#include <QWidget>
+#include <QWindow>
+#include <memory>
+
+#include "platform/IniSettingsStore.h"
+#include "platform/LinuxFileSystem.h"
+#include "platform/ThemeIconSource.h"
+#include "shell/DesktopDialogs.h"
+
+namespace {
+constexpr int kBusyTickMs = 200;
+
+struct Module {
+  SharedState state;
+  std::unique_ptr<FileSystem> fso;
+  std::unique_ptr<SettingsStore> settings;
+  std::unique_ptr<IconSource> icons;
+  DesktopDialogs desktopDialogs;
+  Dialogs* dialogs = &desktopDialogs;
+  SettingsStore* settingsOverride = nullptr;
+  int busyTickMs = kBusyTickMs;
+};
+
+Module& module() {
+  static Module m;
+  return m;
+}
+}  // namespace
+
+SharedState& MYVARS::state() { return module().state; }
+
+FileSystem& MYVARS::fso() {
+  Module& m = module();
+  if (!m.state.Fso) {
+    if (!m.fso) m.fso = std::make_unique<LinuxFileSystem>();
+    m.state.Fso = m.fso.get();
+  }
+  return *m.state.Fso;
+}
+
+SettingsStore& MYVARS::settings() {
+  Module& m = module();
+  if (m.settingsOverride) return *m.settingsOverride;
+  if (!m.settings) m.settings = std::make_unique<IniSettingsStore>();
+  return *m.settings;
+}
+
+IconSource& MYVARS::icons() {
+  Module& m = module();
+  if (!m.icons) m.icons = std::make_unique<ThemeIconSource>();
+  return *m.icons;
+}
+
+void MYVARS::ShowBusy(std::int16_t ticks, const QString& caption) {
+  SharedState& s = state();
+  s.BusyTicks = ticks;
+  module().dialogs->busy(ticks, caption);
+  s.BusyTicks = 0;
+}
+
+void MYVARS::MakeTransparent(QWidget* window) {
+  ShowBusy(1, "Transforming...");
+  if (!window) {
+    ReportError("Object variable not set", 91);
+    return;
+  }
+  if (!window->isWindow() || !window->windowHandle()) {
+    ReportError("The window has no native window handle", 5);
+    return;
+  }
+  // Where the window system cannot blend windows this goes unnoticed, as a
+  // layered-window call that fails quietly would.
+  window->setWindowOpacity(200.0 / 255.0);
+}
+
+QString MYVARS::reportErrorText(const QString& description, std::int32_t number) {
+  return QStringLiteral(
+             "Technical Software Error occurred while could not be handled. To ignore this error temporarily, "
+             "click OK. If the error persists, contact the developer of this software. Technical Error And "
+             "Description as under: ") +
+         "\r\n\r\n" + "Error Description: " + description + "\r\n\r\n" + "Error Code: " + QString::number(number);
+}
+
+void MYVARS::ReportError(const QString& description, std::int32_t number) {
+  message(QMessageBox::Critical, "Technical Software Error!", reportErrorText(description, number));
+}
+
+QMessageBox::StandardButton MYVARS::message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+  return module().dialogs->message(icon, title, text, buttons);
+}
+
+void MYVARS::setDialogs(Dialogs* dialogs) {
+  Module& m = module();
+  m.dialogs = dialogs ? dialogs : &m.desktopDialogs;
+}
+
+int MYVARS::busyTickMs() { return module().busyTickMs; }
+void MYVARS::setBusyTickMs(int ms) { module().busyTickMs = ms > 0 ? ms : kBusyTickMs; }
+void MYVARS::setSettings(SettingsStore* settings) { module().settingsOverride = settings; }
+
+void MYVARS::resetState() {
+  Module& m = module();
+  m.state = SharedState{};
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+#include <cstdint>
+
+#include "shell/SharedState.h"
+
+class Dialogs;
+class FileSystem;
+class IconSource;
+class QWidget;
+class SettingsStore;
+
+// The module every window leans on: the shared state record and the services
+// all windows call (busy display, transparency, technical-error box), plus the
+// process-wide platform objects, each created on first use.
+class MYVARS {
+public:
+  static SharedState& state();
+  static FileSystem& fso();          // Fso, created the first time it is found empty
+  static SettingsStore& settings();
+  static IconSource& icons();
+
+  // Shows the busy window with the caption and returns when it has closed
+  // itself, about (ticks + 1) x 200 ms later.
+  static void ShowBusy(std::int16_t ticks, const QString& caption);
+  // Makes a window semi-transparent (opacity 200 of 255).
+  static void MakeTransparent(QWidget* window);
+  // The technical-error message box.
+  static void ReportError(const QString& description, std::int32_t number);
+  static QString reportErrorText(const QString& description, std::int32_t number);
+  // A plain message box.
+  static QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+  // Seams for tests: other displays, a shorter busy tick, other platform objects.
+  static void setDialogs(Dialogs* dialogs);  // nullptr: the desktop's again
+  static int busyTickMs();
+  static void setBusyTickMs(int ms);
+  static void setSettings(SettingsStore* settings);  // nullptr: the user's store again
+  static void resetState();
+};

@@ -1,0 +1,10 @@
+#pragma once
+#include <QRect>
+
+// Window layouts are given in twips (1/1440 inch, 15 to a pixel at 96 dpi).
+// Qt's device-independent pixels already follow the screen's scale factor.
+class Twips {
+public:
+  static int toPixels(int twips);
+  static QRect rect(int left, int top, int width, int height);
+};

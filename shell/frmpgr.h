@@ -1,0 +1,50 @@
+#pragma once
+#include <QDialog>
+#include <QTimer>
+#include <cstdint>
+
+class QLabel;
+
+// The busy window: a borderless box with a caption and a blue marker sliding
+// left and right. Its close timer counts ticks and closes it on the
+// (BusyTicks + 1)-th. A fresh window every time: counter 0, marker at its
+// design place.
+class frmpgr : public QDialog {
+  Q_OBJECT
+public:
+  static constexpr int kMarkerDesignLeft = 240;  // twips
+
+  explicit frmpgr(int tickMs, QWidget* parent = nullptr);
+  ~frmpgr() override;
+
+  static frmpgr* current();  // the open busy window, if any
+  // A second busy display while this one is open: new caption, count from 0.
+  void takeOver(const QString& caption);
+
+  int markerLeft() const { return markerLeft_; }
+  std::int16_t tickCount() const { return counter_; }
+  // Close-timer ticks the last closed busy window ran for (counts restarts too).
+  static int ticksOfLastWindow() { return lastTicks_; }
+
+  QLabel* Label1;
+  QWidget* pict;
+  QTimer tmr;   // marker to the right
+  QTimer tmrb;  // marker to the left
+  QTimer tmru;  // close timer
+
+  void tmr_Timer();
+  void tmrb_Timer();
+  void tmru_Timer();
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  void moveMarker(int deltaTwips);
+
+  int markerLeft_ = kMarkerDesignLeft;
+  std::int16_t counter_ = 0;
+  int ticksSeen_ = 0;
+  static frmpgr* open_;
+  static int lastTicks_;
+};
