@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorrel and its tests, and runs every test
+# headless. With --sanitize, the build uses AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+flavour=release
+options=(-DCMAKE_BUILD_TYPE=Release)
+if [ "${1:-}" = "--sanitize" ]; then
+  flavour=sanitize
+  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORREL_SANITIZE=ON)
+fi
+bash "$top/scripts/setup.sh"
+build="$top/build/$flavour"
+cmake -S "$top" -B "$build" -G Ninja "${options[@]}" -DQUORREL_TESTS=ON >/dev/null
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
