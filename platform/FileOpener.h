@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// Opens a file with the application the desktop associates with its type.
+class FileOpener {
+public:
+  enum class Outcome { Opened, NoApplication, Failed };
+  virtual ~FileOpener() = default;
+  // path: the file, as exact bytes; folder: where the application starts.
+  virtual Outcome open(const std::string& path, const std::string& folder) = 0;
+};
