@@ -1,9 +1,12 @@
 #include "shell/MYVARS.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
 #include <memory>
+#include <optional>
 
+#include "platform/GioFileOpener.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxFileSystem.h"
 #include "platform/ThemeIconSource.h"
@@ -17,6 +20,8 @@ struct Module {
   std::unique_ptr<FileSystem> fso;
   std::unique_ptr<SettingsStore> settings;
   std::unique_ptr<IconSource> icons;
+  std::unique_ptr<FileOpener> opener;
+  std::optional<QString> commandLine;
   DesktopDialogs desktopDialogs;
   Dialogs* dialogs = &desktopDialogs;
   SettingsStore* settingsOverride = nullptr;
@@ -52,6 +57,20 @@ IconSource& MYVARS::icons() {
   if (!m.icons) m.icons = std::make_unique<ThemeIconSource>();
   return *m.icons;
 }
+
+FileOpener& MYVARS::opener() {
+  Module& m = module();
+  if (!m.opener) m.opener = std::make_unique<GioFileOpener>();
+  return *m.opener;
+}
+
+QString MYVARS::commandLine() {
+  const Module& m = module();
+  if (m.commandLine) return *m.commandLine;
+  return QCoreApplication::arguments().mid(1).join(' ');
+}
+
+void MYVARS::setCommandLine(const QString& text) { module().commandLine = text; }
 
 void MYVARS::ShowBusy(std::int16_t ticks, const QString& caption) {
   SharedState& s = state();

@@ -6,6 +6,7 @@
 #include "shell/SharedState.h"
 
 class Dialogs;
+class FileOpener;
 class FileSystem;
 class IconSource;
 class QWidget;
@@ -20,6 +21,9 @@ public:
   static FileSystem& fso();          // Fso, created the first time it is found empty
   static SettingsStore& settings();
   static IconSource& icons();
+  static FileOpener& opener();
+  // The program's command-line text: its arguments joined by blanks.
+  static QString commandLine();
 
   // Shows the busy window with the caption and returns when it has closed
   // itself, about (ticks + 1) x 200 ms later.
@@ -38,5 +42,6 @@ public:
   static int busyTickMs();
   static void setBusyTickMs(int ms);
   static void setSettings(SettingsStore* settings);  // nullptr: the user's store again
+  static void setCommandLine(const QString& text);
   static void resetState();
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+class ResultsModel;
+
+// A double-click on a result: the busy display, then the file handed to the
+// desktop to open with its default application; a type with no application
+// is reported, any other failure is not.
+class ResultOpener {
+public:
+  // failedDisplay: show "Failed.." before the message (all windows but one).
+  static void open(const ResultsModel& results, int row, bool failedDisplay = true);
+};
