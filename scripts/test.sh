@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-flavour=release
+flavour=test
 options=(-DCMAKE_BUILD_TYPE=Release)
 if [ "${1:-}" = "--sanitize" ]; then
   flavour=sanitize
