@@ -18,6 +18,7 @@
 #include "engine/ResultsModel.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
+#include "shell/EventYield.h"
 #include "shell/MYVARS.h"
 #include "shell/Twips.h"
 #include "windows/ButtonFace.h"
@@ -53,7 +54,7 @@ SearchWindow::SearchWindow(const QString& title, const QString& heading, QWidget
   walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), *results_, MYVARS::icons(), state.walkFlags());
   buildControls(heading);
 
-  walk_->setYield([] { QCoreApplication::processEvents(); });
+  walk_->setYield([this] { yield_(); });
   walk_->setNameSource([this] { return txtname->text(); });
   walk_->setStatusSink([this](const std::string& path) {
     lblin->setText("Searching In " + DisplayText::fromBytes(path) + "...");
@@ -199,6 +200,7 @@ void SearchWindow::cmdfind_Click() {
     cmdfind->setCaption(kStop);
     lblin->setVisible(true);
     shownUnreadable_ = -1;
+    yield_.restart();
     walk_->start(start);  // returns when the walk has ended; the window may be closed by then
   } else {
     state.StopFlag = true;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "shell/EventYield.h"
+
 class ButtonFace;
 class FolderWalk;
 class LabelButton;
@@ -70,6 +72,7 @@ private:
 
   ResultsModel* results_;
   std::unique_ptr<FolderWalk> walk_;
+  EventYield yield_;
   bool shownOnce_ = false;
   bool closing_ = false;
   QPoint dragOffset_;

@@ -1,0 +1,183 @@
+// quorrel-bench: one measurement per process, printed as one JSON line.
+//   gen DIR [--seed S] [--folders N] [--files N] [--depth N] [--big N] [--match-all TEXT]
+//   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
+//   events DIR TEXT                  the walk with the real yield (event loop)
+//   window DIR TEXT                  the All Files window end to end, headless
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "bench/TreeGenerator.h"
+#include "engine/FolderWalk.h"
+#include "engine/ResultsModel.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/LinuxFileSystem.h"
+#include "platform/PathName.h"
+#include "shell/DesktopDialogs.h"
+#include "shell/EventYield.h"
+#include "shell/MYVARS.h"
+#include "windows/LabelButton.h"
+#include "windows/frmall.h"
+
+namespace {
+long statusKb(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const std::size_t n = std::strlen(field);
+  while (std::getline(status, line))
+    if (line.compare(0, n, field) == 0) return std::stol(line.substr(n + 1));
+  return -1;
+}
+
+std::string option(int argc, char** argv, const char* name, const std::string& fallback) {
+  for (int i = 0; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
+  return fallback;
+}
+
+long long nameBytes(const ResultsModel& lv) {
+  long long total = 0;
+  for (int r = 0; r < lv.rowCount(); ++r) total += static_cast<long long>(lv.name(r).size());
+  return total;
+}
+
+void writePaths(const ResultsModel& lv, const std::string& file) {
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (!out) return;
+  std::string line;
+  for (int r = 0; r < lv.rowCount(); ++r) {
+    PathName::joinInto(line, lv.folder(r), lv.name(r));
+    line.push_back('\0');
+    std::fwrite(line.data(), 1, line.size(), out);
+  }
+  std::fclose(out);
+}
+
+int generate(int argc, char** argv) {
+  TreeGenerator::Settings s;
+  s.seed = std::stoull(option(argc, argv, "--seed", "1"));
+  s.folders = std::stoi(option(argc, argv, "--folders", "20000"));
+  s.filesPerFolder = std::stoi(option(argc, argv, "--files", "10"));
+  s.depth = std::stoi(option(argc, argv, "--depth", "8"));
+  s.bigFolderFiles = std::stoi(option(argc, argv, "--big", "0"));
+  s.matchAll = option(argc, argv, "--match-all", "");
+  const long long made = TreeGenerator(s).build(argv[2]);
+  std::printf("{\"mode\":\"gen\",\"files\":%lld}\n", made);
+  return 0;
+}
+
+// The walk alone, or with the real yield; the real results model either way.
+int walk(bool realYield, int argc, char** argv) {
+  const QString text = QString::fromLocal8Bit(argv[3]);
+  bool stopFlag = false, matchCase = false;
+  std::int32_t idleTicks = 0;
+  LinuxFileSystem fs;
+  ResultsModel lv(MYVARS::icons());
+  FolderWalk walk(fs, lv, MYVARS::icons(), WalkFlags{&stopFlag, &matchCase, &idleTicks, nullptr});
+  EventYield yield;
+  if (realYield) walk.setYield([&yield] { yield(); });
+  walk.setNameSource([text] { return text; });
+  const long rssBefore = statusKb("VmRSS:");
+  QElapsedTimer clock;
+  clock.start();
+  walk.start(argv[2]);
+  const double seconds = clock.nsecsElapsed() / 1e9;
+  const long rssAfter = statusKb("VmRSS:");
+  std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
+              "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
+              realYield ? "events" : "engine", seconds, lv.rowCount(),
+              static_cast<long long>(walk.unreadable().total()), rssBefore, rssAfter, statusKb("VmHWM:"),
+              nameBytes(lv));
+  const std::string paths = option(argc, argv, "--paths", "");
+  if (!paths.empty()) writePaths(lv, paths);
+  return 0;
+}
+
+// Real busy displays, timed, so their fixed length can be taken off.
+class TimedDialogs final : public Dialogs {
+public:
+  double busySeconds = 0;
+  void busy(std::int16_t ticks, const QString& caption) override {
+    QElapsedTimer clock;
+    clock.start();
+    real_.busy(ticks, caption);
+    busySeconds += clock.nsecsElapsed() / 1e9;
+  }
+  QMessageBox::StandardButton message(QMessageBox::Icon i, const QString& t, const QString& x,
+                                      QMessageBox::StandardButtons b) override {
+    std::fprintf(stderr, "message: %s\n", qPrintable(x));
+    return real_.message(i, t, x, b);
+  }
+
+private:
+  DesktopDialogs real_;
+};
+
+int window(char** argv) {
+  QTemporaryDir settingsDir;
+  IniSettingsStore settings(settingsDir.path());
+  MYVARS::setSettings(&settings);
+  MYVARS::setCommandLine("");
+  TimedDialogs dialogs;
+  MYVARS::setDialogs(&dialogs);
+
+  frmall w;
+  w.show();
+  w.txtname->setText(QString::fromLocal8Bit(argv[3]));
+  w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));
+
+  QElapsedTimer clock, sinceTick;
+  double seconds = 0, worstLateMs = 0;
+  bool running = false;
+  QTimer ticker;  // the event loop's responsiveness: how late a 10 ms timer comes
+  ticker.setTimerType(Qt::PreciseTimer);
+  ticker.setInterval(10);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    worstLateMs = std::max(worstLateMs, sinceTick.nsecsElapsed() / 1e6 - 10.0);
+    sinceTick.start();
+  });
+  QTimer idleWatch;  // the idle look: the button back to "&Find Now!"
+  idleWatch.setInterval(1);
+  QObject::connect(&idleWatch, &QTimer::timeout, [&] {
+    if (!running || w.cmdfind->text() != SearchWindow::kFind) return;
+    seconds = clock.nsecsElapsed() / 1e9;
+    QCoreApplication::quit();
+  });
+  QTimer::singleShot(50, [&] {
+    clock.start();
+    sinceTick.start();
+    ticker.start();
+    idleWatch.start();
+    w.cmdfind_Click();
+    running = true;
+  });
+  QApplication::exec();
+  std::printf("{\"mode\":\"window\",\"seconds\":%.6f,\"busy_seconds\":%.6f,\"results\":%d,\"max_stall_ms\":%.2f,"
+              "\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
+              seconds, dialogs.busySeconds, w.results().rowCount(), worstLateMs, statusKb("VmHWM:"),
+              nameBytes(w.results()));
+  MYVARS::setDialogs(nullptr);
+  MYVARS::setSettings(nullptr);
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 2 ? argv[1] : "";
+  if (mode == "gen") return generate(argc, argv);
+  if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
+    std::fprintf(stderr, "usage: %s gen DIR [options] | engine|events|window DIR TEXT [--paths FILE]\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (mode == "window") return window(argv);
+  return walk(mode == "events", argc, argv);
+}

@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Times Quorrel's search against find and fd on the same trees, in one run.
+
+Each measurement is its own process; runs alternate between the tools so a
+passing disturbance hits them all alike; the cache is warm. Quorrel's times
+are taken inside the process, from the start of the search (the press of
+Find, for the window) to its end (the window's idle look); the peers' are the
+wall time of their whole process.
+"""
+import argparse
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def quorrel(bench, mode, tree, text, *extra):
+    out = subprocess.run([bench, mode, tree, text, *extra], check=True, capture_output=True, text=True)
+    return json.loads(out.stdout.strip().splitlines()[-1])
+
+
+def wall(command):
+    env = dict(os.environ, LC_ALL="C")
+    start = time.perf_counter()
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    return time.perf_counter() - start
+
+
+def find_command(tree, text):
+    return ["find", tree, "-xtype", "f", "-iname", f"*{text}*", "-not", "-path", "*/.*"]
+
+
+def check_results(bench, tree, text, scratch):
+    """The engine's result set must equal find's, path for path."""
+    paths_file = os.path.join(scratch, "quorrel.paths")
+    quorrel(bench, "engine", tree, text, "--paths", paths_file)
+    with open(paths_file, "rb") as f:
+        ours = [p for p in f.read().split(b"\0") if p]
+    env = dict(os.environ, LC_ALL="C")
+    found = subprocess.run(find_command(tree, text) + ["-print0"], check=True, capture_output=True, env=env).stdout
+    theirs = [p for p in found.split(b"\0") if p]
+    if sorted(ours) != sorted(theirs) or len(ours) != len(set(ours)):
+        only_ours = sorted(set(ours) - set(theirs))[:5]
+        only_find = sorted(set(theirs) - set(ours))[:5]
+        sys.exit(f"RESULTS DIFFER on {tree}: {len(ours)} vs find's {len(theirs)}; "
+                 f"only Quorrel: {only_ours}; only find: {only_find}")
+    return len(ours)
+
+
+def median_spread(values):
+    return statistics.median(values), min(values), max(values)
+
+
+def measure_tree(bench, tree, text, runs, scratch):
+    results = check_results(bench, tree, text, scratch)
+    wall(find_command(tree, text))  # warm the cache
+    times = {k: [] for k in ("engine", "events", "window", "window-busy", "find", "fd -j1", "fd")}
+    stalls, peaks = [], []
+    for _ in range(runs):
+        times["engine"].append(quorrel(bench, "engine", tree, text)["seconds"])
+        times["events"].append(quorrel(bench, "events", tree, text)["seconds"])
+        w = quorrel(bench, "window", tree, text)
+        times["window"].append(w["seconds"] - w["busy_seconds"])
+        times["window-busy"].append(w["seconds"])
+        stalls.append(w["max_stall_ms"])
+        peaks.append(w["peak_kb"])
+        times["find"].append(wall(find_command(tree, text)))
+        times["fd -j1"].append(wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]))
+        times["fd"].append(wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree]))
+    return {"tree": tree, "text": text, "results": results, "times": times,
+            "max_stall_ms": max(stalls), "peak_mb": max(peaks) / 1024}
+
+
+def memory(bench, tree, text):
+    e = quorrel(bench, "engine", tree, text)
+    w = quorrel(bench, "window", tree, text)
+    beyond = ((e["rss_after_kb"] - e["rss_before_kb"]) * 1024 - e["name_bytes"]) / max(e["results"], 1)
+    return {"results": e["results"], "bytes_per_entry_beyond_name": beyond,
+            "window_peak_mb": w["peak_kb"] / 1024, "window_seconds": w["seconds"] - w["busy_seconds"],
+            "max_stall_ms": w["max_stall_ms"]}
+
+
+def machine():
+    model = "unknown"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    with open("/proc/meminfo") as f:
+        mem_gb = int(f.readline().split()[1]) / 1024 / 1024
+    return f"{model}, {os.cpu_count()} cores, {mem_gb:.0f} GiB, Linux {platform.release()}"
+
+
+def report(measured, mem, runs):
+    lines = [f"Machine: {machine()}. Median of {runs} runs (min-max), warm cache.", ""]
+    lines.append("| tree | text | results | tool | seconds | spread | vs find | vs fd -j1 |")
+    lines.append("|---|---|---|---|---|---|---|---|")
+    for m in measured:
+        find_med = statistics.median(m["times"]["find"])
+        fd1_med = statistics.median(m["times"]["fd -j1"])
+        labels = {"engine": "Quorrel engine alone", "events": "Quorrel engine + event loop",
+                  "window": "Quorrel window (less busy display)", "window-busy": "Quorrel window (press to idle)",
+                  "find": "find", "fd -j1": "fdfind -j1", "fd": "fdfind (default threads)"}
+        for key, label in labels.items():
+            med, lo, hi = median_spread(m["times"][key])
+            lines.append(f"| {m['tree']} | {m['text']} | {m['results']} | {label} | {med:.3f} | {lo:.3f}-{hi:.3f} "
+                         f"| {med / find_med:.2f} | {med / fd1_med:.2f} |")
+        lines.append(f"| {m['tree']} | | | window: longest event-loop stall {m['max_stall_ms']:.1f} ms, "
+                     f"peak memory {m['peak_mb']:.0f} MB | | | | |")
+    if mem:
+        lines += ["", f"Memory, {mem['results']} results: {mem['bytes_per_entry_beyond_name']:.0f} bytes per entry "
+                      f"beyond its name (engine); whole window peak {mem['window_peak_mb']:.0f} MB, "
+                      f"search {mem['window_seconds']:.2f} s, longest stall {mem['max_stall_ms']:.1f} ms."]
+    return "\n".join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bench", required=True)
+    parser.add_argument("--tree", action="append", default=[], help="DIR:TEXT")
+    parser.add_argument("--memory-tree", help="DIR:TEXT, a tree where a million names match")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--scratch", default="/tmp")
+    args = parser.parse_args()
+    measured = []
+    for spec in args.tree:
+        tree, text = spec.rsplit(":", 1)
+        measured.append(measure_tree(args.bench, tree, text, args.runs, args.scratch))
+    mem = None
+    if args.memory_tree:
+        tree, text = args.memory_tree.rsplit(":", 1)
+        mem = memory(args.bench, tree, text)
+    print(report(measured, mem, args.runs))
+
+
+if __name__ == "__main__":
+    main()

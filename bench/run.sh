@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the benchmark, generates its trees once (kept in bench/out/ for later
+# runs) and times Quorrel against find and fd. Prints one Markdown table.
+#   bash bench/run.sh            /usr and the generated trees
+#   RUNS=9 bash bench/run.sh     more runs
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$top/scripts/setup.sh" fd-find python3
+build="$top/build/release"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORREL_TESTS=OFF >/dev/null
+cmake --build "$build" --target quorrel-bench >/dev/null
+bench="$build/bench/quorrel-bench"
+out="$top/bench/out"
+mkdir -p "$out"
+if [ ! -d "$out/tree-200k" ]; then
+  "$bench" gen "$out/tree-200k" --seed 1 --folders 20000 --files 10 --depth 8 --big 10000 >/dev/null
+fi
+if [ ! -d "$out/tree-1m" ]; then
+  "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 500 --depth 4 --match-all conf >/dev/null
+fi
+python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
+  --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf"
