@@ -109,6 +109,7 @@ public:
     clock.start();
     real_.busy(ticks, caption);
     busySeconds += clock.nsecsElapsed() / 1e9;
+    if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE")) std::fprintf(stderr, "busy %s %.3f\n", qPrintable(caption), clock.nsecsElapsed() / 1e9);
   }
   QMessageBox::StandardButton message(QMessageBox::Icon i, const QString& t, const QString& x,
                                       QMessageBox::StandardButtons b) override {
@@ -134,7 +135,7 @@ int window(char** argv) {
   w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));
 
   QElapsedTimer clock, sinceTick;
-  double seconds = 0, worstLateMs = 0;
+  double seconds = 0, busySeconds = 0, worstLateMs = 0;
   bool running = false;
   QTimer ticker;  // the event loop's responsiveness: how late a 10 ms timer comes
   ticker.setTimerType(Qt::PreciseTimer);
@@ -148,20 +149,23 @@ int window(char** argv) {
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
     if (!running || w.cmdfind->text() != SearchWindow::kFind) return;
     seconds = clock.nsecsElapsed() / 1e9;
+    busySeconds = dialogs.busySeconds;  // not the "Returning..." of the closing window
     QCoreApplication::quit();
   });
-  QTimer::singleShot(50, [&] {
+  QTimer::singleShot(1000, [&] {  // a shown, painted window, as a user sees it before pressing Find
     clock.start();
     sinceTick.start();
     ticker.start();
     idleWatch.start();
     w.cmdfind_Click();
     running = true;
+    if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE"))
+      std::fprintf(stderr, "press handled after %.3f s\n", clock.nsecsElapsed() / 1e9);
   });
   QApplication::exec();
   std::printf("{\"mode\":\"window\",\"seconds\":%.6f,\"busy_seconds\":%.6f,\"results\":%d,\"max_stall_ms\":%.2f,"
               "\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
-              seconds, dialogs.busySeconds, w.results().rowCount(), worstLateMs, statusKb("VmHWM:"),
+              seconds, busySeconds, w.results().rowCount(), worstLateMs, statusKb("VmHWM:"),
               nameBytes(w.results()));
   MYVARS::setDialogs(nullptr);
   MYVARS::setSettings(nullptr);

@@ -59,7 +59,7 @@ std::int64_t TreeGenerator::fileSize() {
 }
 
 void TreeGenerator::makeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   if (fd < 0) return;  // a name drawn twice: the file is there already
   if (::ftruncate(fd, fileSize()) != 0) std::perror("ftruncate");
   ::close(fd);

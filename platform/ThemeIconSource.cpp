@@ -70,11 +70,16 @@ int ThemeIconSource::iconIndex(std::string_view fileName) {
   // Key: the lower-cased extension; names without one share the empty key.
   key_.clear();
   const size_t dot = fileName.rfind('.');
-  if (dot != std::string_view::npos && dot > 0 && dot + 1 < fileName.size()) {
+  if (dot != std::string_view::npos && dot > 0 && dot + 1 < fileName.size() && fileName.size() - dot <= kLongestExtension + 1) {
     for (char c : fileName.substr(dot + 1)) key_.push_back((c >= 'A' && c <= 'Z') ? char(c + 32) : c);
   }
+  // All digits ("2024", "12") is a version or a date, not a type; one digit is (man pages).
+  if (key_.size() > 1 && key_.find_first_not_of("0123456789") == std::string::npos) key_.clear();
   const auto found = byExtension_.find(std::string_view(key_));
   if (found != byExtension_.end()) return found->second;
+  // Names like "notes.2024-05-01" make endless one-off "extensions": past a
+  // bound, new ones get the generic image instead of a database look-up each.
+  if (byExtension_.size() >= kMostExtensions) return iconIndex(std::string_view());
   const int index = lookUp(key_);
   byExtension_.emplace(key_, index);
   return index;

@@ -12,6 +12,9 @@
 // up once, so a match costs a hash lookup, never an image decode.
 class ThemeIconSource final : public IconSource {
 public:
+  static constexpr std::size_t kLongestExtension = 12;
+  static constexpr std::size_t kMostExtensions = 512;
+
   ThemeIconSource();
 
   int iconIndex(std::string_view fileName) override;

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTreeView>
+#include <QTableView>
 #include <QWindow>
 
 #include "engine/DisplayText.h"
@@ -56,9 +56,14 @@ SearchWindow::SearchWindow(const QString& title, const QString& heading, QWidget
 
   walk_->setYield([this] { yield_(); });
   walk_->setNameSource([this] { return txtname->text(); });
+  // The status changes twice per folder; the label shows it at display rate.
   walk_->setStatusSink([this](const std::string& path) {
-    lblin->setText("Searching In " + DisplayText::fromBytes(path) + "...");
+    statusPath_.assign(path);
+    if (!statusShow_.isActive()) statusShow_.start();
   });
+  statusShow_.setSingleShot(true);
+  statusShow_.setInterval(16);
+  connect(&statusShow_, &QTimer::timeout, this, &SearchWindow::showStatus);
 
   tmrr.setInterval(100);
   tmrp.setInterval(800);
@@ -109,20 +114,25 @@ void SearchWindow::buildControls(const QString& heading) {
 
   chkmatch = placed(new QCheckBox("&Match Case", this), "chkmatch", Twips::rect(7080, 1800, 1575, 480));
 
-  lv = placed(new QTreeView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
+  lv = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
   lv->setModel(results_);
-  lv->setRootIsDecorated(false);
-  lv->setUniformRowHeights(true);
+  // A table keeps nothing per row, so a million results cost the view nothing.
+  lv->verticalHeader()->hide();
+  lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lv->verticalHeader()->setDefaultSectionSize(lv->fontMetrics().height() + 4);
+  lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lv->horizontalHeader()->setHighlightSections(false);
+  lv->setShowGrid(false);
+  lv->setWordWrap(false);
   lv->setAlternatingRowColors(true);
   lv->setSelectionMode(QAbstractItemView::SingleSelection);
   lv->setSelectionBehavior(QAbstractItemView::SelectRows);
   lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lv->setIconSize(QSize(16, 16));
-  lv->header()->setStretchLastSection(false);
   lv->setColumnWidth(ResultsModel::NameColumn, Twips::toPixels(5200));
   lv->setColumnWidth(ResultsModel::FolderColumn, Twips::toPixels(830));
   lv->setColumnWidth(ResultsModel::SizeColumn, Twips::toPixels(1440));
-  connect(lv, &QTreeView::doubleClicked, this, &SearchWindow::lv_DblClick);
+  connect(lv, &QTableView::doubleClicked, this, &SearchWindow::lv_DblClick);
 
   lblfound = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
   lblin = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
@@ -202,11 +212,19 @@ void SearchWindow::cmdfind_Click() {
     shownUnreadable_ = -1;
     yield_.restart();
     walk_->start(start);  // returns when the walk has ended; the window may be closed by then
+    if (!self || closing_) return;
+    showStatus();
+    tmrr_Timer();  // the idle look at once, not at the next tick
   } else {
     state.StopFlag = true;
     cmdfind->setCaption(kFind);
     lblin->setVisible(false);
   }
+}
+
+void SearchWindow::showStatus() {
+  statusShow_.stop();
+  if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
 }
 
 void SearchWindow::cmdcanc_Click() { close(); }
@@ -217,6 +235,7 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   tmrr.stop();
   tmrp.stop();
+  statusShow_.stop();
   // A walk waiting in a yield ends there without touching this window again.
   walk_.reset();
   SettingsStore& settings = MYVARS::settings();

@@ -14,7 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTreeView;
+class QTableView;
 class ResultsModel;
 
 // The common search window: name text, location, Find/Stop, Match Case, the
@@ -51,7 +51,7 @@ public:
   ButtonFace* pictb;
   LabelButton* cmdcanc;
   QCheckBox* chkmatch;
-  QTreeView* lv;
+  QTableView* lv;
   QLabel* lblfound;
   QLabel* lblin;
   QTimer tmrr;
@@ -68,11 +68,14 @@ private:
   void buildButton(ButtonFace*& face, LabelButton*& label, const QString& caption, int top);
   void loadFields();
   void showFoundCount();
+  void showStatus();
   bool dragWindow(QEvent* event);
 
   ResultsModel* results_;
   std::unique_ptr<FolderWalk> walk_;
   EventYield yield_;
+  QTimer statusShow_;
+  std::string statusPath_;
   bool shownOnce_ = false;
   bool closing_ = false;
   QPoint dragOffset_;

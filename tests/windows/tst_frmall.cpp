@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTreeView>
+#include <QTableView>
 #include <QtTest>
 
 #include "engine/FolderWalk.h"

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTreeView>
+#include <QTableView>
 #include <QtTest>
 #include <fstream>
 
