@@ -81,7 +81,7 @@ int walk(bool realYield, int argc, char** argv) {
   LinuxFileSystem fs;
   ResultsModel lv(MYVARS::icons());
   FolderWalk walk(fs, lv, MYVARS::icons(), WalkFlags{&stopFlag, &matchCase, &idleTicks, nullptr});
-  EventYield yield;
+  EventYield yield(&lv);
   if (realYield) walk.setYield([&yield] { yield(); });
   walk.setNameSource([text] { return text; });
   const long rssBefore = statusKb("VmRSS:");

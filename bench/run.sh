@@ -16,7 +16,7 @@ if [ ! -d "$out/tree-200k" ]; then
   "$bench" gen "$out/tree-200k" --seed 1 --folders 20000 --files 10 --depth 8 --big 10000 >/dev/null
 fi
 if [ ! -d "$out/tree-1m" ]; then
-  "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 530 --depth 4 --match-all conf >/dev/null
+  "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 540 --depth 4 --match-all conf >/dev/null
 fi
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
   --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf"

@@ -11,7 +11,6 @@ FolderWalk::FolderWalk(FileSystem& fs, ResultsModel& lv, IconSource& icons, Walk
 FolderWalk::~FolderWalk() { life_->alive = false; }
 
 bool FolderWalk::yieldNow() {
-  lv_.flush();
   ++yields_;
   const std::shared_ptr<Life> life = life_;  // outlives this walk if a yield destroys it
   const std::uint64_t generation = walkGeneration_;

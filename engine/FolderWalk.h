@@ -52,7 +52,9 @@ public:
   void Proceed();
   void DoFind();
 
-  // A yield from inside the walk; false when the walk must end at once.
+  // A yield from inside the walk; false when the walk must end at once. The
+  // results found so far are handed to views by whoever lets events in
+  // (ResultsModel::flush), and by the walk when it ends.
   bool yieldNow();
 
   const UnreadableLog& unreadable() const { return unreadable_; }

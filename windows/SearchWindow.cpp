@@ -54,7 +54,8 @@ SearchWindow::SearchWindow(const QString& title, const QString& heading, QWidget
   walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), *results_, MYVARS::icons(), state.walkFlags());
   buildControls(heading);
 
-  walk_->setYield([this] { yield_(); });
+  yield_ = std::make_unique<EventYield>(results_);
+  walk_->setYield([this] { (*yield_)(); });
   walk_->setNameSource([this] { return txtname->text(); });
   // The status changes twice per folder; the label shows it at display rate.
   walk_->setStatusSink([this](const std::string& path) {
@@ -210,7 +211,7 @@ void SearchWindow::cmdfind_Click() {
     cmdfind->setCaption(kStop);
     lblin->setVisible(true);
     shownUnreadable_ = -1;
-    yield_.restart();
+    yield_->restart();
     walk_->start(start);  // returns when the walk has ended; the window may be closed by then
     if (!self || closing_) return;
     showStatus();

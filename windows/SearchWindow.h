@@ -73,7 +73,7 @@ private:
 
   ResultsModel* results_;
   std::unique_ptr<FolderWalk> walk_;
-  EventYield yield_;
+  std::unique_ptr<EventYield> yield_;
   QTimer statusShow_;
   std::string statusPath_;
   bool shownOnce_ = false;

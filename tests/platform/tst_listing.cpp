@@ -88,20 +88,6 @@ private Q_SLOTS:
     QVERIFY(!NameOrder::less("x", "x"));
   }
 
-  void nonUtf8NamesKeepTheirBytes() {
-    TempTree t;
-    const std::string odd = "caf\xe9-\xff.txt";
-    t.file(odd, "12345");
-    LinuxFileSystem fs;
-    FolderListing dirx;
-    FileListing flx;
-    QCOMPARE(fs.enter(t.root(), dirx, flx), FsOutcome::Ok);
-    QCOMPARE(fileNames(fs, flx), (Names{odd}));
-    std::int64_t size = 0;
-    QCOMPARE(fs.fileSize(fs.absolutePathName(t.root(), odd), size), FsOutcome::Ok);
-    QCOMPARE(size, 5);
-  }
-
   void patternFiltersTheFileListingOnly() {
     TempTree t;
     for (const char* n : {"tone.mid", "song.MP3", "SONG.mp3", "noext", "a.jpe", "a.jpeg", "a.jpg"}) t.file(n);

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "platform/LinuxFileSystem.h"
 #include "shell/MYVARS.h"
 #include "shell/frmpgr.h"
 #include "support/RecordingDialogs.h"
@@ -41,13 +40,6 @@ private Q_SLOTS:
                      "click OK. If the error persists, contact the developer of this software. Technical Error And "
                      "Description as under: \r\n\r\nError Description: Disk not ready\r\n\r\nError Code: -2147"));
     QVERIFY(dialogs.messages[1].text.endsWith(": \r\n\r\nError Description: \r\n\r\nError Code: 0"));
-  }
-
-  void fileSystemObjectIsCreatedOnFirstUse() {
-    QVERIFY(MYVARS::state().Fso == nullptr);
-    FileSystem& first = MYVARS::fso();
-    QCOMPARE(MYVARS::state().Fso, &first);
-    QCOMPARE(&MYVARS::fso(), &first);
   }
 
   void busyWindowClosesOnTheTickAfterItsCount_data() {
