@@ -102,6 +102,7 @@ def report(measured, mem, runs):
     lines.append("| tree | text | results | tool | seconds | spread | vs find | vs fd -j1 |")
     lines.append("|---|---|---|---|---|---|---|---|")
     for m in measured:
+        m["tree"] = os.path.relpath(m["tree"]) if m["tree"].startswith(os.getcwd() + "/") else m["tree"]
         find_med = statistics.median(m["times"]["find"])
         fd1_med = statistics.median(m["times"]["fd -j1"])
         labels = {"engine": "Quorrel engine alone", "events": "Quorrel engine + event loop",
