@@ -1,6 +1,10 @@
 // The folder walk on real trees: order, yields, stops, failures, and what may
 // happen to the walk inside a yield.
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <set>
 
 #include "engine/FolderWalk.h"
@@ -260,6 +264,30 @@ private Q_SLOTS:
     rig.run();
     QVERIFY(!rig.walk);
     QVERIFY(rig.yields == 9);
+  }
+
+  void deepTrees() {
+    // 150 levels walk like any other; past the system's path length limit a
+    // folder cannot be entered by its path, is counted, and the walk ends normally.
+    TempTree t;
+    std::string deep = "d";
+    for (int i = 1; i < 150; ++i) deep += "/d";
+    t.folder(deep);
+    t.file(deep + "/bottom.txt");
+    int fd = ::open(t.path(deep).c_str(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; fd >= 0 && i < 2100; ++i) {  // one folder per two bytes of path
+      QCOMPARE(::mkdirat(fd, "e", 0755), 0);
+      const int next = ::openat(fd, "e", O_RDONLY | O_DIRECTORY);
+      ::close(fd);
+      fd = next;
+    }
+    ::close(fd);
+    Rig rig(t.root());
+    rig.name = "bottom";
+    rig.run();
+    QCOMPARE(rig.names(), (Names{"bottom.txt"}));
+    QCOMPARE(rig.walk->unreadable().folders(), 1);
+    QVERIFY(rig.stopFlag);
   }
 
   void symlinkLoopsEnd() {

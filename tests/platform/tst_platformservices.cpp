@@ -5,20 +5,12 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/LinuxFileSystem.h"
 #include "platform/MountTable.h"
-#include "platform/PathName.h"
 #include "platform/ThemeIconSource.h"
 #include "support/TempTree.h"
 
 class PlatformServicesTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  void pathJoinNeverDoublesTheSeparator() {
-    QCOMPARE(PathName::join("/", "etc"), std::string("/etc"));
-    QCOMPARE(PathName::join("/usr", "lib"), std::string("/usr/lib"));
-    QCOMPARE(PathName::join("/usr/", "lib"), std::string("/usr/lib"));
-    QCOMPARE(PathName::join("/a", "-rf"), std::string("/a/-rf"));
-  }
-
   void folderExistsAndFileSize() {
     TempTree t;
     t.folder("d");

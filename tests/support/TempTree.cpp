@@ -1,5 +1,6 @@
 #include "support/TempTree.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -12,9 +13,31 @@
 
 TempTree::TempTree() : root_(dir_.path().toStdString()) { QVERIFY(dir_.isValid()); }
 
+namespace {
+// Removes a folder's content through folder handles, so that trees deeper
+// than the longest path the system accepts go too.
+void removeContent(int folder) {
+  DIR* listing = ::fdopendir(::dup(folder));
+  if (!listing) return;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (::unlinkat(folder, name.c_str(), 0) == 0) continue;
+    const int sub = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (sub < 0) continue;
+    removeContent(sub);
+    ::close(sub);
+    ::unlinkat(folder, name.c_str(), AT_REMOVEDIR);
+  }
+  ::closedir(listing);
+}
+}  // namespace
+
 TempTree::~TempTree() {
-  std::error_code ignored;
-  std::filesystem::remove_all(std::filesystem::path(root_), ignored);
+  const int folder = ::open(root_.c_str(), O_RDONLY | O_DIRECTORY);
+  if (folder < 0) return;
+  removeContent(folder);
+  ::close(folder);
 }
 
 std::string TempTree::path(std::string_view relative) const {
