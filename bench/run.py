@@ -130,8 +130,8 @@ def main():
     parser.add_argument("--scratch", default="/tmp")
     args = parser.parse_args()
     measured = []
-    for spec in args.tree:
-        tree, text = spec.rsplit(":", 1)
+    for tree_and_text in args.tree:
+        tree, text = tree_and_text.rsplit(":", 1)
         measured.append(measure_tree(args.bench, tree, text, args.runs, args.scratch))
     mem = None
     if args.memory_tree:
