@@ -2,6 +2,7 @@
 // and what is never listed.
 #include <QtTest>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "platform/LinuxFileSystem.h"
 #include "platform/ListingPattern.h"
@@ -44,6 +45,7 @@ private Q_SLOTS:
     t.link("to-dir", "Sub");
     t.link("dangling", "nowhere");
     t.link("to-device", "/dev/null");
+    ::mknod(t.path("device").c_str(), S_IFCHR | 0600, makedev(1, 3));  // where allowed (root)
     t.link("loop1", "loop2");
     t.link("loop2", "loop1");
     LinuxFileSystem fs;
