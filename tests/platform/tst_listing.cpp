@@ -152,23 +152,6 @@ private Q_SLOTS:
     QCOMPARE(fs.fileDetails(flx, 0, size), FsOutcome::Unreadable);
   }
 
-  void rootListingJoinsWithOneSeparatorAndSkipsPseudoFileSystems() {
-    LinuxFileSystem fs;
-    fs.beginSearch();
-    FolderListing dirx;
-    FileListing flx;
-    QCOMPARE(fs.enter("/", dirx, flx), FsOutcome::Ok);
-    const MountTable mounts = MountTable::read();
-    bool sawUsr = false;
-    for (std::size_t i = 0; i < dirx.count(); ++i) {
-      const std::string p = dirx.folderPath(i);
-      QVERIFY2(p.size() > 1 && p[0] == '/' && p.find('/', 1) == std::string::npos, p.c_str());
-      QVERIFY2(!mounts.isPseudo(p), p.c_str());
-      sawUsr |= p == "/usr";
-    }
-    QVERIFY(sawUsr);
-  }
-
   void mountTableParsing() {
     const std::string info =
         "22 1 0:21 / / rw - overlay overlay rw\n"

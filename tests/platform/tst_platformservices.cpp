@@ -37,10 +37,7 @@ private Q_SLOTS:
     QVERIFY(!drives.empty());
     QCOMPARE(drives.front(), std::string("/"));
     const MountTable mounts = MountTable::read();
-    for (const std::string& d : drives) {
-      QVERIFY2(!mounts.isPseudo(d), d.c_str());
-      QVERIFY2(fs.folderExists(d), d.c_str());
-    }
+    for (const std::string& d : drives) QVERIFY2(!mounts.isPseudo(d), d.c_str());
     QVERIFY(std::find(drives.begin(), drives.end(), "/proc") == drives.end());
   }
 
