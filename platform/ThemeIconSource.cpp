@@ -75,11 +75,15 @@ int ThemeIconSource::iconIndex(std::string_view fileName) {
   }
   // All digits ("2024", "12") is a version or a date, not a type; one digit is (man pages).
   if (key_.size() > 1 && key_.find_first_not_of("0123456789") == std::string::npos) key_.clear();
-  const auto found = byExtension_.find(std::string_view(key_));
+  auto found = byExtension_.find(std::string_view(key_));
   if (found != byExtension_.end()) return found->second;
   // Names like "notes.2024-05-01" make endless one-off "extensions": past a
-  // bound, new ones get the generic image instead of a database look-up each.
-  if (byExtension_.size() >= kMostExtensions) return iconIndex(std::string_view());
+  // bound, new ones share the image of names without an extension.
+  if (byExtension_.size() >= kMostExtensions) {
+    key_.clear();
+    found = byExtension_.find(std::string_view(key_));
+    if (found != byExtension_.end()) return found->second;
+  }
   const int index = lookUp(key_);
   byExtension_.emplace(key_, index);
   return index;

@@ -99,6 +99,10 @@ private Q_SLOTS:
     QVERIFY(!icons.image(unknown).value<QIcon>().isNull());
     QCOMPARE(icons.image(-5).value<QIcon>().cacheKey(), icons.image(IconSource::kBlank).value<QIcon>().cacheKey());
     QVERIFY(icons.iconIndex("\xff\xfe.\xe9") >= 0);  // not UTF-8: still an image
+    // Endless one-off extensions: past the bound they share the no-extension image.
+    for (std::size_t i = 0; i < ThemeIconSource::kMostExtensions + 10; ++i)
+      QVERIFY(icons.iconIndex("f.x" + std::to_string(i) + "q") >= 0);
+    QCOMPARE(icons.iconIndex("late.zzz9q"), icons.iconIndex("noextension"));
   }
 };
 
