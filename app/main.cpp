@@ -1,10 +1,14 @@
 #include <QApplication>
 
+#include "shell/FontFamilies.h"
+#include "shell/MYVARS.h"
 #include "windows/frmall.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("quorrel");
+  MYVARS::setArguments(argc, argv);  // the raw bytes: a folder's name need not be UTF-8
+  FontFamilies::install();
   frmall window;
   window.exec();
   return 0;

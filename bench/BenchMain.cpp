@@ -16,10 +16,11 @@
 
 #include "bench/TreeGenerator.h"
 #include "engine/FolderWalk.h"
-#include "engine/ResultsModel.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/LinuxFileSystem.h"
-#include "platform/PathName.h"
+#include "engine/ResultList.h"
+#include "engine/WalkHost.h"
+#include "platform/core/IniSettingsStore.h"
+#include "platform/core/LinuxFileSystem.h"
+#include "platform/core/PathName.h"
 #include "shell/DesktopDialogs.h"
 #include "shell/EventYield.h"
 #include "shell/MYVARS.h"
@@ -42,17 +43,17 @@ std::string option(int argc, char** argv, const char* name, const std::string& f
   return fallback;
 }
 
-long long nameBytes(const ResultsModel& lv) {
+long long nameBytes(const ResultList& lv) {
   long long total = 0;
-  for (int r = 0; r < lv.rowCount(); ++r) total += static_cast<long long>(lv.name(r).size());
+  for (std::size_t r = 0; r < lv.size(); ++r) total += static_cast<long long>(lv.name(r).size());
   return total;
 }
 
-void writePaths(const ResultsModel& lv, const std::string& file) {
+void writePaths(const ResultList& lv, const std::string& file) {
   std::FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) return;
   std::string line;
-  for (int r = 0; r < lv.rowCount(); ++r) {
+  for (std::size_t r = 0; r < lv.size(); ++r) {
     PathName::joinInto(line, lv.folder(r), lv.name(r));
     line.push_back('\0');
     std::fwrite(line.data(), 1, line.size(), out);
@@ -73,17 +74,34 @@ int generate(int argc, char** argv) {
   return 0;
 }
 
-// The walk alone, or with the real yield; the real results model either way.
+// A walk's host without a window: a fixed name text, and a yield that does
+// nothing or lets events in as the windows do.
+class BenchHost final : public WalkHost {
+public:
+  BenchHost(QString text, bool realYield) : text_(std::move(text)), realYield_(realYield) {}
+  void yieldToEvents() override {
+    if (realYield_ && yield_.due()) EventYield::letEventsIn();
+  }
+  QString nameText() override { return text_; }
+  bool matchCase() override { return false; }
+  bool& stopFlag() override { return stop_; }
+  void statusChanged(const std::string&) override {}
+  void resultsCleared() override {}
+  void ended() override {}
+
+private:
+  QString text_;
+  bool realYield_;
+  bool stop_ = false;
+  EventYield yield_;
+};
+
+// The walk alone, or with the real yield.
 int walk(bool realYield, int argc, char** argv) {
-  const QString text = QString::fromLocal8Bit(argv[3]);
-  bool stopFlag = false, matchCase = false;
-  std::int32_t idleTicks = 0;
   LinuxFileSystem fs;
-  ResultsModel lv(MYVARS::icons());
-  FolderWalk walk(fs, lv, MYVARS::icons(), WalkFlags{&stopFlag, &matchCase, &idleTicks, nullptr});
-  EventYield yield(&lv);
-  if (realYield) walk.setYield([&yield] { yield(); });
-  walk.setNameSource([text] { return text; });
+  ResultList lv;
+  BenchHost host(QString::fromLocal8Bit(argv[3]), realYield);
+  FolderWalk walk(fs, lv, host);
   const long rssBefore = statusKb("VmRSS:");
   QElapsedTimer clock;
   clock.start();
@@ -92,7 +110,7 @@ int walk(bool realYield, int argc, char** argv) {
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
               "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
-              realYield ? "events" : "engine", seconds, lv.rowCount(),
+              realYield ? "events" : "engine", seconds, int(lv.size()),
               static_cast<long long>(walk.unreadable().total()), rssBefore, rssAfter, statusKb("VmHWM:"),
               nameBytes(lv));
   const std::string paths = option(argc, argv, "--paths", "");
@@ -111,10 +129,12 @@ public:
     busySeconds += clock.nsecsElapsed() / 1e9;
     if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE")) std::fprintf(stderr, "busy %s %.3f\n", qPrintable(caption), clock.nsecsElapsed() / 1e9);
   }
-  QMessageBox::StandardButton message(QMessageBox::Icon i, const QString& t, const QString& x,
-                                      QMessageBox::StandardButtons b) override {
-    std::fprintf(stderr, "message: %s\n", qPrintable(x));
-    return real_.message(i, t, x, b);
+  // A message box would wait for a click that never comes: fail with its text.
+  QMessageBox::StandardButton message(QMessageBox::Icon, const QString&, const QString& x,
+                                      QMessageBox::StandardButtons) override {
+    std::fprintf(stderr, "quorrel-bench: the window says: %s\n", qPrintable(x));
+    std::fflush(stderr);
+    std::_Exit(3);
   }
 
 private:
@@ -125,7 +145,7 @@ int window(char** argv) {
   QTemporaryDir settingsDir;
   IniSettingsStore settings(settingsDir.path());
   MYVARS::setSettings(&settings);
-  MYVARS::setCommandLine("");
+  MYVARS::setCommandLine({});
   TimedDialogs dialogs;
   MYVARS::setDialogs(&dialogs);
 
@@ -165,7 +185,7 @@ int window(char** argv) {
   QApplication::exec();
   std::printf("{\"mode\":\"window\",\"seconds\":%.6f,\"busy_seconds\":%.6f,\"results\":%d,\"max_stall_ms\":%.2f,"
               "\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
-              seconds, busySeconds, w.results().rowCount(), worstLateMs, statusKb("VmHWM:"),
+              seconds, busySeconds, int(w.results().size()), worstLateMs, statusKb("VmHWM:"),
               nameBytes(w.results()));
   MYVARS::setDialogs(nullptr);
   MYVARS::setSettings(nullptr);

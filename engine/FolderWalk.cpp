@@ -1,62 +1,102 @@
 #include "engine/FolderWalk.h"
 
-#include "engine/ResultsModel.h"
-#include "platform/FileSystem.h"
-#include "platform/IconSource.h"
-#include "platform/PathName.h"
+#include <new>
 
-FolderWalk::FolderWalk(FileSystem& fs, ResultsModel& lv, IconSource& icons, WalkFlags flags)
-    : fs_(fs), lv_(lv), icons_(icons), flags_(flags), life_(std::make_shared<Life>()) {}
+#include "engine/ListingSink.h"
+#include "engine/ResultList.h"
+#include "engine/WalkHost.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/PathName.h"
+
+FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
+    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {}
 
 FolderWalk::~FolderWalk() { life_->alive = false; }
-
-bool FolderWalk::yieldNow() {
-  ++yields_;
-  const std::shared_ptr<Life> life = life_;  // outlives this walk if a yield destroys it
-  const std::uint64_t generation = walkGeneration_;
-  if (life->yield) life->yield();
-  if (!life->alive || life->generation != generation) return false;
-  nameStale_ = true;
-  return true;
-}
-
-void FolderWalk::setStatus(const std::string& path) {
-  if (flags_.idleTicks) *flags_.idleTicks = 0;
-  if (statusSink_) statusSink_(path);
-}
 
 bool FolderWalk::isCurrent(const std::shared_ptr<Life>& life, std::uint64_t generation) {
   return life->alive && life->generation == generation;
 }
 
+void FolderWalk::stop() { host_.stopFlag() = true; }
+
+bool FolderWalk::stopped() { return host_.stopFlag(); }
+
+bool FolderWalk::yieldNow() {
+  const std::shared_ptr<Life> life = life_;  // outlives this walk if a yield destroys it
+  const std::uint64_t generation = walkGeneration_;
+  host_.yieldToEvents();
+  if (!isCurrent(life, generation)) return false;
+  nameStale_ = true;
+  return true;
+}
+
 void FolderWalk::start(const std::string& startFolder) {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_ = ++life_->generation;
-  *flags_.stopFlag = false;
-  lv_.clear();
-  unreadable_.clear();
-  nameStale_ = true;
-  fs_.beginSearch();
-  enterFolder(startFolder);
-  SearchInto();
-  if (!isCurrent(life, generation)) return;
-  // Seeding: no stop check and no status text here.
-  for (std::size_t i = 0; i < dirx.count(); ++i) {
-    if (!yieldNow()) return;
-    std::string path = dirx.folderPath(i);
-    if (!yieldNow()) return;
-    lst.push_back(std::move(path));
+  try {
+    host_.stopFlag() = false;
+    results_.clear();
+    host_.resultsCleared();
+    unreadable_.clear();
+    earlyEnd_ = EarlyEnd::None;
+    nameStale_ = true;
+    const FsOutcome opened = fs_.beginSearch(startFolder, root_);
+    if (opened == FsOutcome::Ok) {
+      enterFolder(startFolder);
+    } else {
+      dirx.reset(startFolder);
+      flx.clear();
+      if (exhausted(opened)) endEarly(opened == FsOutcome::OutOfMemory ? EarlyEnd::OutOfMemory : EarlyEnd::OutOfHandles);
+      else unreadable_.addFolder(startFolder);
+    }
+    SearchInto();
+    // Seeding: no stop check and no status text here.
+    for (std::size_t i = 0; i < dirx.count(); ++i) {
+      if (!yieldNow()) return;
+      std::string path = dirx.folderPath(i);
+      if (!yieldNow()) return;
+      lst.push_back(std::move(path));
+    }
+    Proceed();
+  } catch (const std::bad_alloc&) {
+    // Out of memory in this walk's own step: end with what was found.
+    if (!isCurrent(life, generation)) return;
+    endEarly(EarlyEnd::OutOfMemory);
+    freeMemory();
   }
-  Proceed();
-  if (isCurrent(life, generation)) lv_.flush();
+  if (!isCurrent(life, generation)) return;
+  root_.release();
+  flx.release();
+  host_.ended();
+}
+
+void FolderWalk::endEarly(EarlyEnd why) {
+  stop();
+  if (earlyEnd_ == EarlyEnd::None) earlyEnd_ = why;
+}
+
+void FolderWalk::freeMemory() {
+  lst = std::deque<std::string>();
+  dirx.freeMemory();
+  flx.freeMemory();
 }
 
 bool FolderWalk::enterFolder(const std::string& path) {
-  switch (fs_.enter(path, dirx, flx)) {
-    case FsOutcome::Ok: return true;
-    case FsOutcome::OutOfResources: stop(); break;
-    default: unreadable_.addFolder(path); break;  // skipped: the walk goes on
+  dirx.reset(path);
+  flx.clear();
+  ListingSink sink(dirx, flx, unreadable_);
+  const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
+  if (outcome == FsOutcome::Ok) {
+    dirx.sort();
+    flx.sort();
+    return true;
   }
+  // A folder that cannot be read to its end contributes nothing.
+  dirx.reset(path);
+  flx.clear();
+  if (outcome == FsOutcome::OutOfMemory) endEarly(EarlyEnd::OutOfMemory);
+  else if (outcome == FsOutcome::OutOfHandles) endEarly(EarlyEnd::OutOfHandles);
+  else if (outcome == FsOutcome::Unreadable) unreadable_.addFolder(path);  // skipped: the walk goes on
   return false;
 }
 
@@ -73,7 +113,7 @@ void FolderWalk::Proceed() {
       return;
     }
     const std::string path = lst.front();
-    setStatus(path);
+    host_.statusChanged(path);
     if (!yieldNow()) return;
     enterFolder(path);
     if (!listFiles()) return;
@@ -91,36 +131,40 @@ void FolderWalk::DoFind() {
     if (stopped()) return;
     if (!yieldNow()) return;
     std::string path = dirx.folderPath(i);
-    setStatus(path);
+    host_.statusChanged(path);
     if (!yieldNow()) return;
     lst.push_back(std::move(path));
   }
 }
 
+void FolderWalk::refreshNameTest() {
+  nameStale_ = false;
+  const QString text = host_.nameText();
+  if (text != nameTest_.text()) nameTest_.prepare(text);  // a long text costs nothing while unchanged
+}
+
+void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
+  switch (outcome) {
+    case FsOutcome::OutOfMemory: endEarly(EarlyEnd::OutOfMemory); break;
+    case FsOutcome::OutOfHandles: endEarly(EarlyEnd::OutOfHandles); break;
+    case FsOutcome::Unreadable: unreadable_.addFile(PathName::join(dirx.path(), flx.name(i))); break;
+    default: break;  // not a file after all (a dangling link, a device): never listed
+  }
+}
+
 bool FolderWalk::listFiles() {
-  lv_.setFolder(dirx.path());
+  results_.setFolder(dirx.path());
   for (std::size_t i = 0; i < flx.count(); ++i) {
-    if (nameStale_) {
-      nameTest_.prepare(nameSource_ ? nameSource_() : QString());
-      nameStale_ = false;
-    }
+    if (nameStale_) refreshNameTest();
     const std::string_view name = flx.name(i);
-    if (!nameTest_.matches(name, *flags_.matchCase)) continue;
+    if (!nameTest_.matches(name, host_.matchCase())) continue;
     std::int64_t size = 0;
-    const FsOutcome outcome = fs_.fileDetails(flx, i, size);
-    if (outcome == FsOutcome::NotListed) continue;
-    if (outcome == FsOutcome::OutOfResources) { stop(); continue; }
-    if (outcome == FsOutcome::Unreadable) {
-      unreadable_.addFile(PathName::join(dirx.path(), name));
+    const FsOutcome outcome = fs_.fileDetails(root_, flx.folder(), flx.cName(i), flx.isLink(i), size);
+    if (outcome != FsOutcome::Ok) {
+      skipFile(outcome, i);
       continue;
     }
-    if (flags_.curFileSize) *flags_.curFileSize = size;
-    if (contentTest_) {
-      const Verdict verdict = contentTest_(*this, i);
-      if (verdict == Verdict::WalkGone) return false;
-      if (verdict != Verdict::Match) continue;
-    }
-    lv_.append(name, size, icons_.iconIndex(name));
+    results_.append(name, size);
   }
   flx.release();
   return true;

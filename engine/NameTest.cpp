@@ -1,23 +1,18 @@
 #include "engine/NameTest.h"
 
-namespace {
-inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
-inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+#include "engine/CaseFold.h"
 
-bool isAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) & 0x80) return false;
-  return true;
-}
+namespace {
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
 bool containsAscii(std::string_view hay, std::string_view lowNeedle) {
-  const size_t m = lowNeedle.size();
+  const std::size_t m = lowNeedle.size();
   if (m > hay.size()) return false;
   const char first = lowNeedle[0], firstUpper = upperAscii(first);
-  for (size_t i = 0, last = hay.size() - m; i <= last; ++i) {
+  for (std::size_t i = 0, last = hay.size() - m; i <= last; ++i) {
     if (hay[i] != first && hay[i] != firstUpper) continue;
-    size_t j = 1;
-    while (j < m && lowerAscii(hay[i + j]) == lowNeedle[j]) ++j;
+    std::size_t j = 1;
+    while (j < m && CaseFold::lowerAscii(hay[i + j]) == lowNeedle[j]) ++j;
     if (j == m) return true;
   }
   return false;
@@ -26,33 +21,35 @@ bool containsAscii(std::string_view hay, std::string_view lowNeedle) {
 
 void NameTest::prepare(const QString& text) {
   text_ = text;
-  lowerText_ = text.toLower();
   const QByteArray utf8 = text.toUtf8();
-  textIsAscii_ = isAscii(std::string_view(utf8.constData(), size_t(utf8.size())));
-  asciiLower_.clear();
-  if (textIsAscii_)
-    for (char c : utf8) asciiLower_.push_back(lowerAscii(c));
+  const std::string_view bytes(utf8.constData(), std::size_t(utf8.size()));
+  folded_ = CaseFold::folded(bytes);
+  textIsAscii_ = CaseFold::isAscii(bytes);
 }
 
 bool NameTest::matches(std::string_view name, bool matchCase) const {
   return matchCase ? equalsWhole(name) : contains(name);
 }
 
+std::string_view NameTest::foldedName(std::string_view name) const {
+  scratch_.clear();
+  CaseFold::appendFolded(scratch_, name);
+  return scratch_;
+}
+
 bool NameTest::contains(std::string_view name) const {
-  if (text_.isEmpty()) return true;
-  if (textIsAscii_) {
-    if (containsAscii(name, asciiLower_)) return true;
-    if (isAscii(name)) return false;  // nothing beyond ASCII can fold onto it
-  }
-  return QString::fromUtf8(name.data(), qsizetype(name.size())).contains(text_, Qt::CaseInsensitive);
+  if (folded_.empty()) return true;
+  const bool nameIsAscii = CaseFold::isAscii(name);
+  if (textIsAscii_ && nameIsAscii) return containsAscii(name, folded_);
+  return foldedName(name).find(folded_) != std::string_view::npos;
 }
 
 bool NameTest::equalsWhole(std::string_view name) const {
-  if (textIsAscii_ && isAscii(name)) {
-    if (name.size() != asciiLower_.size()) return false;
-    for (size_t i = 0; i < name.size(); ++i)
-      if (lowerAscii(name[i]) != asciiLower_[i]) return false;
+  if (textIsAscii_ && CaseFold::isAscii(name)) {
+    if (name.size() != folded_.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+      if (CaseFold::lowerAscii(name[i]) != folded_[i]) return false;
     return true;
   }
-  return QString::fromUtf8(name.data(), qsizetype(name.size())).toLower() == lowerText_;
+  return foldedName(name) == folded_;
 }

@@ -3,21 +3,23 @@
 #include <string>
 #include <string_view>
 
-// The name test: without match-case, the text must occur in the name; with it,
-// the whole name must equal the text. Letter case never counts, beyond ASCII
-// too; names are matched on their decoded (UTF-8) form. ASCII names against an
-// ASCII text take a fast path that never decodes.
+// The name test: without match-case, the text must occur in the name; with
+// it, the whole name must equal the text. Letter case never counts (CaseFold),
+// beyond ASCII too. ASCII names against an ASCII text take a fast path that
+// folds nothing.
 class NameTest {
 public:
   void prepare(const QString& text);
+  const QString& text() const { return text_; }
   bool matches(std::string_view name, bool matchCase) const;
 
 private:
   bool contains(std::string_view name) const;
   bool equalsWhole(std::string_view name) const;
+  std::string_view foldedName(std::string_view name) const;
 
   QString text_;
-  QString lowerText_;
-  std::string asciiLower_;  // the text lower-cased, when it is ASCII
+  std::string folded_;  // the text, folded
   bool textIsAscii_ = true;
+  mutable std::string scratch_;  // a folded name, reused
 };

@@ -16,5 +16,10 @@ void UnreadableLog::addFile(std::string path) {
 }
 
 void UnreadableLog::keep(std::string path) {
-  if (paths_.size() < kKeptPaths) paths_.push_back(std::move(path));
+  // Counting goes on when memory is short; keeping a path may not.
+  if (paths_.size() >= kKeptPaths) return;
+  try {
+    paths_.push_back(std::move(path));
+  } catch (const std::bad_alloc&) {
+  }
 }

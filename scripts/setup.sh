@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libglib2.0-dev
-  shared-mime-info adwaita-icon-theme fonts-dejavu-core
+  shared-mime-info adwaita-icon-theme fonts-dejavu-core fonts-liberation
   "$@"
 )
 

@@ -15,5 +15,6 @@ bash "$top/scripts/setup.sh"
 build="$top/build/$flavour"
 cmake -S "$top" -B "$build" -G Ninja "${options[@]}" -DQUORREL_TESTS=ON >/dev/null
 cmake --build "$build"
+bash "$top/scripts/check-layers.sh" "$build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

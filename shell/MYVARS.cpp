@@ -4,12 +4,9 @@
 #include <QWidget>
 #include <QWindow>
 #include <memory>
-#include <optional>
 
-#include "platform/GioFileOpener.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/LinuxFileSystem.h"
-#include "platform/ThemeIconSource.h"
+#include "platform/core/IniSettingsStore.h"
+#include "platform/core/LinuxFileSystem.h"
 #include "shell/DesktopDialogs.h"
 
 namespace {
@@ -19,9 +16,7 @@ struct Module {
   SharedState state;
   std::unique_ptr<FileSystem> fso;
   std::unique_ptr<SettingsStore> settings;
-  std::unique_ptr<IconSource> icons;
-  std::unique_ptr<FileOpener> opener;
-  std::optional<QString> commandLine;
+  std::string commandLine;
   DesktopDialogs desktopDialogs;
   Dialogs* dialogs = &desktopDialogs;
   SettingsStore* settingsOverride = nullptr;
@@ -52,25 +47,18 @@ SettingsStore& MYVARS::settings() {
   return *m.settings;
 }
 
-IconSource& MYVARS::icons() {
-  Module& m = module();
-  if (!m.icons) m.icons = std::make_unique<ThemeIconSource>();
-  return *m.icons;
+const std::string& MYVARS::commandLine() { return module().commandLine; }
+
+void MYVARS::setArguments(int argc, const char* const* argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) text.push_back(' ');
+    text.append(argv[i]);
+  }
+  setCommandLine(std::move(text));
 }
 
-FileOpener& MYVARS::opener() {
-  Module& m = module();
-  if (!m.opener) m.opener = std::make_unique<GioFileOpener>();
-  return *m.opener;
-}
-
-QString MYVARS::commandLine() {
-  const Module& m = module();
-  if (m.commandLine) return *m.commandLine;
-  return QCoreApplication::arguments().mid(1).join(' ');
-}
-
-void MYVARS::setCommandLine(const QString& text) { module().commandLine = text; }
+void MYVARS::setCommandLine(std::string text) { module().commandLine = std::move(text); }
 
 void MYVARS::ShowBusy(std::int16_t ticks, const QString& caption) {
   SharedState& s = state();

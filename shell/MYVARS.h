@@ -2,13 +2,12 @@
 #include <QMessageBox>
 #include <QString>
 #include <cstdint>
+#include <string>
 
 #include "shell/SharedState.h"
 
 class Dialogs;
-class FileOpener;
 class FileSystem;
-class IconSource;
 class QWidget;
 class SettingsStore;
 
@@ -20,10 +19,10 @@ public:
   static SharedState& state();
   static FileSystem& fso();          // Fso, created the first time it is found empty
   static SettingsStore& settings();
-  static IconSource& icons();
-  static FileOpener& opener();
-  // The program's command-line text: its arguments joined by blanks.
-  static QString commandLine();
+  // The program's command-line text: its arguments, as the raw bytes they
+  // came as, joined by blanks.
+  static const std::string& commandLine();
+  static void setArguments(int argc, const char* const* argv);
 
   // Shows the busy window with the caption and returns when it has closed
   // itself, about (ticks + 1) x 200 ms later.
@@ -42,6 +41,6 @@ public:
   static int busyTickMs();
   static void setBusyTickMs(int ms);
   static void setSettings(SettingsStore* settings);  // nullptr: the user's store again
-  static void setCommandLine(const QString& text);
+  static void setCommandLine(std::string text);
   static void resetState();
 };

@@ -1,8 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/WalkFlags.h"
-
 class FileSystem;
 
 // The process-wide variables every window shares, zeroed at start and touched
@@ -10,12 +8,9 @@ class FileSystem;
 struct SharedState {
   std::int16_t SplashTicks = 0;  // splash start-timer ticks; a click sets 5
   FileSystem* Fso = nullptr;     // the file-system object, created on first use
-  std::int64_t CurFile = 0;      // size of the file whose entry is being completed
   bool StopFlag = false;         // the running search is to end
   bool MatchCase = false;        // the match-case option of the running search
   bool WantTrans = false;        // windows are made semi-transparent when they open
   std::int32_t IdleTicks = 0;    // search watchdog counter
   std::int32_t BusyTicks = 0;    // close-timer ticks the busy window waits
-
-  WalkFlags walkFlags() { return WalkFlags{&StopFlag, &MatchCase, &IdleTicks, &CurFile}; }
 };

@@ -1,13 +1,14 @@
 #include "shell/frmpgr.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 
+#include "shell/FontFamilies.h"
 #include "shell/MYVARS.h"
 #include "shell/Twips.h"
 
 frmpgr* frmpgr::open_ = nullptr;
-int frmpgr::lastTicks_ = 0;
 
 frmpgr::frmpgr(int tickMs, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName("frmpgr");
@@ -19,12 +20,10 @@ frmpgr::frmpgr(int tickMs, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
   Label1 = new QLabel("Openning....", this);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignCenter);
+  Label1->setWordWrap(true);  // a caption wider than the window breaks, never clips
   Label1->setAttribute(Qt::WA_TranslucentBackground);
-  QFont font("Tahoma");
-  font.setPointSizeF(27.75);
-  font.setBold(true);
-  Label1->setFont(font);
-  Label1->setGeometry(Twips::rect(120, 600, 6270, 1095));
+  Label1->setFont(FontFamilies::font("Tahoma", 27.75, true));
+  Label1->setGeometry(Twips::rect(120, 300, 6270, 1800));
 
   pict = new QWidget(this);
   pict->setObjectName("pict");
@@ -54,6 +53,15 @@ frmpgr* frmpgr::current() { return open_; }
 void frmpgr::takeOver(const QString& caption) {
   Label1->setText(caption);
   counter_ = 0;
+}
+
+void frmpgr::reject() {
+  if (ticksEnded_) QDialog::reject();
+}
+
+void frmpgr::closeEvent(QCloseEvent* event) {
+  if (ticksEnded_) QDialog::closeEvent(event);
+  else event->ignore();
 }
 
 void frmpgr::paintEvent(QPaintEvent* event) {
@@ -86,7 +94,6 @@ void frmpgr::tmrb_Timer() {
 
 void frmpgr::tmru_Timer() {
   SharedState& state = MYVARS::state();
-  ++ticksSeen_;
   if (counter_ == state.BusyTicks) {
     counter_ = 0;
     state.BusyTicks = 0;
@@ -94,7 +101,7 @@ void frmpgr::tmru_Timer() {
     tmr.stop();
     tmrb.stop();
     if (open_ == this) open_ = nullptr;
-    lastTicks_ = ticksSeen_;
+    ticksEnded_ = true;
     done(0);
     return;
   }

@@ -23,8 +23,6 @@ public:
 
   int markerLeft() const { return markerLeft_; }
   std::int16_t tickCount() const { return counter_; }
-  // Close-timer ticks the last closed busy window ran for (counts restarts too).
-  static int ticksOfLastWindow() { return lastTicks_; }
 
   QLabel* Label1;
   QWidget* pict;
@@ -36,15 +34,18 @@ public:
   void tmrb_Timer();
   void tmru_Timer();
 
+  // Only its own close timer closes it: not Escape, not the window manager.
+  void reject() override;
+
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void moveMarker(int deltaTwips);
 
   int markerLeft_ = kMarkerDesignLeft;
   std::int16_t counter_ = 0;
-  int ticksSeen_ = 0;
+  bool ticksEnded_ = false;
   static frmpgr* open_;
-  static int lastTicks_;
 };

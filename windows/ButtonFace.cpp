@@ -28,10 +28,12 @@ void ButtonFace::refresh() {
 
 void ButtonFace::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  showPressed(true);
+  if (hasPressedFace_) showPressed(true);
+  else setBordered(true);
 }
 
 void ButtonFace::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  showPressed(false);
+  if (hasPressedFace_) showPressed(false);
+  else setBordered(false);
 }

@@ -2,15 +2,15 @@
 #include <QLabel>
 #include <QPixmap>
 
-// The picture box behind a label button: shows the normal face, or the
-// pressed face while a mouse button is held on it. A press on its label also
-// gives it a single-line border.
+// The picture box behind a label button. A mouse button held on it shows the
+// pressed face, or, in windows whose buttons have only one face, a border.
 class ButtonFace : public QLabel {
   Q_OBJECT
 public:
   explicit ButtonFace(QWidget* parent);
   void showPressed(bool pressed);
   void setBordered(bool bordered);
+  void setPressedFace(bool hasPressedFace) { hasPressedFace_ = hasPressedFace; }
   bool isShowingPressed() const { return pressed_; }
   bool isBordered() const { return bordered_; }
 
@@ -23,4 +23,5 @@ private:
   void refresh();
   bool pressed_ = false;
   bool bordered_ = false;
+  bool hasPressedFace_ = true;
 };

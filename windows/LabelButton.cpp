@@ -2,37 +2,39 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
-LabelButton::LabelButton(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent), shortcut_(new QShortcut(this)) {
-  setAlignment(Qt::AlignCenter);
-  setAttribute(Qt::WA_TranslucentBackground);
+LabelButton::LabelButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+  setText(caption);  // also sets Alt + the letter after "&"
   setCursor(Qt::PointingHandCursor);
-  shortcut_->setContext(Qt::WindowShortcut);
-  connect(shortcut_, &QShortcut::activated, this, &LabelButton::clicked);
-  setCaption(caption);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void LabelButton::setCaption(const QString& caption) {
-  setText(caption);
-  shortcut_->setKey(QKeySequence::mnemonic(caption));
-}
+QSize LabelButton::sizeHint() const { return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(8, 4); }
 
 void LabelButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setPen(palette().color(QPalette::WindowText));
   p.setFont(font());
-  p.drawText(contentsRect(), int(alignment()) | Qt::TextShowMnemonic, text());
+  p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+  }
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-  Q_EMIT pressed();
+  Q_EMIT lookPressed();
+  if (event->button() == Qt::LeftButton) QAbstractButton::mousePressEvent(event);
+  else event->accept();
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-  event->accept();
-  Q_EMIT released();
-  if (rect().contains(event->position().toPoint())) Q_EMIT clicked();
+  Q_EMIT lookReleased();
+  if (event->button() == Qt::LeftButton) QAbstractButton::mouseReleaseEvent(event);
+  else event->accept();
 }

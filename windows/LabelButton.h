@@ -1,27 +1,22 @@
 #pragma once
-#include <QLabel>
+#include <QAbstractButton>
 
-class QShortcut;
-
-// A caption that acts as a button: a click on it is a press. Its caption
-// keeps the "&" of its access key (Alt + the letter presses it too) and shows
-// that letter underlined.
-class LabelButton : public QLabel {
+// A caption that acts as a button: a left click on it presses it, and so do
+// Space when it has the keyboard focus and Alt with the letter after its "&".
+// It is a button to screen readers, named by its caption. Any mouse button
+// held on it gives its picture the pressed look (lookPressed/lookReleased).
+class LabelButton : public QAbstractButton {
   Q_OBJECT
 public:
   LabelButton(const QString& caption, QWidget* parent);
-  void setCaption(const QString& caption);  // text() stays the caption as given
+  QSize sizeHint() const override;
 
 Q_SIGNALS:
-  void pressed();
-  void released();
-  void clicked();
+  void lookPressed();
+  void lookReleased();
 
 protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-  QShortcut* shortcut_;
 };

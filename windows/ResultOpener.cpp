@@ -2,19 +2,20 @@
 
 #include <string>
 
-#include "engine/ResultsModel.h"
-#include "platform/FileOpener.h"
-#include "platform/FileSystem.h"
+#include "engine/ResultList.h"
+#include "platform/core/FileSystem.h"
+#include "platform/desktop/FileOpener.h"
 #include "shell/MYVARS.h"
+#include "windows/DesktopServices.h"
 
-void ResultOpener::open(const ResultsModel& results, int row, bool failedDisplay) {
-  if (row < 0 || row >= results.rowCount()) return;
+void ResultOpener::open(const ResultList& results, std::size_t row, bool failedDisplay) {
+  if (row >= results.size()) return;
   // Copies: the list may be emptied by a search while the busy window waits.
   const std::string name(results.name(row));
   const std::string folder = results.folder(row);
   MYVARS::ShowBusy(2, "Openning Application...");
   const std::string path = MYVARS::fso().absolutePathName(folder, name);
-  if (MYVARS::opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
+  if (DesktopServices::opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
   if (failedDisplay) MYVARS::ShowBusy(2, "Failed..");
   MYVARS::message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
 }

@@ -1,6 +1,7 @@
 #pragma once
+#include <cstddef>
 
-class ResultsModel;
+class ResultList;
 
 // A double-click on a result: the busy display, then the file handed to the
 // desktop to open with its default application; a type with no application
@@ -8,5 +9,5 @@ class ResultsModel;
 class ResultOpener {
 public:
   // failedDisplay: show "Failed.." before the message (all windows but one).
-  static void open(const ResultsModel& results, int row, bool failedDisplay = true);
+  static void open(const ResultList& results, std::size_t row, bool failedDisplay);
 };

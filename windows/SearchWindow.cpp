@@ -3,27 +3,25 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTableView>
 #include <QWindow>
 
 #include "engine/DisplayText.h"
 #include "engine/FolderWalk.h"
-#include "engine/ResultsModel.h"
-#include "platform/FileSystem.h"
-#include "platform/SettingsStore.h"
-#include "shell/EventYield.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/SettingsStore.h"
 #include "shell/MYVARS.h"
 #include "shell/Twips.h"
 #include "windows/ButtonFace.h"
+#include "windows/DesktopServices.h"
 #include "windows/LabelButton.h"
+#include "windows/LocationBox.h"
 #include "windows/ResultOpener.h"
+#include "windows/ResultsTable.h"
 #include "windows/WindowArt.h"
 
 namespace {
@@ -35,6 +33,8 @@ QString trimBlanks(const QString& text) {
   return text.mid(first, last - first);
 }
 
+bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }
+
 qsizetype characters(const QString& text) { return text.toUcs4().size(); }
 
 template <typename T>
@@ -43,80 +43,129 @@ T* placed(T* widget, const char* name, QRect twips) {
   widget->setGeometry(twips);
   return widget;
 }
+
+QString earlyEndText(FolderWalk::EarlyEnd why) {
+  switch (why) {
+    case FolderWalk::EarlyEnd::OutOfMemory: return QStringLiteral("out of memory");
+    case FolderWalk::EarlyEnd::OutOfHandles: return QStringLiteral("out of file handles");
+    case FolderWalk::EarlyEnd::None: break;
+  }
+  return {};
+}
 }  // namespace
 
-SearchWindow::SearchWindow(const QString& title, const QString& heading, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  setWindowTitle(title);
-  setFixedSize(Twips::toPixels(8745), Twips::toPixels(9645));
-  results_ = new ResultsModel(MYVARS::icons(), this);
-  SharedState& state = MYVARS::state();
-  walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), *results_, MYVARS::icons(), state.walkFlags());
-  buildControls(heading);
+SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), description_(std::move(description)) {
+  setObjectName(description_.objectName);
+  setWindowTitle(description_.title);
+  setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
+  table_ = new ResultsTable(results_, DesktopServices::icons(), this);
+  walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), results_, *this);
+  buildControls();
+  if (description_.addControls) description_.addControls(*this);
+  setTabOrder();
 
-  yield_ = std::make_unique<EventYield>(results_);
-  walk_->setYield([this] { (*yield_)(); });
-  walk_->setNameSource([this] { return txtname->text(); });
   // The status changes twice per folder; the label shows it at display rate.
-  walk_->setStatusSink([this](const std::string& path) {
-    statusPath_.assign(path);
-    if (!statusShow_.isActive()) statusShow_.start();
-  });
   statusShow_.setSingleShot(true);
   statusShow_.setInterval(16);
   connect(&statusShow_, &QTimer::timeout, this, &SearchWindow::showStatus);
-
   tmrr.setInterval(100);
   tmrp.setInterval(800);
   connect(&tmrr, &QTimer::timeout, this, &SearchWindow::tmrr_Timer);
   connect(&tmrp, &QTimer::timeout, this, &SearchWindow::tmrp_Timer);
   tmrr.start();
-  tmrp.start();
+  if (description_.watchdog) tmrp.start();
   loadFields();
 }
 
 SearchWindow::~SearchWindow() = default;
 
-void SearchWindow::buildControls(const QString& heading) {
-  setObjectName("frmall");
+void SearchWindow::buildControls() {
   setStyleSheet("SearchWindow { background: rgb(238, 241, 246); border: 1px solid rgb(60, 90, 140); }");
+  const int width = description_.clientWidth;
 
-  Picture1 = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, 8775, 495));
+  Picture1 = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, width + 30, 495));
   Picture1->setPixmap(WindowArt::titleStrip(Picture1->size()));
   Picture1->installEventFilter(this);
-  Label5 = placed(new QLabel(heading, Picture1), "Label5", Twips::rect(120, 120, 4575, 495));
+  Label5 = placed(new QLabel(description_.heading, Picture1), "Label5", Twips::rect(120, 120, 4575, 495));
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label5->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
   Label5->installEventFilter(this);
-  Label4 = placed(new QLabel("X", Picture1), "Label4", Twips::rect(8280, 0, 360, 435));
-  Label4->setAlignment(Qt::AlignCenter);
-  Label4->setStyleSheet("color: black; font-weight: bold; font-size: 12pt;");
-  Label4->setCursor(Qt::PointingHandCursor);
-  Label4->installEventFilter(this);
+  closeLabel = placed(new LabelButton("X", Picture1), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
+  closeLabel->setAccessibleName("Close");
+  QFont bold = closeLabel->font();
+  bold.setBold(true);
+  bold.setPointSize(12);
+  closeLabel->setFont(bold);
+  setCloseLabelColour(description_.closeLabelColour);
+  closeLabel->installEventFilter(this);
+  connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
 
-  Label1 = placed(new QLabel("Named:", this), "Label1", Twips::rect(240, 840, 975, 255));
-  txtname = placed(new QLineEdit(this), "txtname", Twips::rect(1440, 840, 5535, 375));
-  txtname->installEventFilter(this);
-  Label2 = placed(new QLabel("Location:", this), "Label2", Twips::rect(240, 1440, 1095, 375));
+  Label1 = addLabel("Label1", "Named:", 240, 840, 975, 255);
+  txtname = addField("txtname", "Named", 1440, 840, 5535, 375);
+  Label1->setBuddy(txtname);
+  Label2 = addLabel("Label2", "Location:", 240, 1440, 1095, 375);
   cboLoc = placed(new QComboBox(this), "cboLoc", Twips::rect(1440, 1440, 5535, 390));
   cboLoc->setEditable(true);
   cboLoc->setInsertPolicy(QComboBox::NoInsert);
+  cboLoc->setAccessibleName("Location");
   cboLoc->installEventFilter(this);
   cboLoc->lineEdit()->installEventFilter(this);
+  Label2->setBuddy(cboLoc);
+  locations_ = std::make_unique<LocationBox>(cboLoc);
 
-  buildButton(pict, cmdfind, kFind, 600);
-  pict->setObjectName("pict");
-  cmdfind->setObjectName("cmdfind");
-  buildButton(pictb, cmdcanc, "C&lose", 1200);
-  pictb->setObjectName("pictb");
-  cmdcanc->setObjectName("cmdcanc");
+  buildButton(pict, cmdfind, "pict", "cmdfind", kFind, 600);
+  buildButton(pictb, cmdcanc, "pictb", "cmdcanc", description_.closeCaption, 1200);
   connect(cmdfind, &LabelButton::clicked, this, &SearchWindow::cmdfind_Click);
   connect(cmdcanc, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
-
   chkmatch = placed(new QCheckBox("&Match Case", this), "chkmatch", Twips::rect(7080, 1800, 1575, 480));
+  buildResultsList();
 
+  lblfound = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
+  lblin = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
+  lblin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblin->setWordWrap(true);
+  lblin->setVisible(false);
+}
+
+QLabel* SearchWindow::addLabel(const char* name, const QString& text, int left, int top, int width, int height) {
+  return placed(new QLabel(text, this), name, Twips::rect(left, top, width, height));
+}
+
+QLineEdit* SearchWindow::addField(const char* name, const QString& accessibleName, int left, int top, int width,
+                                  int height) {
+  QLineEdit* field = placed(new QLineEdit(this), name, Twips::rect(left, top, width, height));
+  field->setAccessibleName(accessibleName);
+  field->installEventFilter(this);
+  return field;
+}
+
+void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
+                               const QString& caption, int top) {
+  face = placed(new ButtonFace(this), faceName, Twips::rect(7080, top, 1575, 495));
+  label = new LabelButton(caption, face);
+  label->setObjectName(labelName);
+  label->setGeometry(face->rect().adjusted(6, 4, -6, -4));
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  ButtonFace* f = face;
+  const bool faces = description_.buttonLook == ButtonLook::FaceAndBorder;
+  face->setPressedFace(faces);
+  connect(label, &LabelButton::lookPressed, f, [f, faces] {
+    f->setBordered(true);
+    if (faces) f->showPressed(true);
+  });
+  connect(label, &LabelButton::lookReleased, f, [f] {
+    f->setBordered(false);
+    f->showPressed(false);
+  });
+}
+
+void SearchWindow::buildResultsList() {
   lv = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
-  lv->setModel(results_);
+  lv->setModel(table_);
+  lv->setAccessibleName("Results");
   // A table keeps nothing per row, so a million results cost the view nothing.
   lv->verticalHeader()->hide();
   lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -130,48 +179,34 @@ void SearchWindow::buildControls(const QString& heading) {
   lv->setSelectionBehavior(QAbstractItemView::SelectRows);
   lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lv->setIconSize(QSize(16, 16));
-  lv->setColumnWidth(ResultsModel::NameColumn, Twips::toPixels(5200));
-  lv->setColumnWidth(ResultsModel::FolderColumn, Twips::toPixels(830));
-  lv->setColumnWidth(ResultsModel::SizeColumn, Twips::toPixels(1440));
-  connect(lv, &QTableView::doubleClicked, this, &SearchWindow::lv_DblClick);
-
-  lblfound = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
-  lblin = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
-  lblin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblin->setWordWrap(true);
-  lblin->setVisible(false);
+  lv->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
+  lv->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
+  lv->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
+  // A double-click anywhere in the list opens the selected result.
+  lv->viewport()->installEventFilter(this);
 }
 
-void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const QString& caption, int top) {
-  face = new ButtonFace(this);
-  face->setGeometry(Twips::rect(7080, top, 1575, 495));
-  label = new LabelButton(caption, face);
-  label->setGeometry(face->rect().adjusted(6, 4, -6, -4));
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  ButtonFace* f = face;
-  connect(label, &LabelButton::pressed, f, [f] {
-    f->setBordered(true);
-    f->showPressed(true);
-  });
-  connect(label, &LabelButton::released, f, [f] {
-    f->setBordered(false);
-    f->showPressed(false);
-  });
+void SearchWindow::setTabOrder() {
+  QList<QWidget*> order{txtname, cboLoc};
+  for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+    if (field != txtname) order << field;
+  for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
+    if (box != cboLoc) order << box;
+  order << cmdfind << cmdcanc << chkmatch << lv << closeLabel;
+  for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void SearchWindow::loadFields() {
   txtname->clear();
   cboLoc->clearEditText();
-  for (const std::string& drive : MYVARS::fso().drives()) cboLoc->addItem(QFile::decodeName(drive.c_str()));
+  for (const std::string& drive : MYVARS::fso().drives()) locations_->addItem(drive);
   if (cboLoc->count() > 0) cboLoc->setCurrentIndex(0);
   SettingsStore& settings = MYVARS::settings();
   txtname->setText(settings.get("x", "y", "named", ""));
-  cboLoc->setEditText(settings.get("x", "y", "loc", "/"));
-  const QString commandLine = MYVARS::commandLine();
-  if (!trimBlanks(commandLine).isEmpty()) {
-    cboLoc->addItem(commandLine);
+  locations_->setText(LocationBox::fromSetting(settings.get("x", "y", "loc", "/")));
+  const std::string& commandLine = MYVARS::commandLine();
+  if (!blank(commandLine)) {
+    locations_->addItem(commandLine);
     cboLoc->setCurrentIndex(cboLoc->count() - 1);
   }
 }
@@ -183,49 +218,54 @@ void SearchWindow::showEvent(QShowEvent* event) {
   if (MYVARS::state().WantTrans) MYVARS::MakeTransparent(this);
 }
 
-void SearchWindow::cmdfind_Click() {
-  if (!walk_) return;
-  walk_->lst.clear();  // every press, before any check
-  if (characters(trimBlanks(txtname->text())) < 3) {
-    MYVARS::message(QMessageBox::Information, "Quorrel 2.0", "You must provide text at least of 3 characters.");
-    txtname->setFocus();
-    return;
-  }
-  const QString location = cboLoc->currentText();
-  if (trimBlanks(location).isEmpty()) {
-    MYVARS::message(QMessageBox::Information, "Error", "Please specify the location.");
-    cboLoc->setFocus();
-    return;
-  }
+bool SearchWindow::passes(const PressStep& step) {
   SharedState& state = MYVARS::state();
-  state.MatchCase = chkmatch->isChecked();
-  const std::string start = QFile::encodeName(location).toStdString();
-  if (!MYVARS::fso().folderExists(start)) {
-    MYVARS::message(QMessageBox::Critical, "Error", location + " path was not found.");
-    return;
+  switch (step.kind) {
+    case PressStep::TextLength: {
+      auto* field = findChild<QLineEdit*>(step.field);
+      if (!field || characters(trimBlanks(field->text())) >= 3) return true;
+      MYVARS::message(step.icon, step.title, step.message);
+      if (step.focus) field->setFocus();
+      return false;
+    }
+    case PressStep::LocationGiven:
+      if (!trimBlanks(cboLoc->currentText()).isEmpty()) return true;
+      MYVARS::message(step.icon, step.title, step.message);
+      if (step.focus) cboLoc->setFocus();
+      return false;
+    case PressStep::Configure:
+      if (description_.configure) description_.configure(*this, *walk_);
+      return true;
+    case PressStep::MatchCase:
+      state.MatchCase = chkmatch->isChecked();
+      return true;
+    case PressStep::LocationExists:
+      if (MYVARS::fso().folderExists(locations_->bytes())) return true;
+      MYVARS::message(step.icon, step.title, cboLoc->currentText() + step.message);
+      return false;
   }
-  const QPointer<SearchWindow> self(this);
-  MYVARS::ShowBusy(1, "Processing...");
-  if (!self || !walk_) return;
-  if (cmdfind->text() == kFind) {
-    cmdfind->setCaption(kStop);
-    lblin->setVisible(true);
-    shownUnreadable_ = -1;
-    yield_->restart();
-    walk_->start(start);  // returns when the walk has ended; the window may be closed by then
-    if (!self || closing_) return;
-    showStatus();
-    tmrr_Timer();  // the idle look at once, not at the next tick
-  } else {
-    state.StopFlag = true;
-    cmdfind->setCaption(kFind);
-    lblin->setVisible(false);
-  }
+  return true;
 }
 
-void SearchWindow::showStatus() {
-  statusShow_.stop();
-  if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
+void SearchWindow::cmdfind_Click() {
+  if (!walk_) return;
+  walk_->emptyQueue();  // every press, before any check
+  for (const PressStep& step : description_.press)
+    if (!passes(step)) return;
+  const std::string start = locations_->bytes();
+  const QPointer<SearchWindow> self(this);
+  MYVARS::ShowBusy(1, description_.busyCaption);
+  if (!self || !walk_) return;
+  if (cmdfind->text() == kFind) {
+    cmdfind->setText(kStop);
+    lblin->setVisible(true);
+    yield_.restart();
+    walk_->start(start);  // returns when the walk has ended; the window may be gone by then
+  } else {
+    MYVARS::state().StopFlag = true;
+    cmdfind->setText(kFind);
+    lblin->setVisible(false);
+  }
 }
 
 void SearchWindow::cmdcanc_Click() { close(); }
@@ -241,7 +281,7 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   walk_.reset();
   SettingsStore& settings = MYVARS::settings();
   settings.save("x", "y", "named", txtname->text());
-  settings.save("x", "y", "loc", cboLoc->currentText());
+  settings.save("x", "y", "loc", LocationBox::toSetting(locations_->bytes()));
   QDialog::closeEvent(event);
   hide();
   MYVARS::ShowBusy(1, "Returning...");
@@ -250,22 +290,31 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
 void SearchWindow::tmrr_Timer() {
   showFoundCount();
   if (MYVARS::state().StopFlag) {
-    cmdfind->setCaption(kFind);
+    cmdfind->setText(kFind);
     lblin->setVisible(false);
   }
 }
 
 void SearchWindow::showFoundCount() {
-  QString text = QString::number(results_->rowCount()) + " File(s) Found!";
-  const long long unreadable = walk_ ? walk_->unreadable().total() : 0;
-  if (unreadable > 0) text += QStringLiteral(" (%1 could not be read)").arg(unreadable);
+  QString text = QString::number(results_.size()) + " File(s) Found!";
+  QStringList tip;
+  if (walk_) {
+    const std::int64_t unreadable = walk_->unreadable().total();
+    if (unreadable > 0) {
+      text += QStringLiteral(" (%1 could not be read)").arg(unreadable);
+      for (const std::string& p : walk_->unreadable().paths()) tip << DisplayText::fromBytes(p);
+    }
+    const QString early = earlyEndText(walk_->earlyEnd());
+    if (!early.isEmpty()) {
+      text += " (search ended early: " + early + ")";
+      tip.prepend("The system ran " + early + "; the search stopped there. The files found until then are listed.");
+    }
+  }
   lblfound->setText(text);
-  if (unreadable == shownUnreadable_) return;
-  shownUnreadable_ = unreadable;
-  QStringList paths;
-  if (walk_)
-    for (const std::string& p : walk_->unreadable().paths()) paths << DisplayText::fromBytes(p);
-  lblfound->setToolTip(paths.join('\n'));
+  const QString joined = tip.join('\n');
+  if (joined == shownTip_) return;
+  shownTip_ = joined;
+  lblfound->setToolTip(joined);
 }
 
 void SearchWindow::tmrp_Timer() {
@@ -282,30 +331,72 @@ void SearchWindow::tmrp_Timer() {
 
 void SearchWindow::lv_DblClick() {
   const QModelIndexList selected = lv->selectionModel()->selectedRows();
-  if (results_->rowCount() == 0 || selected.isEmpty()) return;
-  ResultOpener::open(*results_, selected.first().row());
+  if (results_.size() == 0 || selected.isEmpty()) return;
+  ResultOpener::open(results_, std::size_t(selected.first().row()), description_.failedDisplay);
+}
+
+void SearchWindow::yieldToEvents() {
+  if (!yield_.due()) return;
+  table_->flush();
+  // Nothing of this window is touched after the events have run: one of
+  // them may close and free it.
+  EventYield::letEventsIn();
+}
+
+QString SearchWindow::nameText() { return txtname->text(); }
+
+bool SearchWindow::matchCase() { return MYVARS::state().MatchCase; }
+
+bool& SearchWindow::stopFlag() { return MYVARS::state().StopFlag; }
+
+void SearchWindow::statusChanged(const std::string& folder) {
+  if (description_.watchdog) MYVARS::state().IdleTicks = 0;
+  statusPath_.assign(folder);
+  if (!statusShow_.isActive()) statusShow_.start();
+}
+
+void SearchWindow::resultsCleared() { table_->reset(); }
+
+void SearchWindow::ended() {
+  table_->flush();
+  showStatus();
+  tmrr_Timer();  // the idle look at once, not at the next tick
+}
+
+void SearchWindow::showStatus() {
+  statusShow_.stop();
+  if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
+}
+
+void SearchWindow::setCloseLabelColour(const QColor& colour) {
+  QPalette palette = closeLabel->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  closeLabel->setPalette(palette);
 }
 
 void SearchWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window only from the fields that say so (eventFilter).
   if (event->key() == Qt::Key_Escape) {
-    cmdcanc_Click();
+    event->accept();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label4) {
-    if (event->type() == QEvent::Enter) Label4->setStyleSheet("color: white; font-weight: bold; font-size: 12pt;");
-    if (event->type() == QEvent::Leave) Label4->setStyleSheet("color: black; font-weight: bold; font-size: 12pt;");
-    if (event->type() == QEvent::MouseButtonRelease) {
-      cmdcanc_Click();
-      return true;
-    }
+  const QEvent::Type type = event->type();
+  if (watched == closeLabel) {
+    if (type == QEvent::Enter) setCloseLabelColour(description_.closeLabelHover);
+    if (type == QEvent::Leave) setCloseLabelColour(Qt::black);
     return false;
   }
+  if (lv && watched == lv->viewport() && type == QEvent::MouseButtonDblClick) {
+    lv_DblClick();
+    return true;
+  }
   if (watched == Picture1 || watched == Label5) return dragWindow(event);
-  if (event->type() == QEvent::KeyPress && (watched == txtname || watched == cboLoc || watched == cboLoc->lineEdit())) {
+  if (!cboLoc) return QDialog::eventFilter(watched, event);
+  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || watched == cboLoc)) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       cmdfind_Click();

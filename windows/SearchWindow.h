@@ -5,28 +5,32 @@
 #include <memory>
 #include <string>
 
+#include "engine/ResultList.h"
+#include "engine/WalkHost.h"
 #include "shell/EventYield.h"
+#include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
 class FolderWalk;
 class LabelButton;
+class LocationBox;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class ResultsModel;
+class ResultsTable;
 
 // The common search window: name text, location, Find/Stop, Match Case, the
 // live results list, the found count and the status line, over one folder
-// walk. The kinds of search are variants of it.
-class SearchWindow : public QDialog {
+// walk. Each kind of search is this window built from its description.
+class SearchWindow : public QDialog, public WalkHost {
   Q_OBJECT
 public:
   static inline const QString kFind = QStringLiteral("&Find Now!");
   static inline const QString kStop = QStringLiteral("&Stop!");
 
-  SearchWindow(const QString& title, const QString& heading, QWidget* parent = nullptr);
+  explicit SearchWindow(SearchWindowDescription description, QWidget* parent = nullptr);
   ~SearchWindow() override;
 
   // Handlers, one per control event.
@@ -36,24 +40,29 @@ public:
   void tmrp_Timer();
   void lv_DblClick();
 
-  ResultsModel& results() { return *results_; }
+  const ResultList& results() const { return results_; }
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
+  const SearchWindowDescription& description() const { return description_; }
 
-  QLabel* Picture1;
-  QLabel* Label5;
-  QLabel* Label4;
-  QLabel* Label1;
-  QLineEdit* txtname;
-  QLabel* Label2;
-  QComboBox* cboLoc;
-  ButtonFace* pict;
-  LabelButton* cmdfind;
-  ButtonFace* pictb;
-  LabelButton* cmdcanc;
-  QCheckBox* chkmatch;
-  QTableView* lv;
-  QLabel* lblfound;
-  QLabel* lblin;
+  // For the descriptions' hooks: a label or a one-line field at a place in twips.
+  QLabel* addLabel(const char* name, const QString& text, int left, int top, int width, int height);
+  QLineEdit* addField(const char* name, const QString& accessibleName, int left, int top, int width, int height);
+
+  QLabel* Picture1 = nullptr;
+  QLabel* Label5 = nullptr;
+  LabelButton* closeLabel = nullptr;  // "X": Label4 or lblc
+  QLabel* Label1 = nullptr;
+  QLineEdit* txtname = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* cboLoc = nullptr;
+  ButtonFace* pict = nullptr;
+  LabelButton* cmdfind = nullptr;
+  ButtonFace* pictb = nullptr;
+  LabelButton* cmdcanc = nullptr;
+  QCheckBox* chkmatch = nullptr;
+  QTableView* lv = nullptr;
+  QLabel* lblfound = nullptr;
+  QLabel* lblin = nullptr;
   QTimer tmrr;
   QTimer tmrp;
 
@@ -64,21 +73,38 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void buildControls(const QString& heading);
-  void buildButton(ButtonFace*& face, LabelButton*& label, const QString& caption, int top);
+  // The walk's side of the window.
+  void yieldToEvents() override;
+  QString nameText() override;
+  bool matchCase() override;
+  bool& stopFlag() override;
+  void statusChanged(const std::string& folder) override;
+  void resultsCleared() override;
+  void ended() override;
+
+  void buildControls();
+  void buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
+                   const QString& caption, int top);
+  void buildResultsList();
+  void setTabOrder();
   void loadFields();
+  bool passes(const PressStep& step);
   void showFoundCount();
   void showStatus();
+  void setCloseLabelColour(const QColor& colour);
   bool dragWindow(QEvent* event);
 
-  ResultsModel* results_;
+  const SearchWindowDescription description_;
+  ResultList results_;
+  ResultsTable* table_ = nullptr;
   std::unique_ptr<FolderWalk> walk_;
-  std::unique_ptr<EventYield> yield_;
+  std::unique_ptr<LocationBox> locations_;
+  EventYield yield_;
   QTimer statusShow_;
   std::string statusPath_;
   bool shownOnce_ = false;
   bool closing_ = false;
   QPoint dragOffset_;
   bool dragging_ = false;
-  long long shownUnreadable_ = -1;
+  QString shownTip_;
 };

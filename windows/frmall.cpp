@@ -1,3 +1,22 @@
 #include "windows/frmall.h"
 
-frmall::frmall(QWidget* parent) : SearchWindow("All Files", "Search All Files", parent) { setObjectName("frmall"); }
+SearchWindowDescription frmall::description() {
+  SearchWindowDescription d;
+  d.objectName = "frmall";
+  d.title = "All Files";
+  d.heading = "Search All Files";
+  d.clientWidth = 8745;
+  d.clientHeight = 9645;
+  d.closeCaption = "C&lose";
+  d.closeLabelName = "Label4";
+  d.press = {
+      {PressStep::TextLength, "txtname", {}, "Quorrel 2.0", QMessageBox::Information, true},
+      {PressStep::LocationGiven, nullptr, "Please specify the location.", "Error", QMessageBox::Information, true},
+      {PressStep::MatchCase},
+      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+  };
+  d.press[0].message = "You must provide text at least of 3 characters.";
+  return d;
+}
+
+frmall::frmall(QWidget* parent) : SearchWindow(description(), parent) {}

@@ -6,4 +6,5 @@ class frmall : public SearchWindow {
   Q_OBJECT
 public:
   explicit frmall(QWidget* parent = nullptr);
+  static SearchWindowDescription description();
 };

@@ -1,36 +1,52 @@
 #pragma once
+#include <new>
 #include <set>
 #include <string>
 
-#include "platform/LinuxFileSystem.h"
+#include "platform/core/LinuxFileSystem.h"
 
 // The real file system, with chosen folders or files failing as a permission
-// problem or an exhausted resource would (CI runs as root, which reads everything).
+// problem would (CI runs as root, which reads everything), and a fault
+// injected at the n-th folder entered or file looked up.
 class FailingFileSystem final : public FileSystem {
 public:
-  std::set<std::string> unreadableFolders, unreadableFiles, exhaustedFolders;
+  enum class Fault { None, OutOfHandles, OutOfMemory, BadAlloc };
+  std::set<std::string> unreadableFolders, unreadableFiles;
+  Fault fault = Fault::None;
+  int faultAtCall = 0;  // 1 = the first call of enter or fileDetails
+  int calls = 0;
   LinuxFileSystem real;
 
   std::vector<std::string> drives() override { return real.drives(); }
   bool folderExists(const std::string& p) override { return real.folderExists(p); }
-  std::string absolutePathName(const std::string& f, const std::string& n) override { return real.absolutePathName(f, n); }
-  FsOutcome fileSize(const std::string& p, std::int64_t& s) override { return real.fileSize(p, s); }
-  void beginSearch() override { real.beginSearch(); }
-  FsOutcome enter(const std::string& p, FolderListing& dirx, FileListing& flx) override {
-    const FsOutcome outcome = real.enter(p, dirx, flx);
-    if (exhaustedFolders.count(p)) return failed(p, dirx, flx, FsOutcome::OutOfResources);
-    if (unreadableFolders.count(p)) return failed(p, dirx, flx, FsOutcome::Unreadable);
-    return outcome;
+  std::string absolutePathName(const std::string& f, const std::string& n) override {
+    return real.absolutePathName(f, n);
   }
-  FsOutcome fileDetails(const FileListing& flx, std::size_t i, std::int64_t& size) override {
-    if (unreadableFiles.count(std::string(flx.name(i)))) return FsOutcome::Unreadable;
-    return real.fileDetails(flx, i, size);
+  FsOutcome beginSearch(const std::string& start, SearchRoot& root) override { return real.beginSearch(start, root); }
+  FsOutcome enter(const SearchRoot& root, const std::string& p, OpenFolder& folder, DirectoryEntries& e) override {
+    if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
+    if (unreadableFolders.count(p)) return FsOutcome::Unreadable;
+    return real.enter(root, p, folder, e);
+  }
+  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
+                        std::int64_t& size) override {
+    if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
+    if (unreadableFiles.count(name)) return FsOutcome::Unreadable;
+    return real.fileDetails(root, folder, name, isLink, size);
+  }
+  FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
+    return real.openFile(root, folder, name, r);
   }
 
 private:
-  static FsOutcome failed(const std::string& p, FolderListing& dirx, FileListing& flx, FsOutcome o) {
-    dirx.reset(p);
-    flx.reset(-1);
-    return o;
+  FsOutcome inject() {
+    if (++calls != faultAtCall) return FsOutcome::Ok;
+    switch (fault) {
+      case Fault::OutOfHandles: return FsOutcome::OutOfHandles;
+      case Fault::OutOfMemory: return FsOutcome::OutOfMemory;
+      case Fault::BadAlloc: throw std::bad_alloc();
+      case Fault::None: break;
+    }
+    return FsOutcome::Ok;
   }
 };

@@ -24,6 +24,8 @@ public:
   const std::string& root() const { return root_; }
   std::string path(std::string_view relative) const;
 
+  // R{A{A1, A2}, B{B1}, C}, one file "f.txt" in each folder.
+  void sample();
   void folder(std::string_view relative);
   void file(std::string_view relative, std::string_view content = {});
   void sparse(std::string_view relative, std::int64_t size);

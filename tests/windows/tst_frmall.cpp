@@ -8,8 +8,7 @@
 #include <QtTest>
 
 #include "engine/FolderWalk.h"
-#include "engine/ResultsModel.h"
-#include "platform/IniSettingsStore.h"
+#include "platform/core/IniSettingsStore.h"
 #include "shell/MYVARS.h"
 #include "support/FailingFileSystem.h"
 #include "support/RecordingDialogs.h"
@@ -21,15 +20,10 @@
 namespace {
 using Names = std::vector<std::string>;
 
-// R{A{A1, A2}, B{B1}, C}, one "f.txt" in each folder.
-void buildSample(TempTree& t) {
-  for (const char* f : {"A/A1", "A/A2", "B/B1", "C"}) t.folder(f);
-  for (const char* f : {"", "A", "B", "C", "A/A1", "A/A2", "B/B1"}) t.file(std::string(f) + (*f ? "/" : "") + "f.txt");
-}
 
 Names foldersOf(SearchWindow& w, const std::string& root) {
   Names out;
-  for (int r = 0; r < w.results().rowCount(); ++r) {
+  for (std::size_t r = 0; r < w.results().size(); ++r) {
     std::string f = w.results().folder(r);
     f = f == root ? "R" : f.substr(root.size() + 1);
     if (out.empty() || out.back() != f) out.push_back(f);
@@ -70,7 +64,7 @@ private Q_SLOTS:
     settingsDir_ = std::make_unique<QTemporaryDir>();
     settings_ = std::make_unique<IniSettingsStore>(settingsDir_->path());
     MYVARS::setSettings(settings_.get());
-    MYVARS::setCommandLine("");
+    MYVARS::setCommandLine({});
     dialogs_ = std::make_unique<RecordingDialogs>();
   }
   void cleanup() {
@@ -92,9 +86,7 @@ private Q_SLOTS:
 
   void inputMessagesInTheirOrder() {
     auto w = open();
-    w->walk()->lst.push_back("/queued");
     search(*w, "  ab  ", "   ");
-    QVERIFY(w->walk()->lst.empty());  // every press empties the queue first
     expectMessage(0, "You must provide text at least of 3 characters.", "Quorrel 2.0", QMessageBox::Information);
 
     search(*w, " abc ", "   ");
@@ -108,9 +100,25 @@ private Q_SLOTS:
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
   }
 
+  void refusedPressDuringASearchStillEmptiesTheQueue() {
+    TempTree t;
+    t.sample();
+    auto w = open();
+    later([&] {  // while the start folder's subfolders are queued
+      w->txtname->setText("ab");
+      click(w->cmdfind);
+    });
+    search(*w, "f.txt", t.root());
+    expectMessage(0, "You must provide text at least of 3 characters.", "Quorrel 2.0", QMessageBox::Information);
+    QVERIFY(MYVARS::state().StopFlag);
+    QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
+    // Only what was queued after the press is walked: here, the rest of R's subfolders.
+    QVERIFY(foldersOf(*w, t.root()).size() < 7);
+  }
+
   void searchFillsTheListBreadthFirstAndReturnsToIdle() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     auto w = open();
     search(*w, "f.t", t.root());
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
@@ -126,7 +134,7 @@ private Q_SLOTS:
 
   void stopMidSearch() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     auto w = open();
     QString captionInside;
     // The first yield comes while the start folder's subfolders are queued.
@@ -145,7 +153,7 @@ private Q_SLOTS:
 
   void enterAndEscapeInBothStates() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     auto w = open();
     w->txtname->setText("f.txt");
     w->cboLoc->setEditText(QString::fromStdString(t.root()));
@@ -180,7 +188,7 @@ private Q_SLOTS:
     QCOMPARE(again->txtname->text(), QString("report"));
     QCOMPARE(again->cboLoc->currentText(), QString("/tmp"));
     again->txtname->clear();
-    QTest::mouseClick(again->Label4, Qt::LeftButton);  // the "X" closes and saves too
+    QTest::mouseClick(again->closeLabel, Qt::LeftButton);  // the "X" closes and saves too
     QVERIFY(!again->isVisible());
     QCOMPARE(settings_->get("x", "y", "named", "?"), QString());
   }
@@ -198,7 +206,7 @@ private Q_SLOTS:
 
   void unreadableCountInTheFoundLabel() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     FailingFileSystem fs;
     fs.unreadableFolders = {t.path("B")};
     MYVARS::state().Fso = &fs;
@@ -217,7 +225,7 @@ private Q_SLOTS:
 
   void closingInsideAYield() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     auto w = open();
     later([&] { w->close(); });
     search(*w, "f.txt", t.root());
@@ -230,7 +238,7 @@ private Q_SLOTS:
 
   void deletedInsideAYield() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     QPointer<frmall> w = new frmall;
     w->show();
     w->txtname->setText("f.txt");
@@ -243,7 +251,7 @@ private Q_SLOTS:
   void newSearchFromInsideAYield() {
     // Stop, then Find again while the old walk still waits in its yield.
     TempTree t, other;
-    buildSample(t);
+    t.sample();
     other.file("f.txt.new");
     auto w = open();
     later([&] {
@@ -252,14 +260,14 @@ private Q_SLOTS:
       click(w->cmdfind);  // Find: the new walk runs here, inside the old one's yield
     });
     search(*w, "f.txt", t.root());
-    QCOMPARE(w->results().rowCount(), 1);
+    QCOMPARE(w->results().size(), std::size_t(1));
     QCOMPARE(w->results().name(0), std::string_view("f.txt.new"));
     QVERIFY(MYVARS::state().StopFlag);
   }
 
   void watchdogEndsAStalledSearch() {
     TempTree t;
-    buildSample(t);
+    t.sample();
     auto w = open();
     later([&] {
       for (int tick = 0; tick < 4; ++tick) w->tmrp_Timer();  // no status change in between
@@ -274,6 +282,76 @@ private Q_SLOTS:
     const std::size_t busies = dialogs_->busies.size();
     for (int tick = 0; tick < 8; ++tick) w->tmrp_Timer();  // idle: the watchdog does nothing
     QCOMPARE(dialogs_->busies.size(), busies);
+  }
+
+  void earlyEndIsSaid() {
+    TempTree t;
+    t.sample();
+    FailingFileSystem fs;
+    fs.fault = FailingFileSystem::Fault::OutOfHandles;
+    fs.faultAtCall = 5;  // entering the third folder: R and A were listed
+    MYVARS::state().Fso = &fs;
+    auto w = open();
+    search(*w, "f.txt", t.root());
+    QCOMPARE(w->lblfound->text(), QString("2 File(s) Found! (search ended early: out of file handles)"));
+    QVERIFY(w->lblfound->toolTip().contains("out of file handles"));
+    fs.fault = FailingFileSystem::Fault::None;
+    search(*w, "f.txt", t.root());
+    QCOMPARE(w->lblfound->text(), QString("7 File(s) Found!"));
+    w.reset();
+    MYVARS::state().Fso = nullptr;
+  }
+
+  // A folder's name need not be UTF-8: from the command line to the search,
+  // into the settings and back.
+  void locationsKeepTheirBytes() {
+    TempTree t;
+    t.folder("caf\xe9");
+    t.file("caf\xe9/inside.txt");
+    const std::string folder = t.path("caf\xe9");
+    MYVARS::setCommandLine(folder);
+    {
+      auto w = open();
+      QCOMPARE(w->cboLoc->currentText(), QString::fromUtf8(t.root() + "/caf\ufffd"));
+      search(*w, "inside", folder);
+      QVERIFY(dialogs_->messages.empty());
+      w->cboLoc->setCurrentIndex(w->cboLoc->count() - 1);
+      click(w->cmdfind);
+      QCOMPARE(w->results().size(), std::size_t(1));
+      QCOMPARE(w->results().folder(0), folder);
+      click(w->cmdcanc);
+    }
+    QCOMPARE(settings_->get("x", "y", "loc", "?").left(7), QString("file://"));
+    MYVARS::setCommandLine({});
+    auto again = open();
+    again->txtname->setText("inside");
+    click(again->cmdfind);
+    QCOMPARE(again->results().size(), std::size_t(1));
+    // Text that would read as the escaped form is kept as text.
+    again->cboLoc->setEditText("file:///tmp");
+    click(again->cmdcanc);
+    auto third = open();
+    QCOMPARE(third->cboLoc->currentText(), QString("file:///tmp"));
+  }
+
+  void escapeClosesOnlyFromTheFields() {
+    auto w = open();
+    for (QWidget* other : std::initializer_list<QWidget*>{w->chkmatch, w->lv, w->cmdfind}) {
+      QTest::keyClick(other, Qt::Key_Escape);
+      QVERIFY2(w->isVisible(), qPrintable(other->objectName()));
+    }
+    QTest::keyClick(w->txtname, Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
+  }
+
+  void closeLabelClosesOnALeftClickOnItOnly() {
+    auto w = open();
+    QTest::mousePress(w->closeLabel, Qt::LeftButton);
+    QTest::mouseRelease(w->closeLabel, Qt::LeftButton, {}, QPoint(-40, 60));  // released elsewhere
+    QTest::mouseClick(w->closeLabel, Qt::RightButton);
+    QVERIFY(w->isVisible());
+    QTest::mouseClick(w->closeLabel, Qt::LeftButton);
+    QVERIFY(!w->isVisible());
   }
 
   void buttonLooks() {

@@ -9,7 +9,6 @@
 #include <QtTest>
 #include <fstream>
 
-#include "engine/ResultsModel.h"
 #include "shell/MYVARS.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempTree.h"
@@ -77,7 +76,7 @@ class ResultOpenerTest : public QObject {
     w.txtname->setText(text);
     w.cboLoc->setEditText(QString::fromStdString(t.root()));
     QTest::mouseClick(w.cmdfind, Qt::LeftButton);
-    QVERIFY(w.results().rowCount() > 0);
+    QVERIFY(w.results().size() > 0);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.lv->doItemsLayout();
     w.lv->selectionModel()->select(w.lv->model()->index(0, 0),
@@ -92,7 +91,7 @@ private Q_SLOTS:
   void initTestCase() { registerTypes(); }
   void init() {
     MYVARS::resetState();
-    MYVARS::setCommandLine("");
+    MYVARS::setCommandLine({});
     dialogs_ = std::make_unique<RecordingDialogs>();
     QFile::remove(desktop->path() + "/args");
   }
@@ -151,6 +150,23 @@ private Q_SLOTS:
     QVERIFY(!QFile::exists(desktop->path() + "/args"));
   }
 
+  void doubleClickBelowTheRowsOpensTheSelectedResult() {
+    TempTree t;
+    t.file("picked.qrltest", "data");
+    frmall w;
+    w.show();
+    w.txtname->setText("picked");
+    w.cboLoc->setEditText(QString::fromStdString(t.root()));
+    QTest::mouseClick(w.cmdfind, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.lv->selectRow(0);
+    const QPoint empty(10, w.lv->viewport()->height() - 5);
+    QVERIFY(!w.lv->indexAt(empty).isValid());
+    QTest::mouseDClick(w.lv->viewport(), Qt::LeftButton, {}, empty);
+    QCOMPARE(waitForRecord(), QByteArray::fromStdString(t.path("picked.qrltest")) + '\0');
+    QCOMPARE(dialogs_->busyCaptions(), (QStringList{"Processing...", "Openning Application..."}));
+  }
+
   void nothingWithoutAResultOrASelection() {
     TempTree t;
     t.file("one.qrltest");
@@ -160,7 +176,7 @@ private Q_SLOTS:
     w.txtname->setText("one");
     w.cboLoc->setEditText(QString::fromStdString(t.root()));
     QTest::mouseClick(w.cmdfind, Qt::LeftButton);
-    QCOMPARE(w.results().rowCount(), 1);
+    QCOMPARE(w.results().size(), std::size_t(1));
     w.lv->selectionModel()->clearSelection();
     w.lv_DblClick();
     QCOMPARE(dialogs_->busyCaptions(), QStringList{"Processing..."});

@@ -1,0 +1,113 @@
+#include "engine/CaseFold.h"
+
+#include <QChar>
+
+bool CaseFold::isAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) & 0x80) return false;
+  return true;
+}
+
+char32_t CaseFold::fold(char32_t c) {
+  if (c < 0x80) return static_cast<char32_t>(lowerAscii(static_cast<char>(c)));
+  return QChar::toCaseFolded(c);
+}
+
+int CaseFold::decode(std::string_view text, std::size_t i, char32_t& c) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char b0 = byte(i);
+  if (b0 < 0x80) {
+    c = b0;
+    return 1;
+  }
+  int length;
+  char32_t min;
+  if (b0 >= 0xC2 && b0 <= 0xDF) length = 2, c = b0 & 0x1F, min = 0x80;
+  else if (b0 >= 0xE0 && b0 <= 0xEF) length = 3, c = b0 & 0x0F, min = 0x800;
+  else if (b0 >= 0xF0 && b0 <= 0xF4) length = 4, c = b0 & 0x07, min = 0x10000;
+  else return 0;
+  if (i + std::size_t(length) > text.size()) return 0;
+  for (int k = 1; k < length; ++k) {
+    const unsigned char b = byte(i + std::size_t(k));
+    if ((b & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (b & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+  if (c < min || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return 0;
+  return length;
+}
+
+void CaseFold::appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out.push_back(char(c));
+  } else if (c < 0x800) {
+    out.push_back(char(0xC0 | (c >> 6)));
+    out.push_back(char(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(char(0xE0 | (c >> 12)));
+    out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(char(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(char(0xF0 | (c >> 18)));
+    out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(char(0x80 | (c & 0x3F)));
+  }
+}
+
+void CaseFold::appendFolded(std::string& out, std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char b = text[i];
+    if (!(static_cast<unsigned char>(b) & 0x80)) {
+      out.push_back(lowerAscii(b));
+      ++i;
+      continue;
+    }
+    char32_t c;
+    const int length = decode(text, i, c);
+    if (length == 0) {
+      out.push_back(b);  // not UTF-8: the byte itself
+      ++i;
+      continue;
+    }
+    appendUtf8(out, fold(c));
+    i += std::size_t(length);
+  }
+}
+
+std::string CaseFold::folded(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  appendFolded(out, text);
+  return out;
+}
+
+namespace {
+// The next comparison key: a folded character, or a stray byte after them all.
+char32_t nextKey(std::string_view s, std::size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  if (b < 0x80) {
+    ++i;
+    return static_cast<char32_t>(CaseFold::lowerAscii(char(b)));
+  }
+  char32_t c;
+  const int length = CaseFold::decode(s, i, c);
+  if (length == 0) {
+    ++i;
+    return 0x110000 + b;
+  }
+  i += std::size_t(length);
+  return CaseFold::fold(c);
+}
+}  // namespace
+
+int CaseFold::compare(std::string_view a, std::string_view b) {
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    const char32_t ka = nextKey(a, i), kb = nextKey(b, j);
+    if (ka != kb) return ka < kb ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Letter case, the one way every name and text comparison ignores it: Unicode
+// simple case folding (one character to one character: "ſ" and "s", the
+// Kelvin sign and "k", "ς" and "σ" fold together; "ß" stays itself, as full
+// folding to "ss" would change lengths; "ı" and "İ" have no simple folding).
+// Text is UTF-8; bytes that are not part of valid UTF-8 stand for
+// themselves, one byte one character, so any byte sequence can be compared.
+class CaseFold {
+public:
+  static char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+  static bool isAscii(std::string_view text);
+  static char32_t fold(char32_t c);
+
+  // The length of the valid UTF-8 sequence at text[i] and its code point, or
+  // 0 when the byte there does not start one.
+  static int decode(std::string_view text, std::size_t i, char32_t& c);
+  // Appends the folded form of text: valid characters folded and encoded
+  // again, other bytes unchanged.
+  static void appendFolded(std::string& out, std::string_view text);
+  static std::string folded(std::string_view text);
+  // Orders folded forms: <0, 0 or >0. Bytes that are not UTF-8 sort after
+  // every character.
+  static int compare(std::string_view a, std::string_view b);
+
+private:
+  static void appendUtf8(std::string& out, char32_t c);
+};

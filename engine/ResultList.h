@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The results of a search: one compact record per found file (its name in a
+// shared arena, its folder as an index into the folders seen, its size), so
+// that a million results cost little. The list owns every byte it keeps. A
+// record's type image is found from its name when it is shown.
+class ResultList {
+public:
+  void clear();
+  // The folder of the records appended next; recorded once one is.
+  void setFolder(std::string_view folder);
+  void append(std::string_view name, std::int64_t size);
+
+  std::size_t size() const { return records_.size(); }
+  std::string_view name(std::size_t i) const { return {records_[i].name, records_[i].nameLength}; }
+  const std::string& folder(std::size_t i) const { return folders_[records_[i].folder]; }
+  std::int64_t fileSize(std::size_t i) const { return records_[i].size; }
+
+private:
+  struct Record {
+    const char* name;
+    std::uint32_t nameLength;
+    std::uint32_t folder;
+    std::int64_t size;
+  };
+  const char* store(std::string_view name);
+
+  std::vector<Record> records_;
+  std::vector<std::string> folders_;
+  std::string nextFolder_;
+  bool nextFolderRecorded_ = false;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t blockUsed_ = 0;
+  std::size_t blockSize_ = 0;
+};

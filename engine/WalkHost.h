@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <string>
+
+// What a folder walk needs from the window it runs in. The walk runs on the
+// window's thread and calls these at its fixed points.
+class WalkHost {
+public:
+  virtual ~WalkHost() = default;
+  // Lets pending window events run. Anything may happen meanwhile: a press
+  // may empty the queue or start a new search, the window may close and
+  // destroy the walk. The walk checks for that itself.
+  virtual void yieldToEvents() = 0;
+  // The name text as it stands now; it can change only during a yield.
+  virtual QString nameText() = 0;
+  virtual bool matchCase() = 0;
+  // The shared stop flag: set when the search is to end.
+  virtual bool& stopFlag() = 0;
+  // The status text becomes "Searching In " + folder + "...".
+  virtual void statusChanged(const std::string& folder) = 0;
+  // The results were emptied for a new search.
+  virtual void resultsCleared() = 0;
+  // The walk has ended, by whatever cause (not when it was replaced or destroyed).
+  virtual void ended() = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/FileSystem.h"
+
+// File-system services over the Linux system calls. Each folder is read once,
+// in large batches with getdents64; a file is looked up (fstatat, relative to
+// its open folder) only when its name matches. Folders of a search are opened
+// relative to the open start folder with openat2, which refuses links and
+// anything outside it, so a folder swapped for a link is never followed.
+class LinuxFileSystem final : public FileSystem {
+public:
+  LinuxFileSystem();
+
+  std::vector<std::string> drives() override;
+  bool folderExists(const std::string& path) override;
+  std::string absolutePathName(const std::string& folder, const std::string& name) override;
+  FsOutcome beginSearch(const std::string& startFolder, SearchRoot& root) override;
+  FsOutcome enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
+                  DirectoryEntries& entries) override;
+  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
+                        std::int64_t& size) override;
+  FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
+
+  // Opens the folder at relative below dirHandle, through real folders only.
+  // -1 with errno set on failure.
+  int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
+
+private:
+  int openPiece(int dirHandle, const char* piece);
+  FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries);
+
+  std::vector<char> buffer_;  // getdents64 batch, reused for every folder
+  std::string piece_;         // a part of a very long relative path
+};

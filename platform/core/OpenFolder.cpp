@@ -1,0 +1,8 @@
+#include "platform/core/OpenFolder.h"
+
+#include <unistd.h>
+
+void OpenFolder::reset(int handle) {
+  if (handle_ >= 0) ::close(handle_);
+  handle_ = handle;
+}

@@ -1,0 +1,33 @@
+#include "platform/core/SearchRoot.h"
+
+#include <algorithm>
+
+bool SearchRoot::isInterfaceDevice(dev_t device) const {
+  return std::find(interfaceDevices_.begin(), interfaceDevices_.end(), device) != interfaceDevices_.end();
+}
+
+bool SearchRoot::hasInterfaceChildren(dev_t device, ino_t inode) const {
+  return std::any_of(parents_.begin(), parents_.end(),
+                     [&](const Parent& p) { return p.device == device && p.inode == inode; });
+}
+
+bool SearchRoot::isInterfaceChild(dev_t device, ino_t inode, std::string_view name) const {
+  return std::any_of(parents_.begin(), parents_.end(), [&](const Parent& p) {
+    return p.device == device && p.inode == inode && p.childName == name;
+  });
+}
+
+void SearchRoot::release() {
+  start_.release();
+  path_.clear();
+  interfaceDevices_.clear();
+  parents_.clear();
+}
+
+void SearchRoot::reset(std::string path, int handle, std::vector<dev_t> interfaceDevices,
+                       std::vector<Parent> parents) {
+  path_ = std::move(path);
+  start_.reset(handle);
+  interfaceDevices_ = std::move(interfaceDevices);
+  parents_ = std::move(parents);
+}

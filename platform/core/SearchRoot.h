@@ -1,0 +1,38 @@
+#pragma once
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/OpenFolder.h"
+
+// What one search holds while it runs: its start folder, open, so that every
+// folder of the search is opened relative to it and never through a link;
+// and the kernel's interface file systems, known by device, not by path.
+class SearchRoot {
+public:
+  const std::string& path() const { return path_; }
+  int handle() const { return start_.handle(); }
+  bool isOpen() const { return start_.isOpen(); }
+  bool isInterfaceDevice(dev_t device) const;
+  // Whether an interface file system is mounted on this name directly inside
+  // the folder with this identity.
+  bool isInterfaceChild(dev_t device, ino_t inode, std::string_view name) const;
+  bool hasInterfaceChildren(dev_t device, ino_t inode) const;
+  void release();
+
+  // For the file-system implementation.
+  struct Parent {
+    dev_t device;
+    ino_t inode;
+    std::string childName;
+  };
+  void reset(std::string path, int handle, std::vector<dev_t> interfaceDevices, std::vector<Parent> parents);
+
+private:
+  std::string path_;
+  OpenFolder start_;
+  std::vector<dev_t> interfaceDevices_;
+  std::vector<Parent> parents_;
+};

@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/desktop/FileOpener.h"
+
+// Opens files through GIO: the default application for the file's content
+// type, launched with the file as a file URI (never as command text), in the
+// file's folder.
+class GioFileOpener final : public FileOpener {
+public:
+  Outcome open(const std::string& path, const std::string& folder) override;
+};

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Checks that no layer includes a higher one, that each lower layer links
+# nothing of a higher one, and that the engine's tests link no GUI.
+# Layers, lowest first: platform/core, then engine and platform/desktop,
+# then shell, then windows; app, tests and bench stand above them all.
+# Usage: check-layers.sh [BUILD_DIR]
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-}"
+status=0
+
+allowed() {  # the folders a layer may include from
+  case "$1" in
+    platform/core) echo "platform/core" ;;
+    platform/desktop) echo "platform/core platform/desktop" ;;
+    engine) echo "platform/core engine" ;;
+    shell) echo "platform/core engine shell" ;;
+    windows) echo "platform/core platform/desktop engine shell windows" ;;
+  esac
+}
+
+for layer in platform/core platform/desktop engine shell windows; do
+  ok=" $(allowed "$layer") "
+  while IFS= read -r line; do
+    file="${line%%:*}"
+    target="$(sed -E 's/.*#include "([^"]+)".*/\1/' <<<"$line")"
+    folder="$(dirname "$target")"
+    [ "$folder" = "." ] && continue
+    if [[ "$ok" != *" $folder "* ]]; then
+      echo "layering: $file includes $target (a $layer file may include only: $(allowed "$layer"))"
+      status=1
+    fi
+  done < <(grep -rnE '^#include "' "$top/$layer" --include='*.h' --include='*.cpp' | sed "s#^$top/##")
+done
+
+if grep -rnE '#include <Q(Widget|Icon|Pixmap|Image|Painter|Color|Font|Application|GuiApplication)\b' \
+    "$top/engine" "$top/platform/core"; then
+  echo "layering: the engine and platform core use QtCore only"
+  status=1
+fi
+
+if [ -n "$build" ]; then
+  for test in tst_casefold tst_folderwalk tst_filesystem tst_settings; do
+    if ldd "$build/tests/$test" | grep -qE 'libQt6(Gui|Widgets)'; then
+      echo "layering: $test links a GUI library"
+      status=1
+    fi
+  done
+fi
+
+[ "$status" -eq 0 ] && echo "layering: every layer includes and links only what is below it"
+exit "$status"

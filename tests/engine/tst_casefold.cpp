@@ -1,0 +1,144 @@
+// Names and text: the one case rule (name test, whole-name equality, listing
+// pattern, folder order), the size text and the text shown for raw names.
+#include <QtTest>
+
+#include "engine/CaseFold.h"
+#include "engine/DisplayText.h"
+#include "engine/ListingPattern.h"
+#include "engine/NameOrder.h"
+#include "engine/NameTest.h"
+#include "engine/SizeText.h"
+
+namespace {
+std::string_view view(const QByteArray& b) { return {b.constData(), std::size_t(b.size())}; }
+}  // namespace
+
+class CaseFoldTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  // Each row is one pair under every rule that ignores case: contained,
+  // equal as whole names, admitted by a pattern, and equal in the order.
+  void oneCaseRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("ascii") << "readme.txt" << QByteArray("README.TXT") << true;
+    QTest::newRow("long s and s") << "sa" << QByteArray("\xc5\xbf" "a") << true;
+    QTest::newRow("kelvin sign and k") << "kb" << QByteArray("\xe2\x84\xaa" "B") << true;
+    QTest::newRow("final sigma and sigma") << "\u03c3\u03bf\u03c3" << QByteArray("\xce\xa3\xce\x9f\xcf\x82") << true;
+    QTest::newRow("accented") << "\u00e9t\u00e9" << QByteArray("\xc3\x89T\xc3\x89") << true;
+    QTest::newRow("cyrillic") << "\u0436\u0443\u043a" << QByteArray("\xd0\x96\xd0\xa3\xd0\x9a") << true;
+    // Simple folding: sharp s is not "ss", dotless and dotted i fold to nothing else.
+    QTest::newRow("sharp s is not ss") << "strasse" << QByteArray("stra\xc3\x9f" "e") << false;
+    QTest::newRow("dotless i is not i") << "i" << QByteArray("\xc4\xb1") << false;
+    QTest::newRow("dotted capital I is not i") << "i" << QByteArray("\xc4\xb0") << false;
+    QTest::newRow("not UTF-8 stands for itself") << "caf\u00e9" << QByteArray("CAF\xe9") << false;
+  }
+  void oneCaseRule() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, same);
+    NameTest test;
+    test.prepare(text);
+    QCOMPARE(test.matches(view(name), true), same);
+    QCOMPARE(test.matches(view(name), false), same);
+    QCOMPARE(ListingPattern(text.toStdString()).matches(view(name)), same);
+    QCOMPARE(CaseFold::compare(text.toStdString(), view(name)) == 0, same);
+    // Inside longer names and patterns too.
+    NameTest inside;
+    inside.prepare(text);
+    QCOMPARE(inside.matches(view("x-" + name + ".log"), false), same);
+    QCOMPARE(ListingPattern("*" + text.toStdString() + "*").matches(view("x-" + name + ".log")), same);
+  }
+
+  void nameTest_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("contains, upper-case name") << "exe" << false << QByteArray("Setup.EXE") << true;
+    QTest::newRow("contains at the start") << "exe" << false << QByteArray("exec.txt") << true;
+    QTest::newRow("contains at the end") << "exe" << false << QByteArray("readme-exe") << true;
+    QTest::newRow("letters apart") << "exe" << false << QByteArray("ex.e") << false;
+    QTest::newRow("whole name, longer") << "readme.txt" << true << QByteArray("readme.txt.bak") << false;
+    QTest::newRow("whole name, prefix") << "readme.txt" << true << QByteArray("my readme.txt") << false;
+    QTest::newRow("star is literal") << "*.txt" << false << QByteArray("a.txt") << false;
+    QTest::newRow("star is literal, present") << "*.txt" << false << QByteArray("x*.txt") << true;
+    QTest::newRow("empty text contains") << "" << false << QByteArray("anything") << true;
+    QTest::newRow("empty text whole") << "" << true << QByteArray("anything") << false;
+    QTest::newRow("spaces are part of the text") << " ab " << false << QByteArray("xabx") << false;
+    QTest::newRow("spaces are part of the text, present") << " ab " << false << QByteArray("x ab x") << true;
+    QTest::newRow("ascii text in a name beyond ascii") << "doc" << false << QByteArray("\xc3\xa9-DOC") << true;
+    QTest::newRow("not UTF-8 around the text") << "caf" << false << QByteArray("\xff" "CAF\xe9.txt") << true;
+    QTest::newRow("longer than name") << "abcdef" << false << QByteArray("abc") << false;
+  }
+  void nameTest() {
+    QFETCH(QString, text);
+    QFETCH(bool, matchCase);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, found);
+    NameTest test;
+    test.prepare(text);
+    QCOMPARE(test.matches(view(name), matchCase), found);
+  }
+
+  void patternElements_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("admitted");
+    QTest::newRow("star-dot-star takes names without a dot") << "*.*" << "Makefile" << true;
+    QTest::newRow("extension, case ignored") << "*.MP3" << "x.mp3" << true;
+    QTest::newRow("extension is the whole tail") << "*.xl" << "old.xls" << false;
+    QTest::newRow("short element beside a longer one") << "*.XL;*.XLS" << "old.xl" << true;
+    QTest::newRow("extension needs its dot") << "*.c" << "abc" << false;
+    QTest::newRow("extension alone is a name") << "*.txt" << ".txt" << true;
+    QTest::newRow("two-part tail") << "*.tar.gz" << "A.TAR.GZ" << true;
+    QTest::newRow("two-part tail fails") << "*.tar.gz" << "a.gz" << false;
+    QTest::newRow("inner stars") << "a*b*c" << "aXXbYYc" << true;
+    QTest::newRow("inner stars fail") << "a*b*c" << "aXXcYYb" << false;
+    QTest::newRow("literal element") << "exact.TXT" << "EXACT.txt" << true;
+    QTest::newRow("literal element fails") << "exact.txt" << "exact.txt.bak" << false;
+    QTest::newRow("empty elements skipped") << ";;*.c;" << "x.C" << true;
+    QTest::newRow("nothing but separators") << ";;" << "x.c" << false;
+  }
+  void patternElements() {
+    QFETCH(QString, pattern);
+    QFETCH(QString, name);
+    QFETCH(bool, admitted);
+    QCOMPARE(ListingPattern(pattern.toStdString()).matches(name.toStdString()), admitted);
+  }
+
+  void nameOrder() {
+    std::vector<std::string> names{"b", "A", "a", "B", "c10", "C2", "\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89", "zz",
+                                   "\xff", "\xc5\xbf" "b", "sa"};
+    std::sort(names.begin(), names.end(), NameOrder::less);
+    QCOMPARE(names, (std::vector<std::string>{"A", "a", "B", "b", "c10", "C2", "sa", "\xc5\xbf" "b", "zz",
+                                              "\xc3\x89T\xc3\x89", "\xc3\xa9t\xc3\xa9", "\xff"}));
+  }
+
+  void sizeText() {
+    const std::vector<std::pair<std::int64_t, QString>> rows{
+        {0, "0 KB"},         {511, "0 KB"},        {512, "0 KB"},         {513, "1 KB"},
+        {1536, "2 KB"},      {2560, "2 KB"},       {3584, "4 KB"},        {50'000'000, "48828 KB"},
+        {std::int64_t(5) << 40, "5368709120 KB"}};
+    for (const auto& [bytes, shown] : rows) QCOMPARE(SizeText::fromBytes(bytes), shown);
+  }
+
+  void displayText() {
+    const std::vector<std::pair<QByteArray, QString>> rows{
+        {"plain.txt", "plain.txt"},
+        {"a\nb\tc\r", "a\\nb\\tc\\r"},
+        {QByteArray("x\x01y\x7f", 4), "x\\x01y\\x7f"},
+        {"caf\xc3\xa9", "caf\u00e9"},
+        {"caf\xe9", "caf\ufffd"},
+        {"line\xe2\x80\xa8" "break", "line\\u2028break"},
+        {"invoice\xe2\x80\xae" "fdp.exe", "invoice\\u202efdp.exe"},  // right-to-left override
+        {"a\xe2\x81\xa6" "b\xe2\x81\xa9", "a\\u2066b\\u2069"},
+        {"zero\xe2\x80\x8bwidth\xef\xbb\xbf", "zero\\u200bwidth\\ufeff"},
+    };
+    for (const auto& [bytes, shown] : rows) QCOMPARE(DisplayText::fromBytes(view(bytes)), shown);
+  }
+};
+
+QTEST_GUILESS_MAIN(CaseFoldTest)
+#include "tst_casefold.moc"

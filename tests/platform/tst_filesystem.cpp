@@ -1,0 +1,233 @@
+// The file-system services over real trees: what a directory read reports,
+// which folders are entered (and which never, however they are reached), and
+// how files are looked up and opened.
+#include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/core/LinuxFileSystem.h"
+#include "platform/core/MountTable.h"
+#include "support/OpenHandles.h"
+#include "support/TempTree.h"
+
+namespace {
+using Names = std::vector<std::string>;
+
+struct Recorded final : DirectoryEntries {
+  Names folders, files, links, unreadable;
+  void addFolder(std::string_view n) override { folders.emplace_back(n); }
+  void addFile(std::string_view n, bool isLink) override { (isLink ? links : files).emplace_back(n); }
+  void addUnreadable(std::string_view n) override { unreadable.emplace_back(n); }
+  void sort() {
+    for (Names* list : {&folders, &files, &links}) std::sort(list->begin(), list->end());
+  }
+};
+
+// One search's view of the file system, from a start folder.
+struct Search {
+  LinuxFileSystem fs;
+  SearchRoot root;
+  OpenFolder folder;
+  explicit Search(const std::string& start) { QCOMPARE(fs.beginSearch(start, root), FsOutcome::Ok); }
+  FsOutcome enter(const std::string& path, Recorded& into) {
+    const FsOutcome outcome = fs.enter(root, path, folder, into);
+    into.sort();
+    return outcome;
+  }
+  FsOutcome details(const char* name, bool isLink, std::int64_t& size) {
+    return fs.fileDetails(root, folder, name, isLink, size);
+  }
+};
+}  // namespace
+
+class FileSystemTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void readsVisibleFilesFoldersAndLinksOnly() {
+    TempTree t;
+    t.file("plain.txt", "abc");
+    t.file(".hidden.txt");
+    t.folder(".hiddendir");
+    t.folder("Sub");
+    t.fifo("pipe");
+    t.socket("sock");
+    t.link("to-file", "plain.txt");
+    t.link("to-dir", "Sub");
+    ::mknod(t.path("device").c_str(), S_IFCHR | 0600, makedev(1, 3));  // where allowed (root)
+    Search s(t.root());
+    Recorded r;
+    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
+    QCOMPARE(r.folders, (Names{"Sub"}));
+    QCOMPARE(r.files, (Names{"plain.txt"}));
+    QCOMPARE(r.links, (Names{"to-dir", "to-file"}));  // links are resolved only once a name matches
+  }
+
+  void linksResolveToRegularFilesOnly() {
+    TempTree t;
+    t.file("target", std::string(3000, 'x'));
+    t.folder("Sub");
+    t.link("to-file", "target");
+    t.link("to-dir", "Sub");
+    t.link("dangling", "nowhere");
+    t.link("to-device", "/dev/null");
+    t.link("into-proc", "/proc/self/status");  // a regular file of a kernel interface
+    t.link("loop1", "loop2");
+    t.link("loop2", "loop1");
+    Search s(t.root());
+    Recorded r;
+    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
+    std::int64_t size = -1;
+    QCOMPARE(s.details("to-file", true, size), FsOutcome::Ok);
+    QCOMPARE(size, 3000);
+    for (const char* notAFile : {"to-dir", "dangling", "to-device", "into-proc", "loop1"})
+      QVERIFY2(s.details(notAFile, true, size) == FsOutcome::NotListed, notAFile);
+    t.remove("target");
+    QCOMPARE(s.details("target", false, size), FsOutcome::Unreadable);  // vanished since it was listed
+  }
+
+  void interfaceFileSystemsAreNeverEnteredHoweverSpelled_data() {
+    QTest::addColumn<QString>("start");
+    QTest::newRow("root") << "/";
+    QTest::newRow("double slash") << "//";
+    QTest::newRow("dot") << "/./";
+    QTest::newRow("up from usr") << "/usr/..";
+  }
+  void interfaceFileSystemsAreNeverEnteredHoweverSpelled() {
+    QFETCH(QString, start);
+    Search s(start.toStdString());
+    Recorded r;
+    QCOMPARE(s.enter(start.toStdString(), r), FsOutcome::Ok);
+    QVERIFY(std::count(r.folders.begin(), r.folders.end(), "usr") == 1);
+    for (const char* never : {"proc", "sys"})
+      QVERIFY2(std::count(r.folders.begin(), r.folders.end(), never) == 0, never);
+  }
+
+  void interfaceFileSystemAsStartFolderListsNothing() {
+    for (const char* start : {"/proc", "/sys"}) {
+      Search s(start);
+      Recorded r;
+      QCOMPARE(s.enter(start, r), FsOutcome::NotListed);
+      QVERIFY(r.files.empty() && r.folders.empty());
+    }
+  }
+
+  void foldersSwappedForLinksAreNotEntered() {
+    TempTree t;
+    t.folder("b/z/deep");
+    t.file("b/z/secret.txt");
+    Search s(t.root());
+    Recorded r;
+    QCOMPARE(s.enter(t.path("b/z"), r), FsOutcome::Ok);
+    // The last component becomes a link to "/" after its parent was listed...
+    t.remove("b/z");
+    t.link("b/z", "/");
+    Recorded last;
+    QCOMPARE(s.enter(t.path("b/z"), last), FsOutcome::Unreadable);
+    QVERIFY(last.folders.empty());
+    // ...or a folder above it does.
+    t.remove("b");
+    t.folder("elsewhere/z");
+    t.link("b", "elsewhere");
+    Recorded above;
+    QCOMPARE(s.enter(t.path("b/z"), above), FsOutcome::Unreadable);
+    // A path that is not below the start folder is never entered.
+    QCOMPARE(s.enter("/etc", above), FsOutcome::Unreadable);
+    QCOMPARE(s.enter(t.root() + "x", above), FsOutcome::Unreadable);
+  }
+
+  void startFolderMayBeReachedThroughALink() {
+    TempTree t;
+    t.folder("real/inner");
+    t.link("alias", "real");
+    Search s(t.path("alias"));
+    Recorded r;
+    QCOMPARE(s.enter(t.path("alias"), r), FsOutcome::Ok);
+    QCOMPARE(r.folders, (Names{"inner"}));
+    QCOMPARE(s.enter(t.path("alias/inner"), r), FsOutcome::Ok);
+  }
+
+  void foldersDeeperThanThePathLimit() {
+    TempTree t;
+    t.folder("d");
+    int fd = ::open(t.path("d").c_str(), O_RDONLY | O_DIRECTORY);
+    std::string relative = "d";
+    for (int i = 0; i < 2500; ++i) {  // about 5,000 bytes of path
+      QCOMPARE(::mkdirat(fd, "e", 0755), 0);
+      const int next = ::openat(fd, "e", O_RDONLY | O_DIRECTORY);
+      ::close(fd);
+      fd = next;
+      relative += "/e";
+    }
+    QCOMPARE(::close(::openat(fd, "bottom.txt", O_WRONLY | O_CREAT, 0644)), 0);
+    ::close(fd);
+    Search s(t.root());
+    Recorded r;
+    QCOMPARE(s.enter(t.path(relative), r), FsOutcome::Ok);
+    QCOMPARE(r.files, (Names{"bottom.txt"}));
+  }
+
+  void openingAFileNeverBlocksAndReadsOnlyRegularFiles() {
+    TempTree t;
+    t.file("text", "hello");
+    t.file("pipe-later");
+    t.link("to-null", "/dev/null");
+    t.file("gone");
+    Search s(t.root());
+    Recorded r;
+    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
+    const int handles = openHandles();
+    {
+      FileReader reader;
+      QCOMPARE(s.fs.openFile(s.root, s.folder, "text", reader), FsOutcome::Ok);
+      char buffer[16];
+      std::size_t got = 0;
+      QCOMPARE(reader.read(buffer, sizeof buffer, got), FsOutcome::Ok);
+      QCOMPARE(std::string(buffer, got), std::string("hello"));
+      QCOMPARE(reader.read(buffer, sizeof buffer, got), FsOutcome::Ok);
+      QCOMPARE(got, std::size_t(0));
+    }
+    // Swapped for a FIFO with no writer since it was listed: never blocks, never read.
+    t.remove("pipe-later");
+    t.fifo("pipe-later");
+    t.remove("gone");
+    FileReader reader;
+    QCOMPARE(s.fs.openFile(s.root, s.folder, "pipe-later", reader), FsOutcome::NotListed);
+    QCOMPARE(s.fs.openFile(s.root, s.folder, "to-null", reader), FsOutcome::NotListed);
+    QCOMPARE(s.fs.openFile(s.root, s.folder, "gone", reader), FsOutcome::Unreadable);
+    QCOMPARE(openHandles(), handles);
+  }
+
+  void mountTableFixture() {
+    const std::string info =
+        "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+        "23 22 0:22 / /proc rw - proc proc rw\n"
+        "24 22 0:23 / /sys rw - sysfs sysfs rw\n"
+        "25 24 0:24 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+        "35 25 0:36 / /sys/fs/cgroup/unified rw - cgroup2 cgroup2 rw\n"
+        "26 22 0:5 / /dev rw - devtmpfs udev rw\n"
+        "27 26 0:25 / /dev/pts rw - devpts devpts rw\n"
+        "28 26 0:26 / /dev/shm rw - tmpfs tmpfs rw\n"
+        "29 22 0:27 / /tmp rw - tmpfs tmpfs rw\n"
+        "30 22 0:28 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+        "31 22 8:17 / /media/usb\\040stick rw - vfat /dev/sdb1 rw\n"
+        "32 22 0:33 / /mnt/share rw shared:1 - nfs4 srv:/x rw\n"
+        "33 22 0:34 / /mnt/share rw - autofs systemd-1 rw\n"
+        "34 22 0:35 / /var/lib/docker/overlay2/m rw - overlay overlay rw\n"
+        "garbage line\n";
+    const MountTable t = MountTable::parse(info);
+    QCOMPARE(t.realMountPoints(), (Names{"/", "/dev/shm", "/media/usb stick", "/run/user/1000", "/tmp",
+                                         "/var/lib/docker/overlay2/m"}));
+    Names skipped;
+    for (const MountTable::Mount& m : t.interfaceMounts()) skipped.push_back(m.point);
+    // The later mount hides the share.
+    QCOMPARE(skipped, (Names{"/dev/pts", "/mnt/share", "/proc", "/sys", "/sys/fs/cgroup/unified"}));
+    QCOMPARE(t.interfaceMounts()[2].device, makedev(0, 22));
+  }
+};
+
+QTEST_GUILESS_MAIN(FileSystemTest)
+#include "tst_filesystem.moc"

@@ -1,0 +1,41 @@
+#include "windows/LocationBox.h"
+
+#include <QComboBox>
+
+#include "engine/DisplayText.h"
+
+namespace {
+const QString kUriPrefix = QStringLiteral("file://");
+
+bool isUtf8(const std::string& bytes) {
+  const QByteArray raw = QByteArray::fromStdString(bytes);
+  return QString::fromUtf8(raw).toUtf8() == raw;
+}
+}  // namespace
+
+QString LocationBox::remember(const std::string& bytes) {
+  const QString shown = DisplayText::fromBytes(bytes);
+  known_[shown] = bytes;
+  return shown;
+}
+
+void LocationBox::addItem(const std::string& bytes) { box_->addItem(remember(bytes)); }
+
+void LocationBox::setText(const std::string& bytes) { box_->setEditText(remember(bytes)); }
+
+std::string LocationBox::bytes() const {
+  const QString text = box_->currentText();
+  const auto known = known_.find(text);
+  if (known != known_.end()) return known->second;
+  return text.toUtf8().toStdString();
+}
+
+QString LocationBox::toSetting(const std::string& bytes) {
+  if (isUtf8(bytes) && !QString::fromUtf8(bytes).startsWith(kUriPrefix)) return QString::fromUtf8(bytes);
+  return kUriPrefix + QString::fromLatin1(QByteArray::fromStdString(bytes).toPercentEncoding("/"));
+}
+
+std::string LocationBox::fromSetting(const QString& value) {
+  if (!value.startsWith(kUriPrefix)) return value.toUtf8().toStdString();
+  return QByteArray::fromPercentEncoding(value.mid(kUriPrefix.size()).toLatin1()).toStdString();
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <map>
+#include <string>
+
+class QComboBox;
+
+// The location box's texts and the exact bytes behind them. A folder's name
+// need not be UTF-8: a drive, a location given on the command line or kept in
+// the settings carries its bytes beside the text shown for it; typed text is
+// taken as UTF-8. The bytes are decoded only to be shown.
+class LocationBox {
+public:
+  explicit LocationBox(QComboBox* box) : box_(box) {}
+
+  void addItem(const std::string& bytes);
+  void setText(const std::string& bytes);
+  // The bytes of the text the box holds now.
+  std::string bytes() const;
+
+  // "loc" keeps text: the location itself when it is UTF-8, otherwise (and
+  // for text that would read as that form) a file URI of its bytes.
+  static QString toSetting(const std::string& bytes);
+  static std::string fromSetting(const QString& value);
+
+private:
+  QString remember(const std::string& bytes);
+
+  QComboBox* box_;
+  std::map<QString, std::string> known_;  // shown text -> bytes
+};

@@ -1,0 +1,55 @@
+#pragma once
+#include <QColor>
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class FolderWalk;
+class SearchWindow;
+
+// One step of a press of the Find/Stop button, in the window's order.
+struct PressStep {
+  enum Kind {
+    TextLength,      // the field's text, blanks trimmed, must have 3 characters
+    LocationGiven,   // the location, blanks trimmed, must not be empty
+    Configure,       // the window's own hook on the walk (pattern, content test)
+    MatchCase,       // MatchCase from the check box
+    LocationExists,  // the location must be an existing folder
+  };
+  Kind kind;
+  const char* field = nullptr;  // TextLength: the field's object name
+  QString message;              // LocationExists: what follows the location text
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::Information;
+  bool focus = false;  // the field (or the location box) takes the focus after the message
+};
+
+// How the two label buttons answer the mouse.
+enum class ButtonLook {
+  FaceAndBorder,  // pressed face and a border on the label; pressed face alone on the picture
+  BorderOnly,     // a border on the picture, on the label and on the picture alike
+};
+
+// What sets one kind of search window apart from the others. The common
+// window is built from it; each kind is a short file of this data and hooks.
+struct SearchWindowDescription {
+  const char* objectName;
+  QString title;    // the window's caption
+  QString heading;  // on the title strip
+  int clientWidth;  // twips
+  int clientHeight;
+  QString closeCaption;
+  const char* closeLabelName;  // the "X" on the title strip
+  QColor closeLabelColour = Qt::black;
+  QColor closeLabelHover = Qt::white;
+  ButtonLook buttonLook = ButtonLook::FaceAndBorder;
+  std::vector<PressStep> press;
+  QString busyCaption = QStringLiteral("Processing...");
+  bool watchdog = true;
+  bool failedDisplay = true;  // "Failed.." before the no-application message
+  // Adds the window's own controls (created as children, named, in twips).
+  std::function<void(SearchWindow&)> addControls;
+  // Runs at the Configure step of a press.
+  std::function<void(SearchWindow&, FolderWalk&)> configure;
+};
