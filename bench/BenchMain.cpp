@@ -109,10 +109,10 @@ int walk(bool realYield, int argc, char** argv) {
   const double seconds = clock.nsecsElapsed() / 1e9;
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
-              "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
+              "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld,\"ended_early\":%d}\n",
               realYield ? "events" : "engine", seconds, int(lv.size()),
               static_cast<long long>(walk.unreadable().total()), rssBefore, rssAfter, statusKb("VmHWM:"),
-              nameBytes(lv));
+              nameBytes(lv), int(walk.earlyEnd()));
   const std::string paths = option(argc, argv, "--paths", "");
   if (!paths.empty()) writePaths(lv, paths);
   return 0;

@@ -15,9 +15,12 @@ int ResultsTable::rowCount(const QModelIndex& parent) const {
 int ResultsTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 int ResultsTable::iconOf(int row) const {
-  std::int16_t& cached = icons16_[std::size_t(row)];
-  if (cached < 0) cached = static_cast<std::int16_t>(icons_.iconIndex(results_.name(std::size_t(row))));
-  return cached;
+  const auto known = iconOfRow_.find(std::size_t(row));
+  if (known != iconOfRow_.end()) return known->second;
+  if (iconOfRow_.size() >= 4096) iconOfRow_.clear();
+  const int index = icons_.iconIndex(results_.name(std::size_t(row)));
+  iconOfRow_.emplace(std::size_t(row), index);
+  return index;
 }
 
 QVariant ResultsTable::data(const QModelIndex& index, int role) const {
@@ -56,7 +59,6 @@ void ResultsTable::flush() {
     if (total == 0) return;
   }
   beginInsertRows(QModelIndex(), int(shown_), int(total) - 1);
-  icons16_.resize(total, -1);
   shown_ = total;
   endInsertRows();
 }
@@ -64,6 +66,6 @@ void ResultsTable::flush() {
 void ResultsTable::reset() {
   beginResetModel();
   shown_ = 0;
-  icons16_.clear();
+  iconOfRow_.clear();
   endResetModel();
 }

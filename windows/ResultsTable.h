@@ -1,7 +1,7 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <cstdint>
-#include <vector>
+#include <unordered_map>
 
 class IconSource;
 class ResultList;
@@ -33,5 +33,7 @@ private:
   const ResultList& results_;
   IconSource& icons_;
   std::size_t shown_ = 0;
-  mutable std::vector<std::int16_t> icons16_;  // per row: the type's image, -1 until first shown
+  // The type images of rows shown lately: a lookup by name costs more than a
+  // repaint should pay, and a cache per row would grow with the results.
+  mutable std::unordered_map<std::size_t, int> iconOfRow_;
 };
