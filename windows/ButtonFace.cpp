@@ -1,7 +1,5 @@
 #include "windows/ButtonFace.h"
 
-#include <QMouseEvent>
-
 #include "windows/WindowArt.h"
 
 ButtonFace::ButtonFace(QWidget* parent) : QLabel(parent) { setFrameShape(QFrame::NoFrame); }
@@ -26,14 +24,3 @@ void ButtonFace::refresh() {
   setPixmap(pressed_ ? WindowArt::pressedFace(size()) : WindowArt::normalFace(size()));
 }
 
-void ButtonFace::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-  if (hasPressedFace_) showPressed(true);
-  else setBordered(true);
-}
-
-void ButtonFace::mouseReleaseEvent(QMouseEvent* event) {
-  event->accept();
-  if (hasPressedFace_) showPressed(false);
-  else setBordered(false);
-}

@@ -27,14 +27,19 @@ void LabelButton::paintEvent(QPaintEvent*) {
   }
 }
 
+// Only a left click presses; other buttons end here rather than on the picture below.
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-  Q_EMIT lookPressed();
   if (event->button() == Qt::LeftButton) QAbstractButton::mousePressEvent(event);
   else event->accept();
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-  Q_EMIT lookReleased();
   if (event->button() == Qt::LeftButton) QAbstractButton::mouseReleaseEvent(event);
   else event->accept();
+}
+
+// The pointer over a label is over the label, not over what lies beneath it.
+void LabelButton::mouseMoveEvent(QMouseEvent* event) {
+  QAbstractButton::mouseMoveEvent(event);
+  event->accept();
 }

@@ -3,20 +3,16 @@
 
 // A caption that acts as a button: a left click on it presses it, and so do
 // Space when it has the keyboard focus and Alt with the letter after its "&".
-// It is a button to screen readers, named by its caption. Any mouse button
-// held on it gives its picture the pressed look (lookPressed/lookReleased).
+// It is a button to screen readers, named by its caption.
 class LabelButton : public QAbstractButton {
   Q_OBJECT
 public:
   LabelButton(const QString& caption, QWidget* parent);
   QSize sizeHint() const override;
 
-Q_SIGNALS:
-  void lookPressed();
-  void lookReleased();
-
 protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 };

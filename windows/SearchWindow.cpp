@@ -97,8 +97,9 @@ void SearchWindow::buildControls() {
   bold.setBold(true);
   bold.setPointSize(12);
   closeLabel->setFont(bold);
-  setCloseLabelColour(description_.closeLabelColour);
+  setTextColour(closeLabel, description_.closeLabelColour);
   closeLabel->installEventFilter(this);
+  closeLabel->setMouseTracking(true);
   connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
 
   Label1 = addLabel("Label1", "Named:", 240, 840, 975, 255);
@@ -132,6 +133,14 @@ QLabel* SearchWindow::addLabel(const char* name, const QString& text, int left, 
   return placed(new QLabel(text, this), name, Twips::rect(left, top, width, height));
 }
 
+QComboBox* SearchWindow::addList(const char* name, QLabel* label, int left, int top, int width, int height) {
+  QComboBox* list = placed(new QComboBox(this), name, Twips::rect(left, top, width, height));
+  list->setEditable(false);
+  label->setBuddy(list);
+  list->installEventFilter(this);
+  return list;
+}
+
 QLineEdit* SearchWindow::addField(const char* name, const QString& accessibleName, int left, int top, int width,
                                   int height) {
   QLineEdit* field = placed(new QLineEdit(this), name, Twips::rect(left, top, width, height));
@@ -149,17 +158,25 @@ void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const cha
   QFont bold = label->font();
   bold.setBold(true);
   label->setFont(bold);
-  ButtonFace* f = face;
-  const bool faces = description_.buttonLook == ButtonLook::FaceAndBorder;
-  face->setPressedFace(faces);
-  connect(label, &LabelButton::lookPressed, f, [f, faces] {
-    f->setBordered(true);
-    if (faces) f->showPressed(true);
-  });
-  connect(label, &LabelButton::lookReleased, f, [f] {
-    f->setBordered(false);
-    f->showPressed(false);
-  });
+  for (QWidget* w : {static_cast<QWidget*>(face), static_cast<QWidget*>(label)}) {
+    w->installEventFilter(this);
+    w->setMouseTracking(true);
+  }
+}
+
+void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
+  if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;
+  ButtonFace* face = (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? pict : pictb;
+  const bool down = action == PointerAction::Press;
+  const bool onLabel = target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel;
+  if (onLabel) face->setBordered(down);
+  if (pressedFace) face->showPressed(down);
+}
+
+void SearchWindow::setTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
 }
 
 void SearchWindow::buildResultsList() {
@@ -184,6 +201,8 @@ void SearchWindow::buildResultsList() {
   lv->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
   // A double-click anywhere in the list opens the selected result.
   lv->viewport()->installEventFilter(this);
+  setMouseTracking(true);
+  Picture1->setMouseTracking(true);
 }
 
 void SearchWindow::setTabOrder() {
@@ -368,12 +387,6 @@ void SearchWindow::showStatus() {
   if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
 }
 
-void SearchWindow::setCloseLabelColour(const QColor& colour) {
-  QPalette palette = closeLabel->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  closeLabel->setPalette(palette);
-}
-
 void SearchWindow::keyPressEvent(QKeyEvent* event) {
   // Escape closes the window only from the fields that say so (eventFilter).
   if (event->key() == Qt::Key_Escape) {
@@ -383,20 +396,59 @@ void SearchWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void SearchWindow::mousePressEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Press);
+  QDialog::mousePressEvent(event);
+}
+
+void SearchWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Release);
+  QDialog::mouseReleaseEvent(event);
+}
+
+void SearchWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+  QDialog::mouseMoveEvent(event);
+}
+
+// The pointer over the buttons, their pictures and the "X", for the window's
+// looks. Nothing is taken from the controls themselves: a click on a label
+// still presses it.
+bool SearchWindow::pointerEvent(QObject* watched, QEvent* event) {
+  PointerAction action;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: action = PointerAction::Press; break;
+    case QEvent::MouseButtonRelease: action = PointerAction::Release; break;
+    case QEvent::MouseMove: action = PointerAction::Move; break;
+    case QEvent::Leave:  // off the "X": as over the window around it
+      if (watched == closeLabel && description_.pointer)
+        description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+      return false;
+    default: return false;
+  }
+  PointerTarget target;
+  if (watched == cmdfind) target = PointerTarget::FindLabel;
+  else if (watched == pict) target = PointerTarget::FindFace;
+  else if (watched == cmdcanc) target = PointerTarget::CloseLabel;
+  else if (watched == pictb) target = PointerTarget::CloseFace;
+  else if (watched == closeLabel) target = PointerTarget::CloseX;
+  else if (watched == Picture1 || watched == Label5) target = PointerTarget::Background;
+  else return false;
+  if (description_.pointer) description_.pointer(*this, target, action);
+  // A picture box takes its own presses: they are not the window's.
+  return watched == pict || watched == pictb;
+}
+
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (watched == closeLabel) {
-    if (type == QEvent::Enter) setCloseLabelColour(description_.closeLabelHover);
-    if (type == QEvent::Leave) setCloseLabelColour(Qt::black);
-    return false;
-  }
+  if (!cboLoc) return QDialog::eventFilter(watched, event);  // still being built
   if (lv && watched == lv->viewport() && type == QEvent::MouseButtonDblClick) {
     lv_DblClick();
     return true;
   }
+  if (pointerEvent(watched, event)) return true;
   if (watched == Picture1 || watched == Label5) return dragWindow(event);
-  if (!cboLoc) return QDialog::eventFilter(watched, event);
-  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || watched == cboLoc)) {
+  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       cmdfind_Click();

@@ -44,9 +44,15 @@ public:
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
   const SearchWindowDescription& description() const { return description_; }
 
-  // For the descriptions' hooks: a label or a one-line field at a place in twips.
+  // For the descriptions' hooks: a label, a one-line field or a drop-down
+  // list at a place in twips.
   QLabel* addLabel(const char* name, const QString& text, int left, int top, int width, int height);
   QLineEdit* addField(const char* name, const QString& accessibleName, int left, int top, int width, int height);
+  QComboBox* addList(const char* name, QLabel* label, int left, int top, int width, int height);
+  void setTextColour(QWidget* widget, const QColor& colour);
+  // The looks most windows share: a press on a label frames its picture and,
+  // where the window has a pressed face, shows it; a release restores both.
+  void pressLook(PointerTarget target, PointerAction action, bool pressedFace);
 
   QLabel* Picture1 = nullptr;
   QLabel* Label5 = nullptr;
@@ -70,6 +76,9 @@ protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -85,13 +94,13 @@ private:
   void buildControls();
   void buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
                    const QString& caption, int top);
+  bool pointerEvent(QObject* watched, QEvent* event);
   void buildResultsList();
   void setTabOrder();
   void loadFields();
   bool passes(const PressStep& step);
   void showFoundCount();
   void showStatus();
-  void setCloseLabelColour(const QColor& colour);
   bool dragWindow(QEvent* event);
 
   const SearchWindowDescription description_;

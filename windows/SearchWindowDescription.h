@@ -25,11 +25,9 @@ struct PressStep {
   bool focus = false;  // the field (or the location box) takes the focus after the message
 };
 
-// How the two label buttons answer the mouse.
-enum class ButtonLook {
-  FaceAndBorder,  // pressed face and a border on the label; pressed face alone on the picture
-  BorderOnly,     // a border on the picture, on the label and on the picture alike
-};
+// Where the pointer acts, for a window's button looks and hover colours.
+enum class PointerTarget { FindLabel, FindFace, CloseLabel, CloseFace, CloseX, Background };
+enum class PointerAction { Press, Release, Move };
 
 // What sets one kind of search window apart from the others. The common
 // window is built from it; each kind is a short file of this data and hooks.
@@ -41,9 +39,7 @@ struct SearchWindowDescription {
   int clientHeight;
   QString closeCaption;
   const char* closeLabelName;  // the "X" on the title strip
-  QColor closeLabelColour = Qt::black;
-  QColor closeLabelHover = Qt::white;
-  ButtonLook buttonLook = ButtonLook::FaceAndBorder;
+  QColor closeLabelColour = Qt::black;  // at load
   std::vector<PressStep> press;
   QString busyCaption = QStringLiteral("Processing...");
   bool watchdog = true;
@@ -52,4 +48,6 @@ struct SearchWindowDescription {
   std::function<void(SearchWindow&)> addControls;
   // Runs at the Configure step of a press.
   std::function<void(SearchWindow&, FolderWalk&)> configure;
+  // The window's looks under the pointer: button faces, borders, hover colours.
+  std::function<void(SearchWindow&, PointerTarget, PointerAction)> pointer;
 };

@@ -1,5 +1,7 @@
 #include "windows/frmall.h"
 
+#include "windows/LabelButton.h"
+
 SearchWindowDescription frmall::description() {
   SearchWindowDescription d;
   d.objectName = "frmall";
@@ -16,6 +18,12 @@ SearchWindowDescription frmall::description() {
       {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
   };
   d.press[0].message = "You must provide text at least of 3 characters.";
+  d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
+    w.pressLook(target, action, true);
+    if (action != PointerAction::Move) return;
+    if (target == PointerTarget::CloseX) w.setTextColour(w.closeLabel, Qt::white);
+    else if (target == PointerTarget::Background) w.setTextColour(w.closeLabel, Qt::black);
+  };
   return d;
 }
 

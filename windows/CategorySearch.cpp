@@ -1,0 +1,34 @@
+#include "windows/CategorySearch.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "engine/CategoryTable.h"
+#include "engine/FolderWalk.h"
+#include "windows/SearchWindow.h"
+
+SearchWindowDescription CategorySearch::describe(const CategoryTable& table, const QString& categoryCaption) {
+  SearchWindowDescription d;
+  d.closeCaption = "C&lose";
+  d.closeLabelName = "lblc";
+  d.busyCaption = "Processing....";
+  d.press = {
+      {PressStep::Configure},
+      {PressStep::MatchCase},
+      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+  };
+  // Beside the name and location fields, above the results.
+  d.addControls = [&table, categoryCaption](SearchWindow& w) {
+    QLabel* caption = w.addLabel("label4", categoryCaption, 240, 1935, 1095, 300);
+    QComboBox* box = w.addList("cboconts", caption, 1440, 1890, 5535, 345);
+    for (std::size_t i = 0; i < table.size(); ++i) box->addItem(QString::fromUtf8(table.at(i).caption));
+    box->setCurrentIndex(0);
+  };
+  // By position only; with no category chosen the pattern stays as it was.
+  d.configure = [&table](SearchWindow& w, FolderWalk& walk) {
+    const auto* box = w.findChild<QComboBox*>("cboconts");
+    if (const std::string* pattern = table.patternAt(box ? box->currentIndex() : -1))
+      walk.setPattern(ListingPattern(*pattern));
+  };
+  return d;
+}

@@ -1,0 +1,70 @@
+#include "windows/frmoffice.h"
+
+#include <QWidget>
+
+#include "engine/CategoryTable.h"
+#include "shell/Twips.h"
+#include "windows/ButtonFace.h"
+#include "windows/CategorySearch.h"
+#include "windows/LabelButton.h"
+
+namespace {
+void setLineColour(SearchWindow& w, const char* name, const QColor& colour) {
+  if (auto* line = w.findChild<QWidget*>(name)) {
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+  }
+}
+
+// A line under each button lights up under the pointer; a press frames the
+// button and shows its pressed face.
+void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+  if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
+    ButtonFace* face = target == PointerTarget::FindLabel ? w.pict : w.pictb;
+    if (action == PointerAction::Move) {
+      setLineColour(w, target == PointerTarget::FindLabel ? "lnn" : "lnnb", Qt::white);
+    } else {
+      face->setBordered(action == PointerAction::Press);
+      face->showPressed(action == PointerAction::Press);
+    }
+  } else if (target == PointerTarget::Background) {
+    if (action == PointerAction::Move) {
+      setLineColour(w, "lnn", Qt::black);
+      setLineColour(w, "lnnb", Qt::black);
+      w.setTextColour(w.closeLabel, Qt::black);
+    } else {
+      w.pictb->setBordered(action == PointerAction::Press);
+    }
+  } else if (target == PointerTarget::CloseX && action == PointerAction::Move) {
+    w.setTextColour(w.closeLabel, Qt::white);
+  }
+}
+
+void addLine(SearchWindow& w, const char* name, int top) {
+  auto* line = new QWidget(&w);
+  line->setObjectName(name);
+  line->setGeometry(Twips::rect(7080, top, 1575, 15));
+  line->setAutoFillBackground(true);
+  setLineColour(w, name, Qt::black);
+}
+}  // namespace
+
+SearchWindowDescription frmoffice::description() {
+  SearchWindowDescription d = CategorySearch::describe(CategoryTable::office(), "Document:");
+  d.objectName = "frmoffice";
+  d.title = "Search Office Documents...";
+  d.heading = "Office Documents";
+  d.clientWidth = 8910;
+  d.clientHeight = 9765;
+  const auto categoryControls = d.addControls;
+  d.addControls = [categoryControls](SearchWindow& w) {
+    categoryControls(w);
+    addLine(w, "lnn", 1110);
+    addLine(w, "lnnb", 1710);
+  };
+  d.pointer = looks;
+  return d;
+}
+
+frmoffice::frmoffice(QWidget* parent) : SearchWindow(description(), parent) {}
