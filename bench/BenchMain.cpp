@@ -3,8 +3,12 @@
 //   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
 //   events DIR TEXT                  the walk with the real yield (event loop)
 //   window DIR TEXT                  the All Files window end to end, headless
+//     --category multimedia:N|office:N  the category search instead (any mode)
+//     --png FILE                        window: a picture of the window after the search
+//   categories                       the category tables, as JSON
 #include <QApplication>
 #include <QComboBox>
+#include <memory>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -15,6 +19,7 @@
 #include <string>
 
 #include "bench/TreeGenerator.h"
+#include "engine/CategoryTable.h"
 #include "engine/FolderWalk.h"
 #include "engine/ResultList.h"
 #include "engine/WalkHost.h"
@@ -24,8 +29,10 @@
 #include "shell/DesktopDialogs.h"
 #include "shell/EventYield.h"
 #include "shell/MYVARS.h"
+#include "windows/FRMCONTENTS.h"
 #include "windows/LabelButton.h"
 #include "windows/frmall.h"
+#include "windows/frmoffice.h"
 
 namespace {
 long statusKb(const char* field) {
@@ -41,6 +48,38 @@ std::string option(int argc, char** argv, const char* name, const std::string& f
   for (int i = 0; i + 1 < argc; ++i)
     if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
   return fallback;
+}
+
+// "--category office:3": the table and the index; no table without the option.
+struct CategoryChoice {
+  const CategoryTable* table = nullptr;
+  bool office = false;
+  int index = -1;
+};
+
+CategoryChoice categoryOption(int argc, char** argv) {
+  const std::string value = option(argc, argv, "--category", "");
+  CategoryChoice choice;
+  const std::size_t colon = value.find(':');
+  if (colon == std::string::npos) return choice;
+  choice.office = value.substr(0, colon) == "office";
+  choice.table = choice.office ? &CategoryTable::office() : &CategoryTable::multimedia();
+  choice.index = std::stoi(value.substr(colon + 1));
+  return choice;
+}
+
+int printCategories() {
+  std::string out = "{";
+  for (const auto& [name, table] : {std::pair{"multimedia", &CategoryTable::multimedia()},
+                                    std::pair{"office", &CategoryTable::office()}}) {
+    if (out.size() > 1) out += ",";
+    out += std::string("\"") + name + "\":[";
+    for (std::size_t i = 0; i < table->size(); ++i)
+      out += std::string(i ? "," : "") + "[\"" + table->at(i).caption + "\",\"" + table->at(i).pattern + "\"]";
+    out += "]";
+  }
+  std::printf("%s}\n", out.c_str());
+  return 0;
 }
 
 long long nameBytes(const ResultList& lv) {
@@ -102,6 +141,9 @@ int walk(bool realYield, int argc, char** argv) {
   ResultList lv;
   BenchHost host(QString::fromLocal8Bit(argv[3]), realYield);
   FolderWalk walk(fs, lv, host);
+  const CategoryChoice category = categoryOption(argc, argv);
+  if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
+    walk.setPattern(ListingPattern(*pattern));
   const long rssBefore = statusKb("VmRSS:");
   QElapsedTimer clock;
   clock.start();
@@ -141,7 +183,16 @@ private:
   DesktopDialogs real_;
 };
 
-int window(char** argv) {
+std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category) {
+  std::unique_ptr<SearchWindow> w;
+  if (!category.table) return std::make_unique<frmall>();
+  if (category.office) w = std::make_unique<frmoffice>();
+  else w = std::make_unique<FRMCONTENTS>();
+  w->findChild<QComboBox*>("cboconts")->setCurrentIndex(category.index);
+  return w;
+}
+
+int window(int argc, char** argv) {
   QTemporaryDir settingsDir;
   IniSettingsStore settings(settingsDir.path());
   MYVARS::setSettings(&settings);
@@ -149,10 +200,12 @@ int window(char** argv) {
   TimedDialogs dialogs;
   MYVARS::setDialogs(&dialogs);
 
-  frmall w;
+  const std::unique_ptr<SearchWindow> window = makeWindow(categoryOption(argc, argv));
+  SearchWindow& w = *window;
   w.show();
   w.txtname->setText(QString::fromLocal8Bit(argv[3]));
   w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));
+  const std::string png = option(argc, argv, "--png", "");
 
   QElapsedTimer clock, sinceTick;
   double seconds = 0, busySeconds = 0, worstLateMs = 0;
@@ -170,6 +223,7 @@ int window(char** argv) {
     if (!running || w.cmdfind->text() != SearchWindow::kFind) return;
     seconds = clock.nsecsElapsed() / 1e9;
     busySeconds = dialogs.busySeconds;  // not the "Returning..." of the closing window
+    if (!png.empty()) w.grab().save(QString::fromLocal8Bit(png.c_str()));
     QCoreApplication::quit();
   });
   QTimer::singleShot(1000, [&] {  // a shown, painted window, as a user sees it before pressing Find
@@ -194,14 +248,15 @@ int window(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string mode = argc > 2 ? argv[1] : "";
+  const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "gen") return generate(argc, argv);
+  if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
-    std::fprintf(stderr, "usage: %s gen DIR [options] | engine|events|window DIR TEXT [--paths FILE]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s gen DIR [options] | categories | engine|events|window DIR TEXT [--paths FILE] [--category KIND:N]\n", argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  if (mode == "window") return window(argv);
+  if (mode == "window") return window(argc, argv);
   return walk(mode == "events", argc, argv);
 }
