@@ -76,6 +76,60 @@ def measure_tree(bench, tree, text, runs, scratch):
             "max_stall_ms": max(stalls), "peak_mb": max(peaks) / 1024}
 
 
+def category_commands(tree, text, pattern):
+    elements = ["*" if e == "*.*" else e for e in pattern.split(";") if e]
+    names = []
+    for e in elements:
+        names += ["-o", "-iname", e] if names else ["-iname", e]
+    find = ["find", tree, "-xtype", "f", "-iname", f"*{text}*", "-not", "-path", "*/.*", "("] + names + [")"]
+    fd = ["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]
+    for e in elements:
+        if e.startswith("*.") and "*" not in e[2:]:
+            fd += ["-e", e[2:].lower()]
+    return find, fd
+
+
+def measure_category(bench, tree, text, choice, runs):
+    """A category search beside the All Files search with the same text."""
+    tables = json.loads(subprocess.run([bench, "categories"], check=True, capture_output=True, text=True).stdout)
+    kind, index = choice.split(":")
+    caption, pattern = tables[kind][int(index)]
+    find, fd = category_commands(tree, text, pattern)
+    wall(find)
+    times = {k: [] for k in ("category engine", "category window", "all-files engine", "all-files window",
+                             "find", "fd -j1")}
+    results = 0
+    for _ in range(runs):
+        e = quorrel(bench, "engine", tree, text, "--category", choice)
+        results = e["results"]
+        times["category engine"].append(e["seconds"])
+        w = quorrel(bench, "window", tree, text, "--category", choice)
+        times["category window"].append(w["seconds"] - w["busy_seconds"])
+        times["all-files engine"].append(quorrel(bench, "engine", tree, text)["seconds"])
+        w = quorrel(bench, "window", tree, text)
+        times["all-files window"].append(w["seconds"] - w["busy_seconds"])
+        times["find"].append(wall(find))
+        times["fd -j1"].append(wall(fd))
+    return {"tree": tree, "text": text, "caption": caption, "results": results, "times": times}
+
+
+def category_report(measured, runs):
+    lines = ["", f"Category searches, median of {runs} runs (min-max), warm cache; the same name text in the "
+                 "All Files search for comparison.", "",
+             "| tree | category | text | results | tool | seconds | spread | vs All Files | vs find |",
+             "|---|---|---|---|---|---|---|---|---|"]
+    for m in measured:
+        t = m["times"]
+        find_med = statistics.median(t["find"])
+        for key in t:
+            med, lo, hi = median_spread(t[key])
+            base = t["all-files engine"] if "engine" in key else t["all-files window"] if "window" in key else None
+            versus = f"{med / statistics.median(base):.2f}" if base and "category" in key else ""
+            lines.append(f"| {m['tree']} | {m['caption']} | {m['text']} | {m['results']} | {key} | {med:.3f} | "
+                         f"{lo:.3f}-{hi:.3f} | {versus} | {med / find_med:.2f} |")
+    return "\n".join(lines)
+
+
 def memory(bench, tree, text):
     e = quorrel(bench, "engine", tree, text)
     w = quorrel(bench, "window", tree, text)
@@ -126,6 +180,7 @@ def main():
     parser.add_argument("--bench", required=True)
     parser.add_argument("--tree", action="append", default=[], help="DIR:TEXT")
     parser.add_argument("--memory-tree", help="DIR:TEXT, a tree where a million names match")
+    parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--scratch", default="/tmp")
     args = parser.parse_args()
@@ -138,6 +193,12 @@ def main():
         tree, text = args.memory_tree.rsplit(":", 1)
         mem = memory(args.bench, tree, text)
     print(report(measured, mem, args.runs))
+    categories = []
+    for spec in args.category_tree:
+        tree, text, kind, index = spec.rsplit(":", 3)
+        categories.append(measure_category(args.bench, tree, text, f"{kind}:{index}", args.runs))
+    if categories:
+        print(category_report(categories, args.runs))
 
 
 if __name__ == "__main__":

@@ -18,5 +18,8 @@ fi
 if [ ! -d "$out/tree-1m" ]; then
   "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 540 --depth 4 --match-all conf >/dev/null
 fi
+python3 "$top/bench/check-categories.py" "$bench" /usr multimedia:4 office:3 >&2
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
-  --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf"
+  --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf" \
+  --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
+  --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7"
