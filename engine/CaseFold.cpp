@@ -1,6 +1,9 @@
 #include "engine/CaseFold.h"
 
 #include <QChar>
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 bool CaseFold::isAscii(std::string_view text) {
   for (char c : text)
@@ -82,29 +85,69 @@ std::string CaseFold::folded(std::string_view text) {
   return out;
 }
 
-namespace {
-// The next comparison key: a folded character, or a stray byte after them all.
-char32_t nextKey(std::string_view s, std::size_t& i) {
+std::uint32_t CaseFold::key(std::string_view s, std::size_t& i) {
   const auto b = static_cast<unsigned char>(s[i]);
   if (b < 0x80) {
     ++i;
-    return static_cast<char32_t>(CaseFold::lowerAscii(char(b)));
+    return static_cast<std::uint32_t>(lowerAscii(char(b)));
   }
   char32_t c;
-  const int length = CaseFold::decode(s, i, c);
+  const int length = decode(s, i, c);
   if (length == 0) {
     ++i;
     return 0x110000 + b;
   }
   i += std::size_t(length);
-  return CaseFold::fold(c);
+  return fold(c);
+}
+
+namespace {
+// Every character that folds to another, by what it folds to: built once,
+// the first time a search needs a character's case variants.
+const std::unordered_map<char32_t, std::vector<char32_t>>& variantsByFolded() {
+  static const auto table = [] {
+    std::unordered_map<char32_t, std::vector<char32_t>> t;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+      if (c >= 0xD800 && c <= 0xDFFF) continue;
+      const char32_t f = CaseFold::fold(c);
+      if (f != c) t[f].push_back(c);
+    }
+    return t;
+  }();
+  return table;
+}
+
+std::vector<char32_t> foldClass(char32_t folded) {
+  std::vector<char32_t> out{folded};
+  const auto& table = variantsByFolded();
+  const auto found = table.find(folded);
+  if (found != table.end()) out.insert(out.end(), found->second.begin(), found->second.end());
+  return out;
 }
 }  // namespace
+
+std::string CaseFold::firstBytes(std::uint32_t key) {
+  if (key >= 0x110000) return std::string(1, char(key - 0x110000));
+  std::string out;
+  for (char32_t c : foldClass(key)) {
+    std::string encoded;
+    appendUtf8(encoded, c);
+    if (out.find(encoded[0]) == std::string::npos) out.push_back(encoded[0]);
+  }
+  return out;
+}
+
+int CaseFold::longestForm(std::uint32_t key) {
+  if (key >= 0x110000) return 1;
+  int longest = 1;
+  for (char32_t c : foldClass(key)) longest = std::max(longest, c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4);
+  return longest;
+}
 
 int CaseFold::compare(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    const char32_t ka = nextKey(a, i), kb = nextKey(b, j);
+    const std::uint32_t ka = key(a, i), kb = key(b, j);
     if (ka != kb) return ka < kb ? -1 : 1;
   }
   if (i < a.size()) return 1;

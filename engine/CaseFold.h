@@ -26,6 +26,13 @@ public:
   // every character.
   static int compare(std::string_view a, std::string_view b);
 
-private:
+  // The comparison key of the character at text[i], moving i past it: the
+  // folded character, or for a byte that is not UTF-8, 0x110000 + the byte.
+  static std::uint32_t key(std::string_view text, std::size_t& i);
+  // What a key can look like in text: the first bytes of every character
+  // that folds to it (or the byte itself), and the most bytes one takes.
+  static std::string firstBytes(std::uint32_t key);
+  static int longestForm(std::uint32_t key);
+
   static void appendUtf8(std::string& out, char32_t c);
 };

@@ -5,6 +5,7 @@
 #include "engine/ListingSink.h"
 #include "engine/ResultList.h"
 #include "engine/WalkHost.h"
+#include "platform/core/FileReader.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/PathName.h"
 
@@ -50,6 +51,7 @@ void FolderWalk::start(const std::string& startFolder) {
       else unreadable_.addFolder(startFolder);
     }
     SearchInto();
+    if (!isCurrent(life, generation)) return;  // a content read let events in
     // Seeding: no stop check and no status text here.
     for (std::size_t i = 0; i < dirx.count(); ++i) {
       if (!yieldNow()) return;
@@ -164,8 +166,52 @@ bool FolderWalk::listFiles() {
       skipFile(outcome, i);
       continue;
     }
+    if (contentTest_) {
+      const Content content = examineContent(i, size);
+      if (content == Content::Gone) return false;
+      if (content == Content::NoMatch) continue;
+    }
     results_.append(name, size);
   }
   flx.release();
   return true;
+}
+
+// Reads a candidate in chunks, letting events in after each (so a huge file
+// never freezes the window), until the text is found or the file ends. The
+// text is the one the field held when the candidate was opened.
+FolderWalk::Content FolderWalk::examineContent(std::size_t i, std::int64_t size) {
+  const QString text = host_.containingText();
+  if (!matcherReady_ || text != matcherText_) {  // a long text costs nothing while unchanged
+    matcherReady_ = true;
+    matcherText_ = text;
+    const QByteArray utf8 = text.toUtf8();
+    matcher_.prepare(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+  }
+  if (size == 0) return Content::NoMatch;  // nothing to find, and no failure
+  FileReader reader;
+  FsOutcome outcome = fs_.openFile(root_, flx.folder(), flx.cName(i), reader);
+  if (outcome != FsOutcome::Ok) {
+    skipFile(outcome, i);
+    return Content::NoMatch;
+  }
+  if (readBufferSize_ != readSize_) {
+    readBuffer_ = std::make_unique<char[]>(readSize_);
+    readBufferSize_ = readSize_;
+  }
+  if (!matcher_.needsZeros()) reader.skipHoles();
+  matcher_.reset();
+  for (;;) {
+    std::size_t got = 0;
+    outcome = reader.read(readBuffer_.get(), readBufferSize_, got);
+    if (outcome != FsOutcome::Ok) {
+      skipFile(outcome, i);
+      return Content::NoMatch;
+    }
+    if (reader.passedHole()) matcher_.gap();
+    const bool found = got > 0 && matcher_.feed(readBuffer_.get(), got);
+    if (got > 0 && !yieldNow()) return Content::Gone;  // the reader closes itself on the way out
+    if (found) return Content::Match;
+    if (got == 0) return matcher_.finish() ? Content::Match : Content::NoMatch;
+  }
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/ContentMatcher.h"
 #include "engine/FileListing.h"
 #include "engine/FolderListing.h"
 #include "engine/NameTest.h"
@@ -43,6 +44,11 @@ public:
   void emptyQueue() { lst.clear(); }
   // The file listing's pattern, from the next folder entered on.
   void setPattern(ListingPattern pattern) { flx.setPattern(std::move(pattern)); }
+  // With the content test, a file whose name passes is a result only if its
+  // content holds the host's containing text.
+  void setContentTest(bool on) { contentTest_ = on; }
+  // How much of a file is read at a time; events are let in between reads.
+  void setReadSize(std::size_t bytes) { readSize_ = bytes; }
 
   const UnreadableLog& unreadable() const { return unreadable_; }
   EarlyEnd earlyEnd() const { return earlyEnd_; }
@@ -61,6 +67,8 @@ private:
   void DoFind();
   bool yieldNow();  // false when the walk must end at once
   bool listFiles();  // the per-file step for every name of flx; false when the walk is gone
+  enum class Content { Match, NoMatch, Gone };
+  Content examineContent(std::size_t i, std::int64_t size);
   bool enterFolder(const std::string& path);
   void skipFile(FsOutcome outcome, std::size_t i);
   void refreshNameTest();
@@ -84,4 +92,11 @@ private:
   bool nameStale_ = true;  // the name text can only change during a yield
   UnreadableLog unreadable_;
   EarlyEnd earlyEnd_ = EarlyEnd::None;
+  bool contentTest_ = false;
+  ContentMatcher matcher_;
+  QString matcherText_;
+  bool matcherReady_ = false;
+  std::size_t readSize_ = 1 << 20;
+  std::unique_ptr<char[]> readBuffer_;  // one for the walk, whatever the files' sizes
+  std::size_t readBufferSize_ = 0;
 };

@@ -13,6 +13,8 @@ public:
   virtual void yieldToEvents() = 0;
   // The name text as it stands now; it can change only during a yield.
   virtual QString nameText() = 0;
+  // The text a candidate's content must hold, where the window has one.
+  virtual QString containingText() { return {}; }
   virtual bool matchCase() = 0;
   // The shared stop flag: set when the search is to end.
   virtual bool& stopFlag() = 0;

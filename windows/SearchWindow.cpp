@@ -364,6 +364,11 @@ void SearchWindow::yieldToEvents() {
 
 QString SearchWindow::nameText() { return txtname->text(); }
 
+QString SearchWindow::containingText() {
+  const auto* field = findChild<QLineEdit*>("txtcont", Qt::FindDirectChildrenOnly);
+  return field ? field->text() : QString();
+}
+
 bool SearchWindow::matchCase() { return MYVARS::state().MatchCase; }
 
 bool& SearchWindow::stopFlag() { return MYVARS::state().StopFlag; }

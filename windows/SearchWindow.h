@@ -85,6 +85,7 @@ private:
   // The walk's side of the window.
   void yieldToEvents() override;
   QString nameText() override;
+  QString containingText() override;
   bool matchCase() override;
   bool& stopFlag() override;
   void statusChanged(const std::string& folder) override;

@@ -13,6 +13,11 @@ public:
 
   // Reads up to size bytes; got is 0 at the end of the file.
   FsOutcome read(char* into, std::size_t size, std::size_t& got);
+  // From now on, reads pass over holes of a sparse file (which hold only
+  // zero bytes) where the file system tells them apart.
+  void skipHoles() { skipHoles_ = true; }
+  // Whether the last read passed over zero bytes before what it returned.
+  bool passedHole() const { return passedHole_; }
   void release();
 
   // For the file-system implementation.
@@ -20,5 +25,9 @@ public:
   bool isOpen() const { return handle_ >= 0; }
 
 private:
+  void passHole();
+
   int handle_ = -1;
+  bool skipHoles_ = false;
+  bool passedHole_ = false;
 };

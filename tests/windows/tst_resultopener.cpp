@@ -13,6 +13,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/TempTree.h"
 #include "windows/LabelButton.h"
+#include "windows/FRMFILECONTXT.h"
 #include "windows/frmall.h"
 
 namespace {
@@ -72,7 +73,7 @@ class ResultOpenerTest : public QObject {
   std::unique_ptr<RecordingDialogs> dialogs_;
 
   // Searches the tree for the text and double-clicks the first result.
-  void openFirstResult(frmall& w, const TempTree& t, const QString& text) {
+  void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text) {
     w.txtname->setText(text);
     w.cboLoc->setEditText(QString::fromStdString(t.root()));
     QTest::mouseClick(w.cmdfind, Qt::LeftButton);
@@ -134,6 +135,18 @@ private Q_SLOTS:
     QCOMPARE(dialogs_->messages[0].text, QString("No associated program/application found to open this file."));
     QCOMPARE(dialogs_->messages[0].title, QString("Error"));
     QCOMPARE(dialogs_->messages[0].icon, QMessageBox::Critical);
+  }
+
+  void containingTextWindowReportsWithoutTheFailedDisplay() {
+    TempTree t;
+    t.file("lonely.qrlorphan", "data");
+    FRMFILECONTXT w;
+    w.show();
+    w.findChild<QLineEdit*>("txtcont")->setText("dat");
+    openFirstResult(w, t, "lonely");
+    QCOMPARE(dialogs_->busyCaptions(), (QStringList{"Processing...", "Openning Application..."}));
+    QCOMPARE(dialogs_->messages.size(), std::size_t(1));
+    QCOMPARE(dialogs_->messages[0].text, QString("No associated program/application found to open this file."));
   }
 
   void deletedFileFailsQuietly() {

@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Finds a text in a stream of bytes without regard to case (CaseFold):
+// letters compare by simple case folding, bytes that are not UTF-8 compare
+// exactly, one byte one character, so any content can be searched. The
+// stream comes in chunks of any size; a match across a chunk edge is found.
+//
+// The scan looks for one character of the text, chosen to be rare, as any of
+// the first bytes its case variants can start with, sixteen bytes at a time;
+// only around those places is anything decoded and folded.
+class ContentMatcher {
+public:
+  // The text as UTF-8 bytes. An empty text is found in any content that has
+  // at least one byte.
+  void prepare(std::string_view text);
+  const std::string& text() const { return text_; }
+  // A new stream.
+  void reset();
+  // Takes the next chunk; true once the text has been found (and from then on).
+  bool feed(const char* data, std::size_t size);
+  // The stream has ended: looks at what was kept back for the next chunk.
+  bool finish();
+  // The stream had bytes that were not shown to feed, all zero (a hole of a
+  // sparse file): nothing is carried across them.
+  void gap();
+  bool found() const { return found_; }
+  // Whether the text has a zero byte: only then can a run of zeros matter.
+  bool needsZeros() const { return needsZeros_; }
+
+private:
+  bool scan(const char* data, std::size_t size, std::size_t end);
+  bool matchesAt(const char* data, std::size_t size, std::size_t start) const;
+
+  std::string text_;
+  std::vector<std::uint32_t> keys_;  // the text, one comparison key per character
+  std::size_t anchor_ = 0;           // the character the scan looks for, and its byte offset
+  unsigned char anchorBytes_[8] = {};
+  int anchorCount_ = 0;
+  std::size_t longest_ = 0;  // the most bytes a match can span
+  bool needsZeros_ = false;
+  bool found_ = false;
+  std::string carry_;  // the end of the last chunk, where a match may start
+};
