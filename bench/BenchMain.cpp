@@ -5,7 +5,9 @@
 //   window DIR TEXT                  the All Files window end to end, headless
 //     --category multimedia:N|office:N  the category search instead (any mode)
 //     --png FILE                        window: a picture of the window after the search
+//     --contains TEXT                   the containing-text search instead (any mode)
 //   categories                       the category tables, as JSON
+//   gen-content DIR [--seed S]       the content corpus
 #include <QApplication>
 #include <QComboBox>
 #include <memory>
@@ -18,6 +20,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/ContentCorpus.h"
 #include "bench/TreeGenerator.h"
 #include "engine/CategoryTable.h"
 #include "engine/FolderWalk.h"
@@ -30,6 +33,7 @@
 #include "shell/EventYield.h"
 #include "shell/MYVARS.h"
 #include "windows/FRMCONTENTS.h"
+#include "windows/FRMFILECONTXT.h"
 #include "windows/LabelButton.h"
 #include "windows/frmall.h"
 #include "windows/frmoffice.h"
@@ -117,7 +121,9 @@ int generate(int argc, char** argv) {
 // nothing or lets events in as the windows do.
 class BenchHost final : public WalkHost {
 public:
-  BenchHost(QString text, bool realYield) : text_(std::move(text)), realYield_(realYield) {}
+  BenchHost(QString text, QString contains, bool realYield)
+      : text_(std::move(text)), contains_(std::move(contains)), realYield_(realYield) {}
+  QString containingText() override { return contains_; }
   void yieldToEvents() override {
     if (realYield_ && yield_.due()) EventYield::letEventsIn();
   }
@@ -130,6 +136,7 @@ public:
 
 private:
   QString text_;
+  QString contains_;
   bool realYield_;
   bool stop_ = false;
   EventYield yield_;
@@ -139,8 +146,10 @@ private:
 int walk(bool realYield, int argc, char** argv) {
   LinuxFileSystem fs;
   ResultList lv;
-  BenchHost host(QString::fromLocal8Bit(argv[3]), realYield);
+  const std::string contains = option(argc, argv, "--contains", "");
+  BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, lv, host);
+  walk.setContentTest(!contains.empty());
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     walk.setPattern(ListingPattern(*pattern));
@@ -183,8 +192,13 @@ private:
   DesktopDialogs real_;
 };
 
-std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category) {
+std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category, const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
+  if (!contains.empty()) {
+    w = std::make_unique<FRMFILECONTXT>();
+    w->findChild<QLineEdit*>("txtcont")->setText(QString::fromLocal8Bit(contains.c_str()));
+    return w;
+  }
   if (!category.table) return std::make_unique<frmall>();
   if (category.office) w = std::make_unique<frmoffice>();
   else w = std::make_unique<FRMCONTENTS>();
@@ -200,7 +214,8 @@ int window(int argc, char** argv) {
   TimedDialogs dialogs;
   MYVARS::setDialogs(&dialogs);
 
-  const std::unique_ptr<SearchWindow> window = makeWindow(categoryOption(argc, argv));
+  const std::unique_ptr<SearchWindow> window =
+      makeWindow(categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
   w.show();
   w.txtname->setText(QString::fromLocal8Bit(argv[3]));
@@ -251,6 +266,11 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "gen") return generate(argc, argv);
   if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
+  if (mode == "gen-content" && argc > 2) {
+    const int made = ContentCorpus(std::stoull(option(argc, argv, "--seed", "3"))).build(argv[2]);
+    std::printf("{\"mode\":\"gen-content\",\"files\":%d}\n", made);
+    return 0;
+  }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr, "usage: %s gen DIR [options] | categories | engine|events|window DIR TEXT [--paths FILE] [--category KIND:N]\n", argv[0]);
     return 2;

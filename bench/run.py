@@ -130,6 +130,53 @@ def category_report(measured, runs):
     return "\n".join(lines)
 
 
+def measure_content(bench, tree, name, text, runs):
+    """The containing-text search beside ripgrep and grep."""
+    rg = ["rg", "-i", "-F", "-l", "-j1", "--no-ignore", "-uu", "--iglob", f"*{name}*", text, tree]
+    grep = ["grep", "-rilF", f"--include=*{name}*", text, tree]
+    times = {k: [] for k in ("engine", "window", "rg -j1", "grep")}
+    peaks, stalls, results = [], [], 0
+
+    def peer(command):
+        env = dict(os.environ, LC_ALL="C.UTF-8")
+        start = time.perf_counter()
+        subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)  # 1: nothing found
+        return time.perf_counter() - start
+
+    peer(grep)
+    for _ in range(runs):
+        e = quorrel(bench, "engine", tree, name, "--contains", text)
+        results = e["results"]
+        times["engine"].append(e["seconds"])
+        peaks.append(e["peak_kb"])
+        w = quorrel(bench, "window", tree, name, "--contains", text)
+        times["window"].append(w["seconds"] - w["busy_seconds"])
+        stalls.append(w["max_stall_ms"])
+        peaks.append(w["peak_kb"])
+        times["rg -j1"].append(peer(rg))
+        times["grep"].append(peer(grep))
+    return {"tree": tree, "name": name, "text": text, "results": results, "times": times,
+            "peak_mb": max(peaks) / 1024, "max_stall_ms": max(stalls)}
+
+
+def content_report(measured, runs):
+    lines = ["", f"Containing-text searches, median of {runs} runs (min-max), warm cache.", "",
+             "| tree | name, text | results | tool | seconds | spread | vs rg -j1 | vs grep |",
+             "|---|---|---|---|---|---|---|---|"]
+    for m in measured:
+        t = m["times"]
+        rg_med, grep_med = statistics.median(t["rg -j1"]), statistics.median(t["grep"])
+        labels = {"engine": "Quorrel engine alone", "window": "Quorrel window (less busy display)",
+                  "rg -j1": "rg -j1", "grep": "grep -r"}
+        for key, label in labels.items():
+            med, lo, hi = median_spread(t[key])
+            lines.append(f"| {m['tree']} | {m['name']}, {m['text']} | {m['results']} | {label} | {med:.3f} | "
+                         f"{lo:.3f}-{hi:.3f} | {med / rg_med:.2f} | {med / grep_med:.2f} |")
+        lines.append(f"| {m['tree']} | | | Quorrel: peak memory {m['peak_mb']:.0f} MB, longest event-loop stall "
+                     f"{m['max_stall_ms']:.1f} ms | | | | |")
+    return "\n".join(lines)
+
+
 def memory(bench, tree, text):
     e = quorrel(bench, "engine", tree, text)
     w = quorrel(bench, "window", tree, text)
@@ -181,6 +228,7 @@ def main():
     parser.add_argument("--tree", action="append", default=[], help="DIR:TEXT")
     parser.add_argument("--memory-tree", help="DIR:TEXT, a tree where a million names match")
     parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
+    parser.add_argument("--content-tree", action="append", default=[], help="DIR:NAME:TEXT")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--scratch", default="/tmp")
     args = parser.parse_args()
@@ -199,6 +247,12 @@ def main():
         categories.append(measure_category(args.bench, tree, text, f"{kind}:{index}", args.runs))
     if categories:
         print(category_report(categories, args.runs))
+    contents = []
+    for spec in args.content_tree:
+        tree, name, text = spec.split(":", 2)
+        contents.append(measure_content(args.bench, tree, name, text, args.runs))
+    if contents:
+        print(content_report(contents, args.runs))
 
 
 if __name__ == "__main__":

@@ -5,7 +5,7 @@
 #   RUNS=9 bash bench/run.sh     more runs
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$top/scripts/setup.sh" fd-find python3
+bash "$top/scripts/setup.sh" fd-find ripgrep python3
 build="$top/build/release"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORREL_TESTS=OFF >/dev/null
 cmake --build "$build" --target quorrel-bench >/dev/null
@@ -18,8 +18,14 @@ fi
 if [ ! -d "$out/tree-1m" ]; then
   "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 540 --depth 4 --match-all conf >/dev/null
 fi
+if [ ! -d "$out/content" ]; then
+  "$bench" gen-content "$out/content" --seed 3 >/dev/null
+fi
+python3 "$top/bench/check-content.py" "$bench" >&2
 python3 "$top/bench/check-categories.py" "$bench" /usr multimedia:4 office:3 >&2
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
   --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf" \
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
-  --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7"
+  --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7" \
+  --content-tree "$out/content:data:zanzibar harbour" --content-tree "$out/content:data:yellowhammer" \
+  --content-tree "/usr/share/doc:copyright:gpl"
