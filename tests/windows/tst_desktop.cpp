@@ -17,14 +17,26 @@
 #include "shell/MYVARS.h"
 #include "shell/frmpgr.h"
 #include "support/RecordingDialogs.h"
+#include "windows/FRMCONTENTS.h"
+#include "windows/FRMFILECONTXT.h"
 #include "windows/LabelButton.h"
 #include "windows/ResultsTable.h"
 #include "windows/frmall.h"
+#include "windows/frmoffice.h"
 
 namespace {
 QString shown(const ResultsTable& t, int row, int column) {
   return t.data(t.index(row, column), Qt::DisplayRole).toString();
 }
+std::vector<std::unique_ptr<SearchWindow>> everyWindow() {
+  std::vector<std::unique_ptr<SearchWindow>> out;
+  out.push_back(std::make_unique<frmall>());
+  out.push_back(std::make_unique<FRMFILECONTXT>());
+  out.push_back(std::make_unique<FRMCONTENTS>());
+  out.push_back(std::make_unique<frmoffice>());
+  return out;
+}
+
 qint64 iconKey(const ResultsTable& t, int row) {
   return t.data(t.index(row, 0), Qt::DecorationRole).value<QIcon>().cacheKey();
 }
@@ -102,15 +114,44 @@ private Q_SLOTS:
       QVERIFY2(busyFont.horizontalAdvance(caption) <= busy.Label1->contentsRect().width(), caption);
 
     RecordingDialogs dialogs;
-    frmall w;
-    for (QLabel* label : w.findChildren<QLabel*>()) {
-      if (label->text().isEmpty() || label->wordWrap()) continue;
-      QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
-               qPrintable(label->objectName()));
+    for (const auto& w : everyWindow()) {
+      for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->wordWrap()) continue;
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(w->objectName() + "." + label->objectName()));
+      }
+      for (LabelButton* button : w->findChildren<LabelButton*>())
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+      QVERIFY(w->chkmatch->sizeHint().width() <= w->chkmatch->width());
+      // Nothing overlaps: every visible control of the window stands apart.
+      QList<QWidget*> placed;
+      for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!c->isHidden() && c->objectName() != "lblin" && !c->objectName().startsWith("lnn")) placed << c;
+      for (qsizetype i = 0; i < placed.size(); ++i)
+        for (qsizetype j = i + 1; j < placed.size(); ++j)
+          QVERIFY2(!placed[i]->geometry().intersects(placed[j]->geometry()),
+                   qPrintable(w->objectName() + ": " + placed[i]->objectName() + " / " + placed[j]->objectName()));
     }
-    for (LabelButton* button : w.findChildren<LabelButton*>())
-      QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-    QVERIFY(w.chkmatch->sizeHint().width() <= w.chkmatch->width());
+  }
+
+  // In every window: each field is named or labelled, each label button is a button.
+  void everyWindowIsNamedForScreenReaders() {
+    RecordingDialogs dialogs;
+    for (const auto& w : everyWindow()) {
+      for (QLineEdit* field : w->findChildren<QLineEdit*>()) {
+        if (field->parentWidget() != w.get()) continue;  // a combo box's own editor
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field);
+        QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(field->objectName()));
+      }
+      for (QComboBox* box : w->findChildren<QComboBox*>())
+        QVERIFY2(!QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label).isEmpty(),
+                 qPrintable(box->objectName()));
+      for (LabelButton* button : w->findChildren<LabelButton*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(a->role(), QAccessible::Button);
+        QVERIFY(!a->text(QAccessible::Name).isEmpty());
+      }
+    }
   }
 
   void everyControlIsNamedAndReachable() {
