@@ -31,6 +31,17 @@ int openat2Beneath(int dirHandle, const char* path) {
   return static_cast<int>(::syscall(SYS_openat2, dirHandle, path, &how, sizeof how));
 }
 
+// Moves a walk down from one opened folder to the next: the one left is
+// closed (never the one the walk started from); false, with errno kept, when
+// the next could not be opened.
+bool stepInto(int& current, int start, int next) {
+  const int error = errno;
+  if (current != start) ::close(current);
+  current = next;
+  errno = error;
+  return next >= 0;
+}
+
 // The same, one component at a time, for systems without openat2.
 int openComponents(int dirHandle, std::string_view path) {
   int current = dirHandle;
@@ -41,13 +52,7 @@ int openComponents(int dirHandle, std::string_view path) {
     int next = -1;
     if (component.empty() || component == "." || component == "..") errno = EACCES;
     else next = ::openat(current, component.c_str(), kFolderFlags | O_NOFOLLOW);
-    const int error = errno;
-    if (current != dirHandle) ::close(current);
-    if (next < 0) {
-      errno = error;
-      return -1;
-    }
-    current = next;
+    if (!stepInto(current, dirHandle, next)) return -1;
   }
   return current == dirHandle ? ::openat(dirHandle, ".", kFolderFlags) : current;
 }
@@ -121,14 +126,7 @@ int LinuxFileSystem::openBeneath(int dirHandle, std::string_view relative, const
     piece_.assign(relative.substr(0, cut));
     relative.remove_prefix(cut);
     if (!relative.empty()) relative.remove_prefix(1);
-    const int next = openPiece(current, piece_.c_str());
-    const int error = errno;
-    if (current != dirHandle) ::close(current);
-    if (next < 0) {
-      errno = error;
-      return -1;
-    }
-    current = next;
+    if (!stepInto(current, dirHandle, openPiece(current, piece_.c_str()))) return -1;
   }
   return current;
 }

@@ -17,6 +17,7 @@
 #include "support/FailingFileSystem.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
+#include "support/WalkRig.h"
 
 namespace {
 using Names = std::vector<std::string>;
@@ -42,38 +43,17 @@ long peakKb() {
   return -1;
 }
 
-// A containing-text search's walk, its yields scriptable.
-struct Rig final : WalkHost {
-  bool stop = true;
-  bool caseOption = false;
-  ResultList lv;
-  FailingFileSystem fs;
-  std::unique_ptr<FolderWalk> walk;
-  QString name = "";
-  QString contains;
-  int yields = 0;
-  std::function<void(int)> onYield;
-  explicit Rig(QString text) : contains(std::move(text)) {
-    walk = std::make_unique<FolderWalk>(fs, lv, *this);
-    walk->setContentTest(true);
-  }
-  void yieldToEvents() override {
-    ++yields;
-    if (onYield) onYield(yields);
-  }
-  QString nameText() override { return name; }
-  QString containingText() override { return contains; }
-  bool matchCase() override { return caseOption; }
-  bool& stopFlag() override { return stop; }
-  void statusChanged(const std::string&) override {}
-  void resultsCleared() override {}
-  void ended() override {}
-  Names run(const std::string& root) {
-    walk->emptyQueue();
-    walk->start(root);
-    Names out;
-    for (std::size_t r = 0; r < lv.size(); ++r) out.emplace_back(lv.name(r));
-    return out;
+// A containing-text search from root for a text.
+Names searched(WalkRig& rig) {
+  rig.run();
+  return rig.names();
+}
+
+struct ContentRig {
+  WalkRig rig;
+  ContentRig(const std::string& root, QString text) : rig(root) {
+    rig.contains = std::move(text);
+    rig.walk->setContentTest(true);
   }
 };
 }  // namespace
@@ -141,11 +121,12 @@ private Q_SLOTS:
     t.file("ABC-in-name.dat", "no");
     t.file("empty.txt");
     t.file("tool", std::string("\x7f" "ELF\0\0abc\0", 10));  // an executable's bytes
-    Rig rig("ABC");
-    QCOMPARE(rig.run(t.root()), (Names{"one.txt", "tool"}));
+    ContentRig content(t.root(), "ABC");
+    WalkRig& rig = content.rig;
+    QCOMPARE(searched(rig), (Names{"one.txt", "tool"}));
     rig.name = "one.txt";
     rig.caseOption = true;
-    QCOMPARE(rig.run(t.root()), (Names{"one.txt"}));
+    QCOMPARE(searched(rig), (Names{"one.txt"}));
     QCOMPARE(rig.walk->unreadable().total(), 0);
   }
 
@@ -159,11 +140,12 @@ private Q_SLOTS:
       std::ofstream tail(t.path("huge.bin"), std::ios::binary | std::ios::app);
       tail << "needle";
     }
-    Rig rig("NEEDLE");
+    ContentRig content(t.root(), "NEEDLE");
+    WalkRig& rig = content.rig;
     int yields = 0;
     rig.onYield = [&](int) { ++yields; };
     const long before = peakKb();
-    QCOMPARE(rig.run(t.root()), (Names{"huge.bin"}));
+    QCOMPARE(searched(rig), (Names{"huge.bin"}));
     QVERIFY2(peakKb() - before < 16 * 1024, qPrintable(QString("grew %1 kB").arg(peakKb() - before)));
     QVERIFY(yields >= 1);
   }
@@ -173,7 +155,8 @@ private Q_SLOTS:
   void candidatesThatChangeBeforeTheirRead() {
     TempTree t;
     for (const char* f : {"a-first.txt", "b-fifo.txt", "c-gone.txt", "d-last.txt"}) t.file(f, "the abc text");
-    Rig rig("abc");
+    ContentRig content(t.root(), "abc");
+    WalkRig& rig = content.rig;
     bool done = false;
     rig.onYield = [&](int) {
       if (done) return;
@@ -183,7 +166,7 @@ private Q_SLOTS:
       t.remove("c-gone.txt");
     };
     const int handles = openHandles();
-    QCOMPARE(rig.run(t.root()), (Names{"a-first.txt", "d-last.txt"}));
+    QCOMPARE(searched(rig), (Names{"a-first.txt", "d-last.txt"}));
     QCOMPARE(rig.walk->unreadable().files(), 1);  // the one that vanished
     QCOMPARE(openHandles(), handles);
   }
@@ -195,8 +178,9 @@ private Q_SLOTS:
     ::chmod(t.path("locked.txt").c_str(), 0);
     ::chmod(t.root().c_str(), 0755);
     if (::geteuid() != 0) {
-      Rig rig("abc");
-      QCOMPARE(rig.run(t.root()), (Names{"open.txt"}));
+      ContentRig content(t.root(), "abc");
+    WalkRig& rig = content.rig;
+      QCOMPARE(searched(rig), (Names{"open.txt"}));
       QCOMPARE(rig.walk->unreadable().files(), 1);
       return;
     }
@@ -204,8 +188,9 @@ private Q_SLOTS:
     const pid_t child = ::fork();
     if (child == 0) {
       if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
-      Rig rig("abc");
-      const bool ok = rig.run(t.root()) == Names{"open.txt"} && rig.walk->unreadable().files() == 1;
+      ContentRig content(t.root(), "abc");
+      WalkRig& rig = content.rig;
+      const bool ok = searched(rig) == Names{"open.txt"} && rig.walk->unreadable().files() == 1;
       ::_exit(ok ? 0 : 1);
     }
     int status = 0;
@@ -221,25 +206,27 @@ private Q_SLOTS:
     t.file("2.txt", "xyz");
     t.file("3.txt", "something");
     t.file("4.txt", "");
-    Rig rig("abc");
+    ContentRig content(t.root(), "abc");
+    WalkRig& rig = content.rig;
     rig.onYield = [&](int n) {
       if (n == 1) rig.contains = "xyz";  // while 1.txt is read: 1.txt still looks for abc
       if (n == 2) rig.contains = "";     // empty: every later candidate with content
     };
-    QCOMPARE(rig.run(t.root()), (Names{"1.txt", "2.txt", "3.txt"}));
+    QCOMPARE(searched(rig), (Names{"1.txt", "2.txt", "3.txt"}));
   }
 
   // Closing the window while a big file is read ends the read at once.
   void walkDestroyedDuringALongRead() {
     TempTree t;
     t.file("big.txt", std::string(8 << 20, 'z'));
-    Rig rig("abc");
+    ContentRig content(t.root(), "abc");
+    WalkRig& rig = content.rig;
     rig.walk->setReadSize(64 * 1024);
     const int handles = openHandles();
     rig.onYield = [&](int n) {
       if (n == 3) rig.walk.reset();
     };
-    rig.run(t.root());
+    searched(rig);
     QCOMPARE(rig.yields, 3);
     QCOMPARE(openHandles(), handles);
   }

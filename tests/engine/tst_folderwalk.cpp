@@ -13,60 +13,11 @@
 #include "support/FailingFileSystem.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
+#include "support/WalkRig.h"
 
 namespace {
 using Names = std::vector<std::string>;
 
-// One search window's worth of walk, with its yields counted and scriptable.
-struct Rig final : WalkHost {
-  bool stop = true;
-  bool caseOption = false;
-  ResultList lv;
-  FailingFileSystem fs;
-  std::unique_ptr<FolderWalk> walk;
-  QString name;
-  std::string root;
-  Names statuses;
-  int yields = 0;
-  int endings = 0;
-  std::function<void(int yield)> onYield;
-
-  explicit Rig(const std::string& rootPath) : root(rootPath) { walk = std::make_unique<FolderWalk>(fs, lv, *this); }
-  void yieldToEvents() override {
-    ++yields;
-    if (onYield) onYield(yields);
-  }
-  QString nameText() override { return name; }
-  bool matchCase() override { return caseOption; }
-  bool& stopFlag() override { return stop; }
-  void statusChanged(const std::string& p) override { statuses.push_back(relative(p)); }
-  void resultsCleared() override {}
-  void ended() override { ++endings; }
-
-  void run() {  // as a press does: the queue emptied first
-    walk->emptyQueue();
-    walk->start(root);
-  }
-  std::string relative(const std::string& p) const {
-    if (p == root) return "R";
-    return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
-  }
-  // The folders of the entries, in order, one per run of entries.
-  Names folders() const {
-    Names out;
-    for (std::size_t r = 0; r < lv.size(); ++r) {
-      const std::string f = relative(lv.folder(r));
-      if (out.empty() || out.back() != f) out.push_back(f);
-    }
-    return out;
-  }
-  Names names() const {
-    Names out;
-    for (std::size_t r = 0; r < lv.size(); ++r) out.emplace_back(lv.name(r));
-    return out;
-  }
-  bool lastStatusIs(const std::string& s) const { return !statuses.empty() && statuses.back() == s; }
-};
 
 }  // namespace
 
@@ -76,7 +27,7 @@ private Q_SLOTS:
   void breadthFirstOrderYieldsAndStatus() {
     TempTree t;
     t.sample();
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.run();
     QCOMPARE(rig.folders(), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
     QVERIFY(rig.stop);
@@ -90,7 +41,7 @@ private Q_SLOTS:
     TempTree t;
     t.file("one.txt");
     t.file("two.txt");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.run();
     QCOMPARE(rig.names(), (Names{"one.txt", "two.txt"}));
     QVERIFY(rig.stop);
@@ -116,7 +67,7 @@ private Q_SLOTS:
     QFETCH(Names, folders);
     TempTree t;
     t.sample();
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     bool pressed = false;
     rig.onYield = [&](int) {
       if (pressed || !rig.lastStatusIs(afterStatus.toStdString())) return;
@@ -132,7 +83,7 @@ private Q_SLOTS:
   void folderDeletedAfterBeingQueuedIsSkipped() {
     TempTree t;
     t.sample();
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.onYield = [&](int) {
       if (rig.lastStatusIs("B")) t.remove("B");
     };
@@ -146,7 +97,7 @@ private Q_SLOTS:
     TempTree t;
     t.sample();
     t.file("A/secret.txt");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.fs.unreadableFolders = {t.path("B")};
     rig.fs.unreadableFiles = {"secret.txt"};
     rig.run();
@@ -174,13 +125,13 @@ private Q_SLOTS:
     QFETCH(int, fault);
     TempTree t;
     t.sample();
-    Rig full(t.root());
+    WalkRig full(t.root());
     full.run();
     const Names all = full.names();
     const int calls = full.fs.calls;
     const int handles = openHandles();
     for (int n = 1; n <= calls; ++n) {
-      Rig rig(t.root());
+      WalkRig rig(t.root());
       rig.fs.fault = FailingFileSystem::Fault(fault);
       rig.fs.faultAtCall = n;
       rig.run();
@@ -208,7 +159,7 @@ private Q_SLOTS:
     t.file("a1536", std::string(1536, 'x'));
     t.file("b-r\xe9sum\xe9", std::string(2560, 'x'));  // not UTF-8
     t.sparse("big", 50'000'000);
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.run();
     QCOMPARE(rig.names(), (Names{"a0", "a1536", "b-r\xe9sum\xe9", "big"}));
     QCOMPARE(rig.lv.fileSize(2), 2560);
@@ -240,7 +191,7 @@ private Q_SLOTS:
     TempTree t;
     t.sample();
     t.file("C/other.doc");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.name = "none-such";
     rig.onYield = [&](int) {
       if (rig.lastStatusIs("C")) rig.name = "";
@@ -257,7 +208,7 @@ private Q_SLOTS:
 
   void interfaceFileSystemsListNothing() {
     for (const char* start : {"/proc", "/sys", "/proc/self"}) {
-      Rig rig(start);
+      WalkRig rig(start);
       rig.run();
       QVERIFY2(rig.lv.size() == 0, start);
       QVERIFY(rig.stop);
@@ -282,7 +233,7 @@ private Q_SLOTS:
     outside.folder("z");
     outside.file("secret.txt");
     outside.file("z/secret.txt");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     bool done = false;
     rig.onYield = [&](int) {
       if (done || !rig.lastStatusIs(announced.toStdString())) return;
@@ -301,7 +252,7 @@ private Q_SLOTS:
     TempTree t, other;
     t.sample();
     other.file("new.txt");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     bool nested = false;
     rig.onYield = [&](int) {
       if (!nested && rig.lastStatusIs("A")) {
@@ -319,7 +270,7 @@ private Q_SLOTS:
   void walkDestroyedInsideAYield() {
     TempTree t;
     t.sample();
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.onYield = [&](int n) {
       if (n == 9) rig.walk.reset();  // the window closed: nothing may be touched after
     };
@@ -345,7 +296,7 @@ private Q_SLOTS:
     }
     QCOMPARE(::close(::openat(fd, "bottom.txt", O_WRONLY | O_CREAT, 0644)), 0);
     ::close(fd);
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.name = ".txt";
     rig.run();
     QCOMPARE(rig.names(), (Names{"middle.txt", "bottom.txt"}));
@@ -362,7 +313,7 @@ private Q_SLOTS:
     t.link("a/root", "/");
     t.link("a/proc", "/proc");
     t.file("a/b/f.txt");
-    Rig rig(t.root());
+    WalkRig rig(t.root());
     rig.run();
     QCOMPARE(rig.folders(), (Names{"a/b"}));
   }

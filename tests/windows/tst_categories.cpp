@@ -9,7 +9,7 @@
 #include "engine/CategoryTable.h"
 #include "platform/core/IniSettingsStore.h"
 #include "shell/MYVARS.h"
-#include "support/RecordingDialogs.h"
+#include "support/WindowRig.h"
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
 #include "windows/FRMCONTENTS.h"
@@ -45,9 +45,7 @@ QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText);
 
 class CategoriesTest : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<IniSettingsStore> settings_;
-  std::unique_ptr<RecordingDialogs> dialogs_;
+  std::unique_ptr<WindowRig> rig_;
   std::unique_ptr<TempTree> tree_;
 
   void search(SearchWindow& w, int category, const QString& name, bool matchCase = false) {
@@ -64,18 +62,8 @@ private Q_SLOTS:
     tree_->folder("sub.mp3");  // a folder is never listed, whatever its name
     for (const std::string& f : kFiles) tree_->file("sub.mp3/" + f);
   }
-  void init() {
-    MYVARS::resetState();
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<IniSettingsStore>(settingsDir_->path());
-    MYVARS::setSettings(settings_.get());
-    MYVARS::setCommandLine({});
-    dialogs_ = std::make_unique<RecordingDialogs>();
-  }
-  void cleanup() {
-    dialogs_.reset();
-    MYVARS::setSettings(nullptr);
-  }
+  void init() { rig_ = std::make_unique<WindowRig>(); }
+  void cleanup() { rig_.reset(); }
 
   void whatEachCategoryLists_data() {
     QTest::addColumn<QString>("kind");
@@ -108,7 +96,7 @@ private Q_SLOTS:
     search(*w, category, name, matchCase);
     std::sort(expected.begin(), expected.end());
     QCOMPARE(found(*w), expected);
-    QVERIFY(dialogs_->messages.empty());
+    QVERIFY(rig_->dialogs.messages.empty());
   }
 
   void loadShowsItsTableAndItemZero_data() {
@@ -154,19 +142,19 @@ private Q_SLOTS:
     w->chkmatch->setChecked(true);
     w->cboLoc->setEditText("");
     QTest::mouseClick(w->cmdfind, Qt::LeftButton);
-    QCOMPARE(dialogs_->messages.size(), std::size_t(1));
-    QCOMPARE(dialogs_->messages[0].text, QString(" path was not found."));
-    QCOMPARE(dialogs_->messages[0].title, QString("Error"));
-    QCOMPARE(dialogs_->messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
+    QCOMPARE(rig_->dialogs.messages[0].text, QString(" path was not found."));
+    QCOMPARE(rig_->dialogs.messages[0].title, QString("Error"));
+    QCOMPARE(rig_->dialogs.messages[0].icon, QMessageBox::Critical);
     QVERIFY(MYVARS::state().MatchCase);
-    QVERIFY(dialogs_->busies.empty());
+    QVERIFY(rig_->dialogs.busies.empty());
     // The pattern set by the refused press holds for the next search.
     w->chkmatch->setChecked(false);
     categories(*w)->setCurrentIndex(-1);
     w->cboLoc->setEditText(QString::fromStdString(tree_->root()));
     QTest::keyClick(categories(*w), Qt::Key_Return);  // Enter in the category box presses Find
     QCOMPARE(found(*w), (Names{"book.xls", "old.xl"}));
-    QCOMPARE(dialogs_->busyCaptions(), QStringList{"Processing...."});
+    QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Processing...."});
   }
 
   // A new category takes effect at the next press, not during a search.

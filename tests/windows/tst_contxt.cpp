@@ -8,7 +8,7 @@
 
 #include "platform/core/IniSettingsStore.h"
 #include "shell/MYVARS.h"
-#include "support/RecordingDialogs.h"
+#include "support/WindowRig.h"
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
 #include "windows/FRMFILECONTXT.h"
@@ -20,9 +20,7 @@ QLineEdit* contains(SearchWindow& w) { return w.findChild<QLineEdit*>("txtcont")
 
 class ContxtTest : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<IniSettingsStore> settings_;
-  std::unique_ptr<RecordingDialogs> dialogs_;
+  std::unique_ptr<WindowRig> rig_;
 
   std::unique_ptr<FRMFILECONTXT> open() {
     auto w = std::make_unique<FRMFILECONTXT>();
@@ -37,18 +35,8 @@ class ContxtTest : public QObject {
   }
 
 private Q_SLOTS:
-  void init() {
-    MYVARS::resetState();
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<IniSettingsStore>(settingsDir_->path());
-    MYVARS::setSettings(settings_.get());
-    MYVARS::setCommandLine({});
-    dialogs_ = std::make_unique<RecordingDialogs>();
-  }
-  void cleanup() {
-    dialogs_.reset();
-    MYVARS::setSettings(nullptr);
-  }
+  void init() { rig_ = std::make_unique<WindowRig>(); }
+  void cleanup() { rig_.reset(); }
 
   void openingShowsTextOneAndItsCaptions() {
     {
@@ -84,11 +72,11 @@ private Q_SLOTS:
     auto w = open();
     w->cboLoc->setFocus();
     press(*w, name, text, location.toStdString());
-    QCOMPARE(dialogs_->messages.size(), std::size_t(1));
-    QCOMPARE(dialogs_->messages[0].text, message);
-    QCOMPARE(dialogs_->messages[0].icon, QMessageBox::Critical);
-    QCOMPARE(dialogs_->messages[0].title, QString(message.endsWith("found.") ? "Error" : "Quorrel 2.0"));
-    QVERIFY(dialogs_->busies.empty());
+    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
+    QCOMPARE(rig_->dialogs.messages[0].text, message);
+    QCOMPARE(rig_->dialogs.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(rig_->dialogs.messages[0].title, QString(message.endsWith("found.") ? "Error" : "Quorrel 2.0"));
+    QVERIFY(rig_->dialogs.busies.empty());
   }
 
   void findsByContentAndGoesBackToIdle() {
@@ -105,7 +93,7 @@ private Q_SLOTS:
     QCOMPARE(w->results().size(), std::size_t(1));
     QCOMPARE(w->results().name(0), std::string_view("notes.txt"));
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
-    QCOMPARE(dialogs_->busyCaptions(), QStringList{"Processing..."});
+    QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Processing..."});
     QCOMPARE(w->lblfound->text(), QString("1 File(s) Found!"));
   }
 

@@ -11,7 +11,7 @@
 #include "platform/core/IniSettingsStore.h"
 #include "shell/MYVARS.h"
 #include "support/FailingFileSystem.h"
-#include "support/RecordingDialogs.h"
+#include "support/WindowRig.h"
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
 #include "windows/LabelButton.h"
@@ -37,9 +37,7 @@ void later(std::function<void()> action) { QTimer::singleShot(0, std::move(actio
 
 class FrmallTest : public QObject {
   Q_OBJECT
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<IniSettingsStore> settings_;
-  std::unique_ptr<RecordingDialogs> dialogs_;
+  std::unique_ptr<WindowRig> rig_;
 
   std::unique_ptr<frmall> open() {
     auto w = std::make_unique<frmall>();
@@ -47,10 +45,10 @@ class FrmallTest : public QObject {
     return w;
   }
   void expectMessage(std::size_t i, const QString& text, const QString& title, QMessageBox::Icon icon) {
-    QCOMPARE(dialogs_->messages.size(), i + 1);
-    QCOMPARE(dialogs_->messages[i].text, text);
-    QCOMPARE(dialogs_->messages[i].title, title);
-    QCOMPARE(dialogs_->messages[i].icon, icon);
+    QCOMPARE(rig_->dialogs.messages.size(), i + 1);
+    QCOMPARE(rig_->dialogs.messages[i].text, text);
+    QCOMPARE(rig_->dialogs.messages[i].title, title);
+    QCOMPARE(rig_->dialogs.messages[i].icon, icon);
   }
   void search(SearchWindow& w, const QString& name, const std::string& location) {
     w.txtname->setText(name);
@@ -59,18 +57,8 @@ class FrmallTest : public QObject {
   }
 
 private Q_SLOTS:
-  void init() {
-    MYVARS::resetState();
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<IniSettingsStore>(settingsDir_->path());
-    MYVARS::setSettings(settings_.get());
-    MYVARS::setCommandLine({});
-    dialogs_ = std::make_unique<RecordingDialogs>();
-  }
-  void cleanup() {
-    dialogs_.reset();
-    MYVARS::setSettings(nullptr);
-  }
+  void init() { rig_ = std::make_unique<WindowRig>(); }
+  void cleanup() { rig_.reset(); }
 
   void firstOpening() {
     auto w = open();
@@ -81,7 +69,7 @@ private Q_SLOTS:
     QVERIFY(w->lblin->isHidden());
     QCOMPARE(w->lblfound->text(), QString("0 files found"));
     QTRY_COMPARE_WITH_TIMEOUT(w->lblfound->text(), QString("0 File(s) Found!"), 1000);
-    QVERIFY(dialogs_->busies.empty());
+    QVERIFY(rig_->dialogs.busies.empty());
   }
 
   void inputMessagesInTheirOrder() {
@@ -96,7 +84,7 @@ private Q_SLOTS:
     search(*w, "abc", "/no/such/Nowhere ");
     expectMessage(2, "/no/such/Nowhere  path was not found.", "Error", QMessageBox::Critical);
     QVERIFY(MYVARS::state().MatchCase);  // set before the folder check
-    QVERIFY(dialogs_->busies.empty());
+    QVERIFY(rig_->dialogs.busies.empty());
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
   }
 
@@ -122,8 +110,8 @@ private Q_SLOTS:
     auto w = open();
     search(*w, "f.t", t.root());
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
-    QCOMPARE(dialogs_->busyCaptions(), QStringList{"Processing..."});
-    QCOMPARE(dialogs_->busies[0].ticks, 1);
+    QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Processing..."});
+    QCOMPARE(rig_->dialogs.busies[0].ticks, 1);
     // The idle look as soon as the walk has ended; the status line keeps its last text.
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
     QVERIFY(w->lblin->isHidden());
@@ -148,7 +136,7 @@ private Q_SLOTS:
     QVERIFY(MYVARS::state().StopFlag);
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
     QVERIFY(w->lblin->isHidden());
-    QCOMPARE(dialogs_->busyCaptions(), (QStringList{"Processing...", "Processing..."}));
+    QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Processing..."}));
   }
 
   void enterAndEscapeInBothStates() {
@@ -166,7 +154,7 @@ private Q_SLOTS:
     QTest::keyClick(w->txtname, Qt::Key_Return);
     QVERIFY(!w->isVisible());
     QVERIFY(w->walk() == nullptr);
-    QCOMPARE(dialogs_->busyCaptions().last(), QString("Returning..."));
+    QCOMPARE(rig_->dialogs.busyCaptions().last(), QString("Returning..."));
 
     auto idle = open();
     QTest::keyClick(idle->cboLoc->lineEdit(), Qt::Key_Escape);  // idle: Escape closes
@@ -180,17 +168,17 @@ private Q_SLOTS:
       w->cboLoc->setEditText("/tmp");
       click(w->cmdcanc);
       QVERIFY(!w->isVisible());
-      QCOMPARE(dialogs_->busyCaptions(), QStringList{"Returning..."});
+      QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Returning..."});
     }
-    QCOMPARE(settings_->get("x", "y", "named", "?"), QString("report"));
-    QCOMPARE(settings_->get("x", "y", "loc", "?"), QString("/tmp"));
+    QCOMPARE(rig_->settings.get("x", "y", "named", "?"), QString("report"));
+    QCOMPARE(rig_->settings.get("x", "y", "loc", "?"), QString("/tmp"));
     auto again = open();
     QCOMPARE(again->txtname->text(), QString("report"));
     QCOMPARE(again->cboLoc->currentText(), QString("/tmp"));
     again->txtname->clear();
     QTest::mouseClick(again->closeLabel, Qt::LeftButton);  // the "X" closes and saves too
     QVERIFY(!again->isVisible());
-    QCOMPARE(settings_->get("x", "y", "named", "?"), QString());
+    QCOMPARE(rig_->settings.get("x", "y", "named", "?"), QString());
   }
 
   void commandLineLocation() {
@@ -230,8 +218,8 @@ private Q_SLOTS:
     later([&] { w->close(); });
     search(*w, "f.txt", t.root());
     QVERIFY(!w->isVisible());
-    QCOMPARE(dialogs_->busyCaptions(), (QStringList{"Processing...", "Returning..."}));
-    QCOMPARE(settings_->get("x", "y", "named", "?"), QString("f.txt"));
+    QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Returning..."}));
+    QCOMPARE(rig_->settings.get("x", "y", "named", "?"), QString("f.txt"));
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R"}));
     w.reset();  // freed after the walk has unwound
   }
@@ -273,15 +261,15 @@ private Q_SLOTS:
       for (int tick = 0; tick < 4; ++tick) w->tmrp_Timer();  // no status change in between
     });
     search(*w, "f.txt", t.root());
-    QCOMPARE(dialogs_->busies.back().caption, QString("Processing..."));
-    QCOMPARE(dialogs_->busies.back().ticks, 4);
+    QCOMPARE(rig_->dialogs.busies.back().caption, QString("Processing..."));
+    QCOMPARE(rig_->dialogs.busies.back().ticks, 4);
     QVERIFY(MYVARS::state().StopFlag);
     QCOMPARE(MYVARS::state().IdleTicks, 0);
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R"}));
     w->tmrr_Timer();  // the idle look
-    const std::size_t busies = dialogs_->busies.size();
+    const std::size_t busies = rig_->dialogs.busies.size();
     for (int tick = 0; tick < 8; ++tick) w->tmrp_Timer();  // idle: the watchdog does nothing
-    QCOMPARE(dialogs_->busies.size(), busies);
+    QCOMPARE(rig_->dialogs.busies.size(), busies);
   }
 
   void earlyEndIsSaid() {
@@ -314,14 +302,14 @@ private Q_SLOTS:
       auto w = open();
       QCOMPARE(w->cboLoc->currentText(), QString::fromUtf8(t.root() + "/caf\ufffd"));
       search(*w, "inside", folder);
-      QVERIFY(dialogs_->messages.empty());
+      QVERIFY(rig_->dialogs.messages.empty());
       w->cboLoc->setCurrentIndex(w->cboLoc->count() - 1);
       click(w->cmdfind);
       QCOMPARE(w->results().size(), std::size_t(1));
       QCOMPARE(w->results().folder(0), folder);
       click(w->cmdcanc);
     }
-    QCOMPARE(settings_->get("x", "y", "loc", "?").left(7), QString("file://"));
+    QCOMPARE(rig_->settings.get("x", "y", "loc", "?").left(7), QString("file://"));
     MYVARS::setCommandLine({});
     auto again = open();
     again->txtname->setText("inside");
@@ -360,7 +348,7 @@ private Q_SLOTS:
     QVERIFY(w->pict->isShowingPressed() && w->pict->isBordered());
     QTest::mouseRelease(w->cmdfind, Qt::LeftButton, {}, QPoint(-5, -5));  // released outside: no press
     QVERIFY(!w->pict->isShowingPressed() && !w->pict->isBordered());
-    QVERIFY(dialogs_->messages.empty());
+    QVERIFY(rig_->dialogs.messages.empty());
     QTest::mousePress(w->pictb, Qt::LeftButton, {}, QPoint(2, 2));  // the picture outside its label
     QVERIFY(w->pictb->isShowingPressed() && !w->pictb->isBordered());
     QTest::mouseRelease(w->pictb, Qt::LeftButton, {}, QPoint(2, 2));

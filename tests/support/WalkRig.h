@@ -1,0 +1,63 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/FolderWalk.h"
+#include "engine/ResultList.h"
+#include "engine/WalkHost.h"
+#include "support/FailingFileSystem.h"
+
+// One search window's worth of walk, with its yields counted and scriptable.
+struct WalkRig final : WalkHost {
+  bool stop = true;
+  bool caseOption = false;
+  ResultList lv;
+  FailingFileSystem fs;
+  std::unique_ptr<FolderWalk> walk;
+  QString name;
+  QString contains;  // with the content test on
+  std::string root;
+  std::vector<std::string> statuses;
+  int yields = 0;
+  int endings = 0;
+  std::function<void(int yield)> onYield;
+
+  explicit WalkRig(const std::string& rootPath) : root(rootPath) { walk = std::make_unique<FolderWalk>(fs, lv, *this); }
+  void yieldToEvents() override {
+    ++yields;
+    if (onYield) onYield(yields);
+  }
+  QString nameText() override { return name; }
+  QString containingText() override { return contains; }
+  bool matchCase() override { return caseOption; }
+  bool& stopFlag() override { return stop; }
+  void statusChanged(const std::string& p) override { statuses.push_back(relative(p)); }
+  void resultsCleared() override {}
+  void ended() override { ++endings; }
+
+  void run() {  // as a press does: the queue emptied first
+    walk->emptyQueue();
+    walk->start(root);
+  }
+  std::string relative(const std::string& p) const {
+    if (p == root) return "R";
+    return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
+  }
+  // The folders of the entries, in order, one per run of entries.
+  std::vector<std::string> folders() const {
+    std::vector<std::string> out;
+    for (std::size_t r = 0; r < lv.size(); ++r) {
+      const std::string f = relative(lv.folder(r));
+      if (out.empty() || out.back() != f) out.push_back(f);
+    }
+    return out;
+  }
+  std::vector<std::string> names() const {
+    std::vector<std::string> out;
+    for (std::size_t r = 0; r < lv.size(); ++r) out.emplace_back(lv.name(r));
+    return out;
+  }
+  bool lastStatusIs(const std::string& s) const { return !statuses.empty() && statuses.back() == s; }
+};
