@@ -2,14 +2,16 @@
 
 #include "shell/FontFamilies.h"
 #include "shell/MYVARS.h"
-#include "windows/frmall.h"
+#include "shell/frmspl.h"
+#include "windows/ModalSearchWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("quorrel");
   MYVARS::setArguments(argc, argv);  // the raw bytes: a folder's name need not be UTF-8
   FontFamilies::install();
-  frmall window;
-  window.exec();
-  return 0;
+  ModalSearchWindows windows;
+  frmspl splash(windows);
+  splash.show();
+  return app.exec();
 }

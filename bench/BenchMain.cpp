@@ -34,7 +34,7 @@
 #include "shell/MYVARS.h"
 #include "windows/FRMCONTENTS.h"
 #include "windows/FRMFILECONTXT.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/frmall.h"
 #include "windows/frmoffice.h"
 

@@ -1,6 +1,10 @@
 #include "shell/MYVARS.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 #include <QWidget>
 #include <QWindow>
 #include <memory>
@@ -17,6 +21,7 @@ struct Module {
   std::unique_ptr<FileSystem> fso;
   std::unique_ptr<SettingsStore> settings;
   std::string commandLine;
+  QString executableName = QStringLiteral("quorrel");
   DesktopDialogs desktopDialogs;
   Dialogs* dialogs = &desktopDialogs;
   SettingsStore* settingsOverride = nullptr;
@@ -50,6 +55,7 @@ SettingsStore& MYVARS::settings() {
 const std::string& MYVARS::commandLine() { return module().commandLine; }
 
 void MYVARS::setArguments(int argc, const char* const* argv) {
+  if (argc > 0) setExecutableName(QFileInfo(QFile::decodeName(argv[0])).fileName());
   std::string text;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) text.push_back(' ');
@@ -59,6 +65,14 @@ void MYVARS::setArguments(int argc, const char* const* argv) {
 }
 
 void MYVARS::setCommandLine(std::string text) { module().commandLine = std::move(text); }
+
+QString MYVARS::executableName() { return module().executableName; }
+void MYVARS::setExecutableName(const QString& name) { module().executableName = name; }
+
+void MYVARS::EndAtOnce() {
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
 
 void MYVARS::ShowBusy(std::int16_t ticks, const QString& caption) {
   SharedState& s = state();

@@ -23,6 +23,12 @@ public:
   // came as, joined by blanks.
   static const std::string& commandLine();
   static void setArguments(int argc, const char* const* argv);
+  // The executable's file name as the process was started ("quorrel").
+  static QString executableName();
+  static void setExecutableName(const QString& name);
+  // Ends the program at once: no window's close handler runs and nothing more
+  // is written (every settings write is on disk when it returns).
+  [[noreturn]] static void EndAtOnce();
 
   // Shows the busy window with the caption and returns when it has closed
   // itself, about (ticks + 1) x 200 ms later.

@@ -6,5 +6,6 @@
 class Twips {
 public:
   static int toPixels(int twips);
+  static int fromPixels(int pixels) { return pixels * 15; }
   static QRect rect(int left, int top, int width, int height);
 };

@@ -3,7 +3,7 @@
 #include "engine/CategoryTable.h"
 #include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 namespace {
 const QColor kCyan(0, 255, 255);

@@ -5,7 +5,7 @@
 
 #include "engine/FolderWalk.h"
 #include "windows/ButtonFace.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 namespace {
 // A press on a button or its picture frames the picture; the "X" turns

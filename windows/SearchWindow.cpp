@@ -18,7 +18,7 @@
 #include "shell/Twips.h"
 #include "windows/ButtonFace.h"
 #include "windows/DesktopServices.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultOpener.h"
 #include "windows/ResultsTable.h"

@@ -1,6 +1,6 @@
 #include "windows/frmall.h"
 
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 SearchWindowDescription frmall::description() {
   SearchWindowDescription d;

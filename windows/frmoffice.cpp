@@ -6,7 +6,7 @@
 #include "shell/Twips.h"
 #include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 namespace {
 void setLineColour(SearchWindow& w, const char* name, const QColor& colour) {

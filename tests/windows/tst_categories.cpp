@@ -13,7 +13,7 @@
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
 #include "windows/FRMCONTENTS.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/frmoffice.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
 #include "windows/FRMFILECONTXT.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 namespace {
 QLineEdit* contains(SearchWindow& w) { return w.findChild<QLineEdit*>("txtcont"); }

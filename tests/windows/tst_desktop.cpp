@@ -19,7 +19,7 @@
 #include "support/RecordingDialogs.h"
 #include "windows/FRMCONTENTS.h"
 #include "windows/FRMFILECONTXT.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/ResultsTable.h"
 #include "windows/frmall.h"
 #include "windows/frmoffice.h"

@@ -14,7 +14,7 @@
 #include "support/WindowRig.h"
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/frmall.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "shell/MYVARS.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempTree.h"
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 #include "windows/FRMFILECONTXT.h"
 #include "windows/frmall.h"
 

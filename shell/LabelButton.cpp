@@ -1,4 +1,4 @@
-#include "windows/LabelButton.h"
+#include "shell/LabelButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

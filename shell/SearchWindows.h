@@ -1,0 +1,11 @@
+#pragma once
+
+// The four search windows, as the launcher and the command-line window open
+// them. The windows live in the layer above; the program hands them in.
+class SearchWindows {
+public:
+  enum Kind { AllFiles, ContainingText, Multimedia, Office };
+  virtual ~SearchWindows() = default;
+  // Opens a new window of the kind modally; returns when it has closed.
+  virtual void open(Kind kind) = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+class SearchWindows;
+
+// What the program does once its splash has closed: decide on transparency,
+// then open the command-line window (when started with a folder) or the
+// launcher, modally. When that window closes, nothing is left open.
+class StartSequence {
+public:
+  static void DecideTransparency();
+  static void run(SearchWindows& windows);
+};
