@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libglib2.0-dev
   shared-mime-info adwaita-icon-theme fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream
   "$@"
 )
 

@@ -98,7 +98,7 @@ void FRM::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().WantTrans) MYVARS::MakeTransparent(this);
+  if (MYVARS::state().WantTrans) MYVARS::MakeTransparentWhenShown(this);
 }
 
 // Leaving the launcher is its exit entry: Escape does not close it.

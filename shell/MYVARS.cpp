@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <memory>
@@ -94,6 +95,10 @@ void MYVARS::MakeTransparent(QWidget* window) {
   // Where the window system cannot blend windows this goes unnoticed, as a
   // layered-window call that fails quietly would.
   window->setWindowOpacity(200.0 / 255.0);
+}
+
+void MYVARS::MakeTransparentWhenShown(QWidget* window) {
+  QTimer::singleShot(0, window, [window] { MakeTransparent(window); });
 }
 
 QString MYVARS::reportErrorText(const QString& description, std::int32_t number) {

@@ -35,6 +35,9 @@ public:
   static void ShowBusy(std::int16_t ticks, const QString& caption);
   // Makes a window semi-transparent (opacity 200 of 255).
   static void MakeTransparent(QWidget* window);
+  // The same, from a window's show: once the window's own modal loop runs,
+  // so that a window closed during the busy display really closes.
+  static void MakeTransparentWhenShown(QWidget* window);
   // The technical-error message box.
   static void ReportError(const QString& description, std::int32_t number);
   static QString reportErrorText(const QString& description, std::int32_t number);

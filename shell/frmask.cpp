@@ -51,7 +51,7 @@ void frmask::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  MYVARS::MakeTransparent(this);  // at every load, whatever was decided before
+  MYVARS::MakeTransparentWhenShown(this);  // at every load, whatever was decided before
 }
 
 // Only the window's own controls answer it; Escape does not.

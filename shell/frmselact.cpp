@@ -57,7 +57,7 @@ void frmselact::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().WantTrans) MYVARS::MakeTransparent(this);
+  if (MYVARS::state().WantTrans) MYVARS::MakeTransparentWhenShown(this);
 }
 
 bool frmselact::eventFilter(QObject* watched, QEvent* event) {

@@ -234,7 +234,7 @@ void SearchWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().WantTrans) MYVARS::MakeTransparent(this);
+  if (MYVARS::state().WantTrans) MYVARS::MakeTransparentWhenShown(this);
 }
 
 bool SearchWindow::passes(const PressStep& step) {

@@ -126,7 +126,7 @@ private Q_SLOTS:
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
     frmask question;
     question.show();
-    QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
+    QTRY_COMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
     QVERIFY(!question.optdontaskY->isChecked() && !question.optdontaskN->isChecked());
     question.findChild<QAbstractButton*>(control)->click();
     QCOMPARE(question.isVisible(), !closes);
@@ -140,6 +140,24 @@ private Q_SLOTS:
     }
     QTest::keyClick(&question, Qt::Key_Escape);  // never a way out
     QCOMPARE(question.isVisible(), !closes);
+  }
+
+  // An answer given while "Transforming..." shows still closes the question.
+  void answeredDuringItsTransparencyDisplay() {
+    frmask question;
+    rig_->dialogs.duringBusy = [&](const QString& caption) {
+      if (caption == "Transforming...") question.cmdno->click();
+    };
+    bool stuck = false;
+    QTimer::singleShot(3000, &question, [&] {
+      stuck = question.isVisible() || !question.isHidden();
+      question.done(0);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    question.exec();
+    QVERIFY(!stuck);
+    QVERIFY(clock.elapsed() < 2000);
   }
 
   void launcherEntries_data() {
