@@ -12,6 +12,7 @@
 #include "shell/ShellArt.h"
 #include "shell/TransSettings.h"
 #include "shell/Twips.h"
+#include "shell/WidgetColours.h"
 #include "shell/frmabout.h"
 
 FRM::FRM(SearchWindows& windows, QWidget* parent)
@@ -30,7 +31,7 @@ FRM::FRM(SearchWindows& windows, QWidget* parent)
   Label2->setObjectName("Label2");
   Label2->setFont(FontFamilies::font("Tahoma", 14.25, true));
   Label2->setGeometry(Twips::rect(120, 60, 3600, 390));
-  setTextColour(Label2, Qt::white);
+  WidgetColours::setText(Label2, Qt::white);
   lblc = new LabelButton("X", this);
   lblc->setObjectName("lblc");
   lblc->setAccessibleName("Exit");
@@ -38,11 +39,11 @@ FRM::FRM(SearchWindows& windows, QWidget* parent)
   lblc->setGeometry(Twips::rect(6765 - 480, 30, 390, 420));
   lblc->setMouseTracking(true);
   lblc->installEventFilter(this);
-  setTextColour(lblc, Qt::black);
+  WidgetColours::setText(lblc, Qt::black);
   Label1 = new QLabel("Select the search type you wish to perform:", this);
   Label1->setObjectName("Label1");
   Label1->setGeometry(Twips::rect(240, 660, 6285, 420));
-  setTextColour(Label1, QColor(0, 0, 255));
+  WidgetColours::setText(Label1, QColor(0, 0, 255));
 
   pictall = addEntry("pictall", "cmdall", "All Files", 1200, 12);
   pictconx = addEntry("pictconx", "cmdconttext", "Files With Containing Text", 2160, 12);
@@ -82,7 +83,7 @@ EntryBar* FRM::addEntry(const char* barName, const char* labelName, const QStrin
   bar->setGeometry(Twips::rect(840, top, 5055, 615));
   bar->installEventFilter(this);
   bar->label->installEventFilter(this);
-  setTextColour(bar->label, Qt::black);
+  WidgetColours::setText(bar->label, Qt::black);
   bars_.push_back(bar);
   return bar;
 }
@@ -108,12 +109,6 @@ void FRM::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
-}
-
-void FRM::setTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
 }
 
 void FRM::mouseMoveEvent(QMouseEvent* event) {
@@ -143,20 +138,20 @@ void FRM::hover(QObject* over) {
       {pictabout->label, pictabout, false}, {pictexit, pictexit, true},
   };
   if (over == lblc) {
-    setTextColour(lblc, Qt::white);
+    WidgetColours::setText(lblc, Qt::white);
     return;
   }
   for (const Row& row : rows) {
     if (row.target != over) continue;
     row.bar->setHighlighted(true);
-    if (row.whiteText) setTextColour(row.bar->label, Qt::white);
+    if (row.whiteText) WidgetColours::setText(row.bar->label, Qt::white);
   }
 }
 
 void FRM::resetHover() {
   for (EntryBar* bar : bars_) bar->setHighlighted(false);
-  for (EntryBar* bar : {pictmedia, pictall, pictconx, pictoffice, pictdate, pictexit}) setTextColour(bar->label, Qt::black);
-  setTextColour(lblc, Qt::black);
+  for (EntryBar* bar : {pictmedia, pictall, pictconx, pictoffice, pictdate, pictexit}) WidgetColours::setText(bar->label, Qt::black);
+  WidgetColours::setText(lblc, Qt::black);
 }
 
 void FRM::cmdall_Click() {

@@ -49,7 +49,6 @@ private:
   EntryBar* addEntry(const char* barName, const char* labelName, const QString& caption, int top, qreal points);
   void hover(QObject* over);
   void resetHover();
-  void setTextColour(QWidget* widget, const QColor& colour);
 
   SearchWindows& windows_;
   std::vector<EntryBar*> bars_;

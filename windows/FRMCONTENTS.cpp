@@ -4,6 +4,7 @@
 #include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
 #include "shell/LabelButton.h"
+#include "shell/WidgetColours.h"
 
 namespace {
 const QColor kCyan(0, 255, 255);
@@ -15,16 +16,16 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   LabelButton* label = find ? w.cmdfind : w.cmdcanc;
   switch (action) {
     case PointerAction::Press:
-      if (target == PointerTarget::FindLabel) w.setTextColour(label, Qt::white);
+      if (target == PointerTarget::FindLabel) WidgetColours::setText(label, Qt::white);
       if (target == PointerTarget::CloseLabel) {
         face->setBordered(true);
-        w.setTextColour(label, Qt::white);
+        WidgetColours::setText(label, Qt::white);
       }
       break;
     case PointerAction::Release:
       if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
         face->setBordered(false);
-        w.setTextColour(label, Qt::black);
+        WidgetColours::setText(label, Qt::black);
       }
       if (target == PointerTarget::FindFace) face->setBordered(false);
       break;
@@ -35,9 +36,9 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
       if (target == PointerTarget::Background) {
         w.pict->setBordered(false);
         w.pictb->setBordered(false);
-        w.setTextColour(w.closeLabel, kCyan);
+        WidgetColours::setText(w.closeLabel, kCyan);
       }
-      if (target == PointerTarget::CloseX) w.setTextColour(w.closeLabel, Qt::black);
+      if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::black);
       break;
   }
 }

@@ -6,14 +6,15 @@
 #include "engine/FolderWalk.h"
 #include "windows/ButtonFace.h"
 #include "shell/LabelButton.h"
+#include "shell/WidgetColours.h"
 
 namespace {
 // A press on a button or its picture frames the picture; the "X" turns
 // yellow under the pointer.
 void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   if (action == PointerAction::Move) {
-    if (target == PointerTarget::CloseX) w.setTextColour(w.closeLabel, QColor(255, 255, 0));
-    else if (target == PointerTarget::Background) w.setTextColour(w.closeLabel, Qt::black);
+    if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, QColor(255, 255, 0));
+    else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
     return;
   }
   const bool find = target == PointerTarget::FindLabel || target == PointerTarget::FindFace;

@@ -16,6 +16,7 @@
 #include "platform/core/SettingsStore.h"
 #include "shell/MYVARS.h"
 #include "shell/Twips.h"
+#include "shell/WidgetColours.h"
 #include "windows/ButtonFace.h"
 #include "windows/DesktopServices.h"
 #include "shell/LabelButton.h"
@@ -97,7 +98,7 @@ void SearchWindow::buildControls() {
   bold.setBold(true);
   bold.setPointSize(12);
   closeLabel->setFont(bold);
-  setTextColour(closeLabel, description_.closeLabelColour);
+  WidgetColours::setText(closeLabel, description_.closeLabelColour);
   closeLabel->installEventFilter(this);
   closeLabel->setMouseTracking(true);
   connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
@@ -171,12 +172,6 @@ void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pr
   const bool onLabel = target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel;
   if (onLabel) face->setBordered(down);
   if (pressedFace) face->showPressed(down);
-}
-
-void SearchWindow::setTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
 }
 
 void SearchWindow::buildResultsList() {

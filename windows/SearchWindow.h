@@ -49,7 +49,6 @@ public:
   QLabel* addLabel(const char* name, const QString& text, int left, int top, int width, int height);
   QLineEdit* addField(const char* name, const QString& accessibleName, int left, int top, int width, int height);
   QComboBox* addList(const char* name, QLabel* label, int left, int top, int width, int height);
-  void setTextColour(QWidget* widget, const QColor& colour);
   // The looks most windows share: a press on a label frames its picture and,
   // where the window has a pressed face, shows it; a release restores both.
   void pressLook(PointerTarget target, PointerAction action, bool pressedFace);

@@ -1,6 +1,7 @@
 #include "windows/frmall.h"
 
 #include "shell/LabelButton.h"
+#include "shell/WidgetColours.h"
 
 SearchWindowDescription frmall::description() {
   SearchWindowDescription d;
@@ -21,8 +22,8 @@ SearchWindowDescription frmall::description() {
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
     w.pressLook(target, action, true);
     if (action != PointerAction::Move) return;
-    if (target == PointerTarget::CloseX) w.setTextColour(w.closeLabel, Qt::white);
-    else if (target == PointerTarget::Background) w.setTextColour(w.closeLabel, Qt::black);
+    if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::white);
+    else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
   };
   return d;
 }

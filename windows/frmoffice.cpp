@@ -7,14 +7,11 @@
 #include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
 #include "shell/LabelButton.h"
+#include "shell/WidgetColours.h"
 
 namespace {
 void setLineColour(SearchWindow& w, const char* name, const QColor& colour) {
-  if (auto* line = w.findChild<QWidget*>(name)) {
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
-  }
+  if (auto* line = w.findChild<QWidget*>(name)) WidgetColours::setFill(line, colour);
 }
 
 // A line under each button lights up under the pointer; a press frames the
@@ -32,12 +29,12 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
     if (action == PointerAction::Move) {
       setLineColour(w, "lnn", Qt::black);
       setLineColour(w, "lnnb", Qt::black);
-      w.setTextColour(w.closeLabel, Qt::black);
+      WidgetColours::setText(w.closeLabel, Qt::black);
     } else {
       w.pictb->setBordered(action == PointerAction::Press);
     }
   } else if (target == PointerTarget::CloseX && action == PointerAction::Move) {
-    w.setTextColour(w.closeLabel, Qt::white);
+    WidgetColours::setText(w.closeLabel, Qt::white);
   }
 }
 
