@@ -31,9 +31,10 @@ void store(const char* key, const QString& value) {
   else TransSettings::setWant(value);
 }
 
-// Answers the question window, once it is up, with one of its controls.
-void answerQuestionWith(const char* control) {
-  QTimer::singleShot(0, [control] {
+// Answers the question window, once it is up, with one of its controls; not
+// after the scope has gone.
+void answerQuestionWith(const QObject* scope, const char* control) {
+  QTimer::singleShot(0, scope, [control] {
     auto* question = qobject_cast<frmask*>(QApplication::activeModalWidget());
     if (!question) return;
     if (auto* button = question->findChild<QAbstractButton*>(control)) button->click();
@@ -89,8 +90,9 @@ private Q_SLOTS:
     store("Ask", ask);
     store("Want", want);
     bool questionShown = false;
-    QTimer::singleShot(0, [&] { questionShown = qobject_cast<frmask*>(QApplication::activeModalWidget()); });
-    answerQuestionWith("cmdno");
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] { questionShown = qobject_cast<frmask*>(QApplication::activeModalWidget()); });
+    answerQuestionWith(&scope, "cmdno");
     StartSequence::DecideTransparency();
     QCOMPARE(questionShown, asked);
     QCOMPARE(MYVARS::state().WantTrans, transparent);
