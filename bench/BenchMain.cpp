@@ -6,6 +6,7 @@
 //     --category multimedia:N|office:N  the category search instead (any mode)
 //     --png FILE                        window: a picture of the window after the search
 //     --contains TEXT                   the containing-text search instead (any mode)
+//     --read-ahead N                    read-ahead threads (default: as the program; 0: none)
 //   categories                       the category tables, as JSON
 //   gen-content DIR [--seed S]       the content corpus
 #include <QApplication>
@@ -150,6 +151,8 @@ int walk(bool realYield, int argc, char** argv) {
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, lv, host);
   walk.setContentTest(!contains.empty());
+  const std::string readAhead = option(argc, argv, "--read-ahead", "");
+  if (!readAhead.empty()) walk.setReadAhead(std::stoi(readAhead));
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     walk.setPattern(ListingPattern(*pattern));
@@ -217,6 +220,8 @@ int window(int argc, char** argv) {
   const std::unique_ptr<SearchWindow> window =
       makeWindow(categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
+  const std::string readAhead = option(argc, argv, "--read-ahead", "");
+  if (!readAhead.empty()) w.walk()->setReadAhead(std::stoi(readAhead));
   w.show();
   w.txtname->setText(QString::fromLocal8Bit(argv[3]));
   w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));

@@ -177,6 +177,60 @@ def content_report(measured, runs):
     return "\n".join(lines)
 
 
+def drop_caches():
+    """True when the kernel's caches were dropped (needs root)."""
+    try:
+        subprocess.run(["sync"], check=True)
+        with open("/proc/sys/vm/drop_caches", "w") as f:
+            f.write("3\n")
+        return True
+    except OSError:
+        return False
+
+
+def measure_cold(bench, tree, text, runs):
+    """Each run of each tool starts from dropped caches."""
+    tools = {
+        "engine, read-ahead": lambda: quorrel(bench, "engine", tree, text)["seconds"],
+        "engine, no read-ahead": lambda: quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"],
+        "window, read-ahead": lambda: window_seconds(bench, tree, text),
+        "window, no read-ahead": lambda: window_seconds(bench, tree, text, "--read-ahead", "0"),
+        "find": lambda: wall(find_command(tree, text)),
+        "fd -j1": lambda: wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]),
+        "fd": lambda: wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree]),
+    }
+    times = {k: [] for k in tools}
+    for _ in range(runs):
+        for key, run in tools.items():
+            drop_caches()
+            times[key].append(run())
+    warm = {"warm engine, read-ahead": [], "warm engine, no read-ahead": []}
+    for _ in range(runs):
+        warm["warm engine, read-ahead"].append(quorrel(bench, "engine", tree, text)["seconds"])
+        warm["warm engine, no read-ahead"].append(quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"])
+    times.update(warm)
+    return {"tree": tree, "text": text, "times": times}
+
+
+def window_seconds(bench, tree, text, *extra):
+    w = quorrel(bench, "window", tree, text, *extra)
+    return w["seconds"] - w["busy_seconds"]
+
+
+def cold_report(measured, runs):
+    lines = ["", f"Cold cache: the kernel's caches dropped before each run of each tool; median of {runs} runs "
+                 "(min-max). The window's time is less its fixed busy display.", "",
+             "| tree | tool | seconds | spread | vs fd (all threads) | vs fd -j1 |", "|---|---|---|---|---|---|"]
+    for m in measured:
+        t = m["times"]
+        fd_med, fd1_med = statistics.median(t["fd"]), statistics.median(t["fd -j1"])
+        for key, values in t.items():
+            med, lo, hi = median_spread(values)
+            lines.append(f"| {m['tree']} | {key} | {med:.3f} | {lo:.3f}-{hi:.3f} | "
+                         f"{med / fd_med:.2f} | {med / fd1_med:.2f} |")
+    return "\n".join(lines)
+
+
 def memory(bench, tree, text):
     e = quorrel(bench, "engine", tree, text)
     w = quorrel(bench, "window", tree, text)
@@ -229,6 +283,7 @@ def main():
     parser.add_argument("--memory-tree", help="DIR:TEXT, a tree where a million names match")
     parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
     parser.add_argument("--content-tree", action="append", default=[], help="DIR:NAME:TEXT")
+    parser.add_argument("--cold-tree", action="append", default=[], help="DIR:TEXT, timed from dropped caches")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--scratch", default="/tmp")
     args = parser.parse_args()
@@ -253,6 +308,14 @@ def main():
         contents.append(measure_content(args.bench, tree, name, text, args.runs))
     if contents:
         print(content_report(contents, args.runs))
+    if args.cold_tree and not drop_caches():
+        print("\nCold cache: skipped (dropping the kernel's caches needs root).")
+    elif args.cold_tree:
+        cold = []
+        for tree_and_text in args.cold_tree:
+            tree, text = tree_and_text.rsplit(":", 1)
+            cold.append(measure_cold(args.bench, tree, text, args.runs))
+        print(cold_report(cold, args.runs))
 
 
 if __name__ == "__main__":

@@ -28,4 +28,5 @@ python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
   --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7" \
   --content-tree "$out/content:data:zanzibar harbour" --content-tree "$out/content:data:yellowhammer" \
-  --content-tree "/usr/share/doc:copyright:gpl"
+  --content-tree "/usr/share/doc:copyright:gpl" \
+  --cold-tree /usr:conf --cold-tree "$out/tree-200k:conf"

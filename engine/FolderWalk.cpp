@@ -1,6 +1,8 @@
 #include "engine/FolderWalk.h"
 
+#include <algorithm>
 #include <new>
+#include <thread>
 
 #include "engine/ListingSink.h"
 #include "engine/ResultList.h"
@@ -10,7 +12,25 @@
 #include "platform/core/PathName.h"
 
 FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
-    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {}
+    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {
+  // The walk's own thread keeps one core busy: the others read ahead.
+  const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
+  setReadAhead(int(std::min(4u, cores - 1)));
+}
+
+void FolderWalk::setReadAhead(int workers) { ahead_ = fs_.makeReadAhead(workers); }
+
+void FolderWalk::emptyQueue() {
+  lst.clear();
+  if (ahead_) ahead_->dropQueued();
+}
+
+// Subfolders go to the back of the queue: breadth-first. The read-ahead
+// learns of them in the same order.
+void FolderWalk::queue(std::string path) {
+  if (ahead_) ahead_->queued(path);
+  lst.push_back(std::move(path));
+}
 
 FolderWalk::~FolderWalk() { life_->alive = false; }
 
@@ -43,6 +63,7 @@ void FolderWalk::start(const std::string& startFolder) {
     nameStale_ = true;
     const FsOutcome opened = fs_.beginSearch(startFolder, root_);
     if (opened == FsOutcome::Ok) {
+      if (ahead_) ahead_->begin(root_);
       enterFolder(startFolder);
     } else {
       dirx.reset(startFolder);
@@ -57,7 +78,7 @@ void FolderWalk::start(const std::string& startFolder) {
       if (!yieldNow()) return;
       std::string path = dirx.folderPath(i);
       if (!yieldNow()) return;
-      lst.push_back(std::move(path));
+      queue(std::move(path));
     }
     Proceed();
   } catch (const std::bad_alloc&) {
@@ -67,6 +88,7 @@ void FolderWalk::start(const std::string& startFolder) {
     freeMemory();
   }
   if (!isCurrent(life, generation)) return;
+  if (ahead_) ahead_->stop();
   root_.release();
   flx.release();
   host_.ended();
@@ -117,6 +139,7 @@ void FolderWalk::Proceed() {
     const std::string path = lst.front();
     host_.statusChanged(path);
     if (!yieldNow()) return;
+    if (ahead_) ahead_->entered();
     enterFolder(path);
     if (!listFiles()) return;
     if (!yieldNow()) return;
@@ -135,7 +158,7 @@ void FolderWalk::DoFind() {
     std::string path = dirx.folderPath(i);
     host_.statusChanged(path);
     if (!yieldNow()) return;
-    lst.push_back(std::move(path));
+    queue(std::move(path));
   }
 }
 

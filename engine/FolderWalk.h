@@ -9,6 +9,7 @@
 #include "engine/FolderListing.h"
 #include "engine/NameTest.h"
 #include "engine/UnreadableLog.h"
+#include "platform/core/ReadAhead.h"
 #include "platform/core/SearchRoot.h"
 
 class FileSystem;
@@ -41,7 +42,10 @@ public:
   // Returns when the walk has ended (or was replaced or destroyed).
   void start(const std::string& startFolder);
   // What a press of the window's button does first, whatever its caption.
-  void emptyQueue() { lst.clear(); }
+  void emptyQueue();
+  // Reads ahead of the walk with this many threads (0: not at all). By
+  // default one for each core but the walk's own, at most 4.
+  void setReadAhead(int workers);
   // The file listing's pattern, from the next folder entered on.
   void setPattern(ListingPattern pattern) { flx.setPattern(std::move(pattern)); }
   // With the content test, a file whose name passes is a result only if its
@@ -76,6 +80,7 @@ private:
   void freeMemory();
   void stop();
   bool stopped();
+  void queue(std::string path);
   static bool isCurrent(const std::shared_ptr<Life>& life, std::uint64_t generation);
 
   std::deque<std::string> lst;  // the folder queue
@@ -88,6 +93,7 @@ private:
   std::shared_ptr<Life> life_;
   std::uint64_t walkGeneration_ = 0;  // the generation yieldNow checks against
   SearchRoot root_;
+  std::unique_ptr<ReadAhead> ahead_;
   NameTest nameTest_;
   bool nameStale_ = true;  // the name text can only change during a yield
   UnreadableLog unreadable_;

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/core/DirectoryEntries.h"
 #include "platform/core/FileReader.h"
 #include "platform/core/OpenFolder.h"
+#include "platform/core/ReadAhead.h"
 #include "platform/core/SearchRoot.h"
 
 // What a read of the file system came to. Running out of memory or file
@@ -44,4 +46,6 @@ public:
   // Opens a listed file for a streamed read, never blocking: only a regular
   // file on a real file system is opened; anything else is NotListed.
   virtual FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) = 0;
+  // Reads ahead of a walk with this many worker threads; none: no read-ahead.
+  virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers) = 0;
 };

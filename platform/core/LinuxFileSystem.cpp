@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/openat2.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -10,52 +9,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/core/FolderOpener.h"
+#include "platform/core/LinuxReadAhead.h"
 #include "platform/core/MountTable.h"
 #include "platform/core/PathName.h"
 #include "platform/core/SystemErrors.h"
 
 namespace {
 constexpr std::size_t kBatchBytes = 64 * 1024;
-// openat2 takes paths up to PATH_MAX: longer ones are opened in pieces.
-constexpr std::size_t kLongestPiece = 3072;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 bool hasNul(const std::string& s) { return s.find('\0') != std::string::npos; }
-
-bool openat2Missing = false;  // an old kernel, or a sandbox that filters it
-
-int openat2Beneath(int dirHandle, const char* path) {
-  open_how how{};
-  how.flags = kFolderFlags;
-  how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
-  return static_cast<int>(::syscall(SYS_openat2, dirHandle, path, &how, sizeof how));
-}
-
-// Moves a walk down from one opened folder to the next: the one left is
-// closed (never the one the walk started from); false, with errno kept, when
-// the next could not be opened.
-bool stepInto(int& current, int start, int next) {
-  const int error = errno;
-  if (current != start) ::close(current);
-  current = next;
-  errno = error;
-  return next >= 0;
-}
-
-// The same, one component at a time, for systems without openat2.
-int openComponents(int dirHandle, std::string_view path) {
-  int current = dirHandle;
-  while (!path.empty()) {
-    const std::size_t slash = path.find('/');
-    const std::string component(path.substr(0, slash));
-    path.remove_prefix(slash == std::string_view::npos ? path.size() : slash + 1);
-    int next = -1;
-    if (component.empty() || component == "." || component == "..") errno = EACCES;
-    else next = ::openat(current, component.c_str(), kFolderFlags | O_NOFOLLOW);
-    if (!stepInto(current, dirHandle, next)) return -1;
-  }
-  return current == dirHandle ? ::openat(dirHandle, ".", kFolderFlags) : current;
-}
 
 std::string parentOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -104,44 +68,12 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
   return FsOutcome::Ok;
 }
 
-int LinuxFileSystem::openPiece(int dirHandle, const char* piece) {
-  if (!openat2Missing) {
-    const int handle = openat2Beneath(dirHandle, piece);
-    if (handle >= 0 || (errno != ENOSYS && errno != EPERM)) return handle;
-    if (errno == ENOSYS) openat2Missing = true;
-  }
-  return openComponents(dirHandle, piece);
-}
-
-int LinuxFileSystem::openBeneath(int dirHandle, std::string_view relative, const char* terminated) {
-  if (relative.empty()) return ::openat(dirHandle, ".", kFolderFlags);
-  if (relative.size() <= kLongestPiece) return openPiece(dirHandle, terminated);
-  int current = dirHandle;
-  while (!relative.empty()) {
-    std::size_t cut = relative.size();
-    if (cut > kLongestPiece) {
-      cut = relative.rfind('/', kLongestPiece);
-      if (cut == std::string_view::npos || cut == 0) cut = relative.size();
-    }
-    piece_.assign(relative.substr(0, cut));
-    relative.remove_prefix(cut);
-    if (!relative.empty()) relative.remove_prefix(1);
-    if (!stepInto(current, dirHandle, openPiece(current, piece_.c_str()))) return -1;
-  }
-  return current;
-}
-
 FsOutcome LinuxFileSystem::enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
                                  DirectoryEntries& entries) {
   folder.release();
-  const std::string& start = root.path();
-  if (!root.isOpen() || path.compare(0, start.size(), start) != 0) return FsOutcome::Unreadable;
-  std::size_t from = start.size();
-  if (from < path.size() && start.back() != '/') {
-    if (path[from] != '/') return FsOutcome::Unreadable;  // a sibling that shares the prefix
-    ++from;
-  }
-  const int handle = openBeneath(root.handle(), std::string_view(path).substr(from), path.c_str() + from);
+  std::size_t from = 0;
+  if (!root.isOpen() || !root.relative(path, from)) return FsOutcome::Unreadable;
+  const int handle = FolderOpener::openBeneath(root.handle(), std::string_view(path).substr(from), path.c_str() + from);
   if (handle < 0) return SystemErrors::outcome(errno);
   folder.reset(handle);
   const FsOutcome outcome = readEntries(root, handle, entries);
@@ -211,4 +143,9 @@ FsOutcome LinuxFileSystem::openFile(const SearchRoot& root, const OpenFolder& fo
   }
   reader.reset(handle);
   return FsOutcome::Ok;
+}
+
+std::unique_ptr<ReadAhead> LinuxFileSystem::makeReadAhead(int workers) {
+  if (workers <= 0) return nullptr;
+  return std::make_unique<LinuxReadAhead>(workers);
 }

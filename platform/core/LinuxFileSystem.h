@@ -23,15 +23,10 @@ public:
   FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                         std::int64_t& size) override;
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
-
-  // Opens the folder at relative below dirHandle, through real folders only.
-  // -1 with errno set on failure.
-  int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
+  std::unique_ptr<ReadAhead> makeReadAhead(int workers) override;
 
 private:
-  int openPiece(int dirHandle, const char* piece);
   FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries);
 
   std::vector<char> buffer_;  // getdents64 batch, reused for every folder
-  std::string piece_;         // a part of a very long relative path
 };

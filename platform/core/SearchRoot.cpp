@@ -31,3 +31,13 @@ void SearchRoot::reset(std::string path, int handle, std::vector<dev_t> interfac
   interfaceDevices_ = std::move(interfaceDevices);
   parents_ = std::move(parents);
 }
+
+bool SearchRoot::relativeTo(const std::string& start, const std::string& path, std::size_t& from) {
+  if (path.compare(0, start.size(), start) != 0) return false;
+  from = start.size();
+  if (from < path.size() && !start.empty() && start.back() != '/') {
+    if (path[from] != '/') return false;  // a sibling that shares the prefix
+    ++from;
+  }
+  return true;
+}

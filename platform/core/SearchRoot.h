@@ -16,6 +16,11 @@ public:
   int handle() const { return start_.handle(); }
   bool isOpen() const { return start_.isOpen(); }
   bool isInterfaceDevice(dev_t device) const;
+  const std::vector<dev_t>& interfaceDevices() const { return interfaceDevices_; }
+  // Where the part of path below the start folder begins ("" for the start
+  // folder itself); false for a path that is not below it.
+  bool relative(const std::string& path, std::size_t& from) const { return relativeTo(path_, path, from); }
+  static bool relativeTo(const std::string& start, const std::string& path, std::size_t& from);
   // Whether an interface file system is mounted on this name directly inside
   // the folder with this identity.
   bool isInterfaceChild(dev_t device, ino_t inode, std::string_view name) const;

@@ -37,6 +37,7 @@ public:
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
     return real.openFile(root, folder, name, r);
   }
+  std::unique_ptr<ReadAhead> makeReadAhead(int workers) override { return real.makeReadAhead(workers); }
 
 private:
   FsOutcome inject() {

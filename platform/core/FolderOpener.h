@@ -1,0 +1,17 @@
+#pragma once
+#include <string_view>
+
+// Opens a folder below an open folder through real folders only: no
+// component may be a link, and nothing outside may be reached (openat2 with
+// RESOLVE_BENEATH and RESOLVE_NO_SYMLINKS, or one component at a time with
+// O_NOFOLLOW where openat2 is missing). Paths longer than the system takes
+// are opened in pieces. Safe from any thread.
+class FolderOpener {
+public:
+  // relative: the path below dirHandle, "" for itself; terminated: the same
+  // bytes, NUL-terminated. A handle, or -1 with errno set.
+  static int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
+
+private:
+  static int openPiece(int dirHandle, const char* piece);
+};

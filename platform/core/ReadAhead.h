@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+class SearchRoot;
+
+// Reads ahead of a walk: the folders it has queued but not yet entered are
+// opened and read on other threads, in queue order and a bounded distance
+// ahead, and their listings thrown away, so that the system's caches are warm
+// when the walk itself reads them. The walk does not change; nothing here
+// ever makes its thread wait.
+class ReadAhead {
+public:
+  virtual ~ReadAhead() = default;
+  // A new search from this root; whatever was pending is dropped.
+  virtual void begin(const SearchRoot& root) = 0;
+  // The walk queued this folder (a full path below the start folder).
+  virtual void queued(const std::string& path) = 0;
+  // The walk entered the next folder of its queue.
+  virtual void entered() = 0;
+  // The walk's queue was emptied: what was queued is not read.
+  virtual void dropQueued() = 0;
+  // The search has ended: nothing more is read for it.
+  virtual void stop() = 0;
+};
