@@ -6,7 +6,7 @@
 //     --category multimedia:N|office:N  the category search instead (any mode)
 //     --png FILE                        window: a picture of the window after the search
 //     --contains TEXT                   the containing-text search instead (any mode)
-//     --read-ahead N                    read-ahead threads (default: as the program; 0: none)
+//     --read-ahead N|auto               read-ahead threads (default 0, as the program; auto: cores - 1)
 //   categories                       the category tables, as JSON
 //   gen-content DIR [--seed S]       the content corpus
 #include <QApplication>
@@ -152,7 +152,7 @@ int walk(bool realYield, int argc, char** argv) {
   FolderWalk walk(fs, lv, host);
   walk.setContentTest(!contains.empty());
   const std::string readAhead = option(argc, argv, "--read-ahead", "");
-  if (!readAhead.empty()) walk.setReadAhead(std::stoi(readAhead));
+  if (!readAhead.empty()) walk.setReadAhead(readAhead == "auto" ? FolderWalk::readAheadWorkers() : std::stoi(readAhead));
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     walk.setPattern(ListingPattern(*pattern));
@@ -221,7 +221,8 @@ int window(int argc, char** argv) {
       makeWindow(categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
   const std::string readAhead = option(argc, argv, "--read-ahead", "");
-  if (!readAhead.empty()) w.walk()->setReadAhead(std::stoi(readAhead));
+  if (!readAhead.empty())
+    w.walk()->setReadAhead(readAhead == "auto" ? FolderWalk::readAheadWorkers() : std::stoi(readAhead));
   w.show();
   w.txtname->setText(QString::fromLocal8Bit(argv[3]));
   w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));

@@ -191,9 +191,9 @@ def drop_caches():
 def measure_cold(bench, tree, text, runs):
     """Each run of each tool starts from dropped caches."""
     tools = {
-        "engine, read-ahead": lambda: quorrel(bench, "engine", tree, text)["seconds"],
+        "engine, read-ahead": lambda: quorrel(bench, "engine", tree, text, "--read-ahead", "auto")["seconds"],
         "engine, no read-ahead": lambda: quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"],
-        "window, read-ahead": lambda: window_seconds(bench, tree, text),
+        "window, read-ahead": lambda: window_seconds(bench, tree, text, "--read-ahead", "auto"),
         "window, no read-ahead": lambda: window_seconds(bench, tree, text, "--read-ahead", "0"),
         "find": lambda: wall(find_command(tree, text)),
         "fd -j1": lambda: wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]),
@@ -206,7 +206,7 @@ def measure_cold(bench, tree, text, runs):
             times[key].append(run())
     warm = {"warm engine, read-ahead": [], "warm engine, no read-ahead": []}
     for _ in range(runs):
-        warm["warm engine, read-ahead"].append(quorrel(bench, "engine", tree, text)["seconds"])
+        warm["warm engine, read-ahead"].append(quorrel(bench, "engine", tree, text, "--read-ahead", "auto")["seconds"])
         warm["warm engine, no read-ahead"].append(quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"])
     times.update(warm)
     return {"tree": tree, "text": text, "times": times}

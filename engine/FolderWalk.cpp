@@ -12,10 +12,12 @@
 #include "platform/core/PathName.h"
 
 FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
-    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {
-  // The walk's own thread keeps one core busy: the others read ahead.
+    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {}
+
+int FolderWalk::readAheadWorkers() {
+  // The walk's own thread keeps one core busy: the others may read ahead.
   const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
-  setReadAhead(int(std::min(4u, cores - 1)));
+  return int(std::min(4u, cores - 1));
 }
 
 void FolderWalk::setReadAhead(int workers) { ahead_ = fs_.makeReadAhead(workers); }
