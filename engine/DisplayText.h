@@ -2,13 +2,14 @@
 #include <QString>
 #include <string_view>
 
-// Turns raw name bytes into text to show: bytes that are not UTF-8 become
-// replacement characters, and characters that could break a row or disguise
-// a name become visible escapes: control characters (a newline shows as \n),
-// line and paragraph separators, bidirectional controls and zero-width
-// characters (U+202E shows as \u202e).
+// Turns raw name bytes into text to show, so that every name shows as itself
+// where it can and nothing can break a row or disguise a name: a byte that is
+// not part of valid UTF-8 shows as \xHH (80 to ff), a control character as
+// \n, \t, \r or \xHH (00 to 7f) or \uHHHH (beyond), a line or paragraph
+// separator, bidirectional control or zero-width character as \uHHHH, and a
+// backslash as \\, so the text maps back to the exact bytes.
 class DisplayText {
 public:
   static QString fromBytes(std::string_view bytes);
-  static bool isHidden(char16_t c);
+  static bool isHidden(char32_t c);
 };

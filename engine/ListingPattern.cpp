@@ -20,14 +20,21 @@ void ListingPattern::addElement(std::string_view element) {
     everything_ = true;
     return;
   }
-  std::string folded = CaseFold::folded(element);
-  const bool oneLeadingStar = folded.size() > 1 && folded[0] == '*' && folded.find('*', 1) == std::string::npos;
-  if (oneLeadingStar && folded[1] == '.' && folded.find('.', 2) == std::string::npos && folded.size() > 2)
-    extensions_.insert(folded.substr(2));
-  else if (oneLeadingStar)
-    suffixes_.push_back(folded.substr(1));
-  else
-    wildcards_.push_back(std::move(folded));
+  // "*.ext", the usual element: one set lookup of the name's extension.
+  if (element.size() > 2 && element.substr(0, 2) == "*." && element.find_first_of("*.", 2) == std::string_view::npos) {
+    extensions_.insert(CaseFold::folded(element.substr(2)));
+    return;
+  }
+  std::vector<std::uint32_t> keys;
+  for (std::size_t i = 0; i < element.size();) {
+    if (element[i] == '*') {
+      keys.push_back(kStar);
+      ++i;
+    } else {
+      keys.push_back(CaseFold::key(element, i));
+    }
+  }
+  wildcards_.push_back(std::move(keys));
 }
 
 bool ListingPattern::matches(std::string_view name) const {
@@ -40,35 +47,34 @@ bool ListingPattern::matches(std::string_view name) const {
       if (extensions_.find(std::string_view(scratch_)) != extensions_.end()) return true;
     }
   }
-  if (suffixes_.empty() && wildcards_.empty()) return false;
-  scratch_.clear();
-  CaseFold::appendFolded(scratch_, name);
-  const std::string_view folded(scratch_);
-  for (const std::string& tail : suffixes_)
-    if (folded.size() >= tail.size() && folded.substr(folded.size() - tail.size()) == tail) return true;
-  for (const std::string& element : wildcards_)
-    if (wildcardMatch(element, folded)) return true;
+  if (wildcards_.empty()) return false;
+  nameKeys_.clear();
+  for (std::size_t i = 0; i < name.size();) nameKeys_.push_back(CaseFold::key(name, i));
+  for (const std::vector<std::uint32_t>& element : wildcards_)
+    if (wildcardMatch(element, nameKeys_)) return true;
   return false;
 }
 
-// Iterative star matching with backtracking to the last star: linear in
-// practice, never exponential. Both sides are folded already.
-bool ListingPattern::wildcardMatch(std::string_view pattern, std::string_view name) {
-  std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+// Iterative star matching with backtracking to the last star, character by
+// character (a byte that is not UTF-8 is a character of its own): linear in
+// practice, never exponential.
+bool ListingPattern::wildcardMatch(const std::vector<std::uint32_t>& pattern, const std::vector<std::uint32_t>& name) {
+  const std::size_t none = std::size_t(-1);
+  std::size_t p = 0, n = 0, starP = none, starN = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && pattern[p] == '*') {
+    if (p < pattern.size() && pattern[p] == kStar) {
       starP = p++;
       starN = n;
     } else if (p < pattern.size() && pattern[p] == name[n]) {
       ++p;
       ++n;
-    } else if (starP != std::string_view::npos) {
+    } else if (starP != none) {
       p = starP + 1;
       n = ++starN;
     } else {
       return false;
     }
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
+  while (p < pattern.size() && pattern[p] == kStar) ++p;
   return p == pattern.size();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -21,12 +22,13 @@ private:
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
+  static constexpr std::uint32_t kStar = 0xFFFFFFFF;
   void addElement(std::string_view element);
-  static bool wildcardMatch(std::string_view pattern, std::string_view name);
+  static bool wildcardMatch(const std::vector<std::uint32_t>& pattern, const std::vector<std::uint32_t>& name);
 
   bool everything_ = true;
   std::unordered_set<std::string, Hash, std::equal_to<>> extensions_;  // folded, no dot
-  std::vector<std::string> suffixes_;                                    // "*tail": folded tails
-  std::vector<std::string> wildcards_;                                   // any other element, folded
-  mutable std::string scratch_;  // a folded name or extension, reused
+  std::vector<std::vector<std::uint32_t>> wildcards_;  // any other element, as CaseFold keys and stars
+  mutable std::string scratch_;                       // a folded extension, reused
+  mutable std::vector<std::uint32_t> nameKeys_;       // a name's keys, reused
 };

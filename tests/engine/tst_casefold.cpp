@@ -130,7 +130,9 @@ private Q_SLOTS:
         {"a\nb\tc\r", "a\\nb\\tc\\r"},
         {QByteArray("x\x01y\x7f", 4), "x\\x01y\\x7f"},
         {"caf\xc3\xa9", "caf\u00e9"},
-        {"caf\xe9", "caf\ufffd"},
+        {"caf\xe9", "caf\\xe9"},                       // not UTF-8: the byte itself
+        {"back\\slash", "back\\\\slash"},             // so that the text maps back
+        {"c1\xc2\x85", "c1\\u0085"},                   // a control beyond ASCII
         {"line\xe2\x80\xa8" "break", "line\\u2028break"},
         {"invoice\xe2\x80\xae" "fdp.exe", "invoice\\u202efdp.exe"},  // right-to-left override
         {"a\xe2\x81\xa6" "b\xe2\x81\xa9", "a\\u2066b\\u2069"},
