@@ -35,7 +35,7 @@ def showing(window):
         return False
 
 
-def wait_window(name, seconds=10):
+def wait_window(name, seconds=30):
     deadline = time.time() + seconds
     while time.time() < deadline:
         for w in app_windows():

@@ -6,12 +6,11 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$top/build/release}"
 bash "$top/scripts/setup.sh" xvfb dbus at-spi2-core python3-pyatspi
-display=:58
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-DISPLAY="$display" dbus-run-session -- bash -c '
+source "$top/scripts/xvfb.sh"
+dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
-  sleep 1
+  for _ in $(seq 50); do  # until the accessibility bus answers
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+  done
   /usr/bin/python3 "$0" "$1"' "$top/scripts/check-desktop.py" "$build/app/quorrel"

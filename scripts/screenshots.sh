@@ -6,13 +6,9 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$top/build/release}"
 bash "$top/scripts/setup.sh" xvfb xdotool imagemagick
-display=:57
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
+source "$top/scripts/xvfb.sh"
 config="$(mktemp -d)"
-trap 'kill $xvfb 2>/dev/null; rm -rf "$config"' EXIT
-export DISPLAY="$display" XDG_CONFIG_HOME="$config"
-sleep 1
+export XDG_CONFIG_HOME="$config"
 
 shoot() {  # window name, file: waits for the window, then takes it
   local id=""
