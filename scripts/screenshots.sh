@@ -10,22 +10,22 @@ source "$top/scripts/xvfb.sh"
 config="$(mktemp -d)"
 export XDG_CONFIG_HOME="$config"
 
-shoot() {  # window name, file: waits for the window, then takes it
+shoot() {  # window name, file[, seconds to let it settle]: waits for the window, then takes it
   local id=""
   for _ in $(seq 50); do
     id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)" && [ -n "$id" ] && break
     sleep 0.1
   done
   [ -n "$id" ] || { echo "no window $1"; exit 1; }
-  sleep 0.3
+  sleep "${3:-1}"  # painted, and past its "Transforming..." display
   import -window "$id" "$top/docs/$2"
   echo "$id"
 }
 
 "$build/app/quorrel" &
 program=$!
-sleep 1.6
-shoot '^Quorrel$' splash.png >/dev/null
+sleep 1.2
+shoot '^Quorrel$' splash.png 0.1 >/dev/null
 question="$(shoot '^Transperancy$' question.png)"
 xdotool key --window "$question" alt+n
 shoot '^Quorrel$' launcher.png >/dev/null
