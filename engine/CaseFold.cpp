@@ -78,6 +78,27 @@ void CaseFold::appendFolded(std::string& out, std::string_view text) {
   }
 }
 
+void CaseFold::appendSortKey(std::string& out, std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char b = text[i];
+    if (!(static_cast<unsigned char>(b) & 0x80)) {
+      out.push_back(lowerAscii(b));
+      ++i;
+      continue;
+    }
+    char32_t c;
+    const int length = decode(text, i, c);
+    if (length == 0) {
+      out.push_back(char(0xF8));
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    appendUtf8(out, fold(c));
+    i += std::size_t(length);
+  }
+}
+
 std::string CaseFold::folded(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -22,6 +22,9 @@ public:
   // again, other bytes unchanged.
   static void appendFolded(std::string& out, std::string_view text);
   static std::string folded(std::string_view text);
+  // Appends a key whose byte order is compare()'s order: the folded form,
+  // with each byte that is not UTF-8 as 0xF8 (which no UTF-8 has) and itself.
+  static void appendSortKey(std::string& out, std::string_view text);
   // Orders folded forms: <0, 0 or >0. Bytes that are not UTF-8 sort after
   // every character.
   static int compare(std::string_view a, std::string_view b);

@@ -28,6 +28,13 @@ private:
     std::uint32_t length : 24;
     std::uint32_t tag : 8;
   };
+  struct Sorted {
+    std::uint32_t keyOffset;
+    std::uint32_t keyLength;
+    Entry entry;
+  };
   std::vector<char> buffer_;
   std::vector<Entry> entries_;
+  std::string keys_;             // sort keys of the names, built by sort()
+  std::vector<Sorted> sorting_;  // reused by sort()
 };

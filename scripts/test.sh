@@ -18,7 +18,7 @@ elif [ "${1:-}" = "--thread" ]; then
   flavour=thread
   options=(-DCMAKE_BUILD_TYPE=Debug -DQUORREL_THREAD_SANITIZE=ON)
   targets=(--target tst_folderwalk tst_content tst_filesystem)
-  selection=(-R '^(tst_folderwalk|tst_content|tst_filesystem)$')
+  selection=(-R "^(tst_folderwalk|tst_content|tst_filesystem)$")
   export TSAN_OPTIONS="suppressions=$top/tests/tsan.supp halt_on_error=1"
 fi
 bash "$top/scripts/setup.sh"

@@ -2,9 +2,12 @@
 // pattern, folder order), the size text and the text shown for raw names.
 #include <QtTest>
 
+#include <random>
+
 #include "engine/CaseFold.h"
 #include "engine/DisplayText.h"
 #include "engine/ListingPattern.h"
+#include "engine/NameList.h"
 #include "engine/NameOrder.h"
 #include "engine/NameTest.h"
 #include "engine/SizeText.h"
@@ -114,6 +117,22 @@ private Q_SLOTS:
     std::sort(names.begin(), names.end(), NameOrder::less);
     QCOMPARE(names, (std::vector<std::string>{"A", "a", "B", "b", "c10", "C2", "sa", "\xc5\xbf" "b", "zz",
                                               "\xc3\x89T\xc3\x89", "\xc3\xa9t\xc3\xa9", "\xff"}));
+    // A listing sorts by keys made once per name: the same order, here over
+    // random names of letters, bytes that are not UTF-8 and characters beyond ASCII.
+    std::mt19937 random(7);
+    const std::vector<std::string> pieces{"a", "A", "b", "\xc3\xa9", "\xc3\x89", "\xe2\x84\xaa", "k", "\x80",
+                                          "\xff", "\xc3", "\xf0\x9f\x98\x80", "~", "s", "\xc5\xbf", "0"};
+    NameList list;
+    std::vector<std::string> expected;
+    for (int n = 0; n < 2000; ++n) {
+      std::string name;
+      for (int k = int(random() % 5); k >= 0; --k) name += pieces[random() % pieces.size()];
+      list.add(name);
+      expected.push_back(name);
+    }
+    list.sort();
+    std::stable_sort(expected.begin(), expected.end(), NameOrder::less);
+    for (std::size_t i = 0; i < expected.size(); ++i) QCOMPARE(list.at(i), std::string_view(expected[i]));
   }
 
   void sizeText() {

@@ -80,6 +80,60 @@ private Q_SLOTS:
     QCOMPARE(blocked.get("x", "y", "named", "d"), QString("d"));
   }
 
+  // What is written stays readable; a store that cannot write says nothing
+  // and loses nothing it had.
+  void settingsFilesInTheWay() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/q";
+    {
+      IniSettingsStore store(folder);
+      store.save("x", "y", "named", "kept");
+    }
+    // Read-only file, and a folder that cannot be written to.
+    QFile::setPermissions(folder + "/x.conf", QFile::ReadOwner);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    IniSettingsStore readOnly(folder);
+    readOnly.save("x", "y", "loc", "/lost");
+    QCOMPARE(readOnly.get("x", "y", "named", "d"), QString("kept"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(folder + "/x.conf", QFile::ReadOwner | QFile::WriteOwner);
+    // A folder where the file should be.
+    QVERIFY(QDir().mkpath(folder + "/folder.conf"));
+    IniSettingsStore store(folder);
+    store.save("folder", "y", "named", "v");
+    QCOMPARE(store.get("folder", "y", "named", "d"), QString("d"));
+    // A huge file: read (once), its values found, a write added to it.
+    {
+      QFile big(folder + "/big.conf");
+      QVERIFY(big.open(QIODevice::WriteOnly));
+      big.write("[y]\nnamed=inside\n");
+      const QByteArray filler = QByteArray("[pad]\n") + QByteArray(64, 'k') + "=v\n";
+      for (int i = 0; i < 20000; ++i) big.write(filler);
+    }
+    QCOMPARE(store.get("big", "y", "named", "d"), QString("inside"));
+    store.save("big", "y", "loc", "/b");
+    QCOMPARE(IniSettingsStore(folder).get("big", "y", "loc", "d"), QString("/b"));
+    QCOMPARE(IniSettingsStore(folder).get("big", "y", "named", "d"), QString("inside"));
+  }
+
+  // Without XDG_CONFIG_HOME, or with a relative one, settings go under the
+  // home folder's .config.
+  void configurationFolderFromTheEnvironment() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    for (const char* config : {"", "relative/config"}) {
+      if (*config) qputenv("XDG_CONFIG_HOME", config);
+      else qunsetenv("XDG_CONFIG_HOME");
+      QFile::remove(home.path() + "/.config/quorrel/x.conf");
+      IniSettingsStore store;
+      store.save("x", "y", "named", config);
+      QCOMPARE(IniSettingsStore().get("x", "y", "named", "d"), QString(config));
+      QVERIFY(QFile::exists(home.path() + "/.config/quorrel/x.conf"));
+    }
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+  }
 };
 
 QTEST_GUILESS_MAIN(SettingsTest)
