@@ -110,7 +110,13 @@ void FolderWalk::freeMemory() {
 bool FolderWalk::enterFolder(const std::string& path) {
   dirx.reset(path);
   flx.clear();
-  ListingSink sink(dirx, flx, unreadable_);
+  ListingSink sink(dirx, flx, unreadable_, host_);
+  // Without a content test nothing is let in while the files are examined:
+  // the name text they are tested with is the one known now.
+  if (!contentTest_) {
+    if (nameStale_) refreshNameTest();
+    sink.keepOnly(&nameTest_, host_.matchCase());
+  }
   const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
   if (outcome == FsOutcome::Ok) {
     dirx.sort();
@@ -182,6 +188,7 @@ void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
 bool FolderWalk::listFiles() {
   results_.setFolder(dirx.path());
   for (std::size_t i = 0; i < flx.count(); ++i) {
+    if (i % 1024 == 1023) host_.paintIfDue();
     if (nameStale_) refreshNameTest();
     const std::string_view name = flx.name(i);
     if (!nameTest_.matches(name, host_.matchCase())) continue;

@@ -24,4 +24,7 @@ public:
   virtual void resultsCleared() = 0;
   // The walk has ended, by whatever cause (not when it was replaced or destroyed).
   virtual void ended() = 0;
+  // Inside a long listing, where no event may be let in: the window may
+  // repaint what it shows (the count, the status, new rows), no more.
+  virtual void paintIfDue() {}
 };

@@ -382,6 +382,17 @@ void SearchWindow::ended() {
   tmrr_Timer();  // the idle look at once, not at the next tick
 }
 
+// A long listing lets no event in; the window still shows, at display rate,
+// what it has found so far.
+void SearchWindow::paintIfDue() {
+  if (painted_.isValid() && painted_.nsecsElapsed() < EventYield::kIntervalNs) return;
+  painted_.start();
+  table_->flush();
+  showFoundCount();
+  showStatus();
+  for (QWidget* part : {lv->viewport(), static_cast<QWidget*>(lblfound), static_cast<QWidget*>(lblin)}) part->repaint();
+}
+
 void SearchWindow::showStatus() {
   statusShow_.stop();
   if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
