@@ -154,7 +154,8 @@ private Q_SLOTS:
   // blocks), deleted, or made unreadable (skipped and counted).
   void candidatesThatChangeBeforeTheirRead() {
     TempTree t;
-    for (const char* f : {"a-first.txt", "b-fifo.txt", "c-gone.txt", "d-last.txt"}) t.file(f, "the abc text");
+    for (const char* f : {"a-first.txt", "b-fifo.txt", "c-gone.txt", "d-last.txt", "e-device.txt", "f-folder.txt"})
+      t.file(f, "the abc text");
     ContentRig content(t.root(), "abc");
     WalkRig& rig = content.rig;
     bool done = false;
@@ -164,10 +165,39 @@ private Q_SLOTS:
       t.remove("b-fifo.txt");
       t.fifo("b-fifo.txt");
       t.remove("c-gone.txt");
+      t.remove("e-device.txt");
+      t.link("e-device.txt", "/dev/zero");
+      t.remove("f-folder.txt");
+      t.folder("f-folder.txt");
     };
     const int handles = openHandles();
     QCOMPARE(searched(rig), (Names{"a-first.txt", "d-last.txt"}));
     QCOMPARE(rig.walk->unreadable().files(), 1);  // the one that vanished
+    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
+  }
+
+  // Handles or memory running out at the n-th folder, file or content opened,
+  // for every n: the search ends with what it found, says so, leaks nothing.
+  void exhaustionWhileReadingContents() {
+    TempTree t;
+    t.sample();
+    for (const char* f : {"f.txt", "A/f.txt", "B/B1/f.txt"}) t.file(f, "the abc text");
+    ContentRig full(t.root(), "abc");
+    full.rig.run();
+    const Names all = full.rig.names();
+    const int calls = full.rig.fs.calls;
+    const int handles = openHandles();
+    for (int n = 1; n <= calls; ++n) {
+      ContentRig content(t.root(), "abc");
+      WalkRig& rig = content.rig;
+      rig.fs.fault = FailingFileSystem::Fault(1 + n % 3);  // handles, memory reported, memory thrown
+      rig.fs.faultAtCall = n;
+      rig.run();
+      const Names found = rig.names();
+      QVERIFY(found.size() < all.size() || rig.walk->earlyEnd() != FolderWalk::EarlyEnd::None);
+      QVERIFY(std::equal(found.begin(), found.end(), all.begin()));
+      QVERIFY(rig.walk->earlyEnd() != FolderWalk::EarlyEnd::None);
+    }
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 

@@ -13,7 +13,7 @@ public:
   enum class Fault { None, OutOfHandles, OutOfMemory, BadAlloc };
   std::set<std::string> unreadableFolders, unreadableFiles;
   Fault fault = Fault::None;
-  int faultAtCall = 0;  // 1 = the first call of enter or fileDetails
+  int faultAtCall = 0;  // 1 = the first call of enter, fileDetails or openFile
   int calls = 0;
   LinuxFileSystem real;
 
@@ -35,6 +35,7 @@ public:
     return real.fileDetails(root, folder, name, isLink, size);
   }
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
+    if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
     return real.openFile(root, folder, name, r);
   }
   std::unique_ptr<ReadAhead> makeReadAhead(int workers) override { return real.makeReadAhead(workers); }
