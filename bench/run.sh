@@ -23,6 +23,7 @@ if [ ! -d "$out/content" ]; then
 fi
 python3 "$top/bench/check-content.py" "$bench" >&2
 python3 "$top/bench/check-categories.py" "$bench" /usr multimedia:4 office:3 >&2
+python3 "$top/bench/check-categories.py" "$bench" "$out/tree-200k" multimedia:0 office:7 >&2
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
   --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf" \
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
