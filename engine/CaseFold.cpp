@@ -58,7 +58,9 @@ void CaseFold::appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-void CaseFold::appendFolded(std::string& out, std::string_view text) {
+// Folds text into out; a byte that is not UTF-8 goes in as itself, after the
+// marker where one is given.
+void CaseFold::appendWith(std::string& out, std::string_view text, const char* strayMarker) {
   for (std::size_t i = 0; i < text.size();) {
     const char b = text[i];
     if (!(static_cast<unsigned char>(b) & 0x80)) {
@@ -69,7 +71,8 @@ void CaseFold::appendFolded(std::string& out, std::string_view text) {
     char32_t c;
     const int length = decode(text, i, c);
     if (length == 0) {
-      out.push_back(b);  // not UTF-8: the byte itself
+      if (strayMarker) out.push_back(*strayMarker);
+      out.push_back(b);
       ++i;
       continue;
     }
@@ -78,25 +81,11 @@ void CaseFold::appendFolded(std::string& out, std::string_view text) {
   }
 }
 
+void CaseFold::appendFolded(std::string& out, std::string_view text) { appendWith(out, text, nullptr); }
+
 void CaseFold::appendSortKey(std::string& out, std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const char b = text[i];
-    if (!(static_cast<unsigned char>(b) & 0x80)) {
-      out.push_back(lowerAscii(b));
-      ++i;
-      continue;
-    }
-    char32_t c;
-    const int length = decode(text, i, c);
-    if (length == 0) {
-      out.push_back(char(0xF8));
-      out.push_back(b);
-      ++i;
-      continue;
-    }
-    appendUtf8(out, fold(c));
-    i += std::size_t(length);
-  }
+  static const char marker = char(0xF8);  // no UTF-8 has it: after every character
+  appendWith(out, text, &marker);
 }
 
 std::string CaseFold::folded(std::string_view text) {

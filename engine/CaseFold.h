@@ -38,4 +38,7 @@ public:
   static int longestForm(std::uint32_t key);
 
   static void appendUtf8(std::string& out, char32_t c);
+
+private:
+  static void appendWith(std::string& out, std::string_view text, const char* strayMarker);
 };
