@@ -297,14 +297,14 @@ def main():
         mem = memory(args.bench, tree, text)
     print(report(measured, mem, args.runs))
     categories = []
-    for spec in args.category_tree:
-        tree, text, kind, index = spec.rsplit(":", 3)
+    for entry in args.category_tree:
+        tree, text, kind, index = entry.rsplit(":", 3)
         categories.append(measure_category(args.bench, tree, text, f"{kind}:{index}", args.runs))
     if categories:
         print(category_report(categories, args.runs))
     contents = []
-    for spec in args.content_tree:
-        tree, name, text = spec.split(":", 2)
+    for entry in args.content_tree:
+        tree, name, text = entry.split(":", 2)
         contents.append(measure_content(args.bench, tree, name, text, args.runs))
     if contents:
         print(content_report(contents, args.runs))
