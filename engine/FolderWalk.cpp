@@ -227,15 +227,12 @@ FolderWalk::Content FolderWalk::examineContent(std::size_t i, std::int64_t size)
     skipFile(outcome, i);
     return Content::NoMatch;
   }
-  if (readBufferSize_ != readSize_) {
-    readBuffer_ = std::make_unique<char[]>(readSize_);
-    readBufferSize_ = readSize_;
-  }
+  if (!readBuffer_) readBuffer_ = std::make_unique<char[]>(kReadBytes);
   if (!matcher_.needsZeros()) reader.skipHoles();
   matcher_.reset();
   for (;;) {
     std::size_t got = 0;
-    outcome = reader.read(readBuffer_.get(), readBufferSize_, got);
+    outcome = reader.read(readBuffer_.get(), kReadBytes, got);
     if (outcome != FsOutcome::Ok) {
       skipFile(outcome, i);
       return Content::NoMatch;

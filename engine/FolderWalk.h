@@ -53,8 +53,6 @@ public:
   // With the content test, a file whose name passes is a result only if its
   // content holds the host's containing text.
   void setContentTest(bool on) { contentTest_ = on; }
-  // How much of a file is read at a time; events are let in between reads.
-  void setReadSize(std::size_t bytes) { readSize_ = bytes; }
 
   const UnreadableLog& unreadable() const { return unreadable_; }
   EarlyEnd earlyEnd() const { return earlyEnd_; }
@@ -104,7 +102,6 @@ private:
   ContentMatcher matcher_;
   QString matcherText_;
   bool matcherReady_ = false;
-  std::size_t readSize_ = 1 << 20;
-  std::unique_ptr<char[]> readBuffer_;  // one for the walk, whatever the files' sizes
-  std::size_t readBufferSize_ = 0;
+  static constexpr std::size_t kReadBytes = 1 << 20;  // read at a time; events are let in between reads
+  std::unique_ptr<char[]> readBuffer_;                // one for the walk, whatever the files' sizes
 };

@@ -252,7 +252,6 @@ private Q_SLOTS:
     t.file("big.txt", std::string(8 << 20, 'z'));
     ContentRig content(t.root(), "abc");
     WalkRig& rig = content.rig;
-    rig.walk->setReadSize(64 * 1024);
     const int handles = openHandles();
     rig.onYield = [&](int n) {
       if (n == 3) rig.walk.reset();

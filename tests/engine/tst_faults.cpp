@@ -278,7 +278,6 @@ private Q_SLOTS:
     WalkRig rig(t.root());
     rig.contains = "needle";
     rig.walk->setContentTest(true);
-    rig.walk->setReadSize(64 * 1024);
     rig.onYield = [&](int n) {
       if (n == 3) QCOMPARE(::truncate(t.path("shrinking.txt").c_str(), 100), 0);
     };
