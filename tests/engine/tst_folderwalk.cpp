@@ -228,16 +228,6 @@ private Q_SLOTS:
     QCOMPARE(rig.folders(), (Names{"R", "A", "B"}));
   }
 
-  void interfaceFileSystemsListNothing() {
-    for (const char* start : {"/proc", "/sys", "/proc/self"}) {
-      WalkRig rig(start);
-      rig.run();
-      QVERIFY2(rig.lv.size() == 0, start);
-      QVERIFY(rig.stop);
-      QCOMPARE(rig.walk->unreadable().total(), 0);
-    }
-  }
-
   // A folder swapped for a link after its parent was listed is never entered,
   // whether the swap is at the last component or above it.
   void foldersSwappedForLinksDuringTheWalk_data() {
@@ -301,32 +291,6 @@ private Q_SLOTS:
     QVERIFY(rig.yields == 9);
   }
 
-  void deepTrees() {
-    // 150 levels, then folders deeper than the longest path the system takes
-    // by name: all walked, as find walks them.
-    TempTree t;
-    std::string deep = "d";
-    for (int i = 1; i < 150; ++i) deep += "/d";
-    t.folder(deep);
-    t.file(deep + "/middle.txt");
-    int fd = ::open(t.path(deep).c_str(), O_RDONLY | O_DIRECTORY);
-    for (int i = 0; fd >= 0 && i < 2100; ++i) {  // one folder per two bytes of path
-      QCOMPARE(::mkdirat(fd, "e", 0755), 0);
-      const int next = ::openat(fd, "e", O_RDONLY | O_DIRECTORY);
-      ::close(fd);
-      fd = next;
-    }
-    QCOMPARE(::close(::openat(fd, "bottom.txt", O_WRONLY | O_CREAT, 0644)), 0);
-    ::close(fd);
-    WalkRig rig(t.root());
-    rig.name = ".txt";
-    rig.run();
-    QCOMPARE(rig.names(), (Names{"middle.txt", "bottom.txt"}));
-    QVERIFY(rig.lv.folder(1).size() > 4096);
-    QCOMPARE(rig.walk->unreadable().total(), 0);
-    QVERIFY(rig.stop);
-  }
-
   // Reading ahead changes nothing the walk does: the same results in the same
   // order, the same yields and status texts, a folder deleted before it is
   // entered still skipped and counted.
@@ -373,18 +337,6 @@ private Q_SLOTS:
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 
-  void symlinkLoopsEnd() {
-    TempTree t;
-    t.folder("a/b");
-    t.link("a/b/up", "../..");
-    t.link("a/self", ".");
-    t.link("a/root", "/");
-    t.link("a/proc", "/proc");
-    t.file("a/b/f.txt");
-    WalkRig rig(t.root());
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"a/b"}));
-  }
 };
 
 QTEST_GUILESS_MAIN(FolderWalkTest)
