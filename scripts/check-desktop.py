@@ -71,6 +71,12 @@ def press(window, name):
     action.doAction(0)
 
 
+def ended_with_zero(program, what):
+    status = program.wait(timeout=20)
+    if status != 0:
+        sys.exit(f"FAILED: {what} ended the program with status {status}")
+
+
 def step(text):
     print(f"ok: {text}", flush=True)
 
@@ -97,9 +103,7 @@ def main():
     launcher = wait_window("Quorrel")
     step("closing it returns to the launcher")
     press(launcher, "Exit")
-    status = program.wait(timeout=20)
-    if status != 0:
-        sys.exit(f"FAILED: the program ended with status {status}")
+    ended_with_zero(program, "Exit")
     step('"Exit" ends the program with status 0')
 
     program = subprocess.Popen([quorrel, "/usr/share/doc"], env=env)
@@ -107,9 +111,7 @@ def main():
     select = wait_window("Select Action")
     step('started with a folder, "Select Action" opens')
     press(select, "Cancel")
-    status = program.wait(timeout=20)
-    if status != 0:
-        sys.exit(f"FAILED: Cancel ended the program with status {status}")
+    ended_with_zero(program, "Cancel")
     step('"Cancel" ends the program with status 0')
     print("8 passed, 0 failed")
 

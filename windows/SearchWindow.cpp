@@ -64,6 +64,8 @@ SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
   walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), results_, *this);
   buildControls();
   if (description_.addControls) description_.addControls(*this);
+  // Read for every candidate of a content search: found once, here.
+  contentField_ = findChild<QLineEdit*>("txtcont", Qt::FindDirectChildrenOnly);
   setTabOrder();
 
   // The status changes twice per folder; the label shows it at display rate.
@@ -359,10 +361,7 @@ void SearchWindow::yieldToEvents() {
 
 QString SearchWindow::nameText() { return txtname->text(); }
 
-QString SearchWindow::containingText() {
-  const auto* field = findChild<QLineEdit*>("txtcont", Qt::FindDirectChildrenOnly);
-  return field ? field->text() : QString();
-}
+QString SearchWindow::containingText() { return contentField_ ? contentField_->text() : QString(); }
 
 bool SearchWindow::matchCase() { return MYVARS::state().MatchCase; }
 

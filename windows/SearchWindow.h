@@ -108,6 +108,7 @@ private:
   const SearchWindowDescription description_;
   ResultList results_;
   ResultsTable* table_ = nullptr;
+  QLineEdit* contentField_ = nullptr;  // the containing text, where the window has one
   std::unique_ptr<FolderWalk> walk_;
   std::unique_ptr<LocationBox> locations_;
   EventYield yield_;
