@@ -6,7 +6,8 @@
 //     --category multimedia:N|office:N  the category search instead (any mode)
 //     --png FILE                        window: a picture of the window after the search
 //     --contains TEXT                   the containing-text search instead (any mode)
-//     --read-ahead N|auto               read-ahead threads (default 0, as the program; auto: cores - 1)
+//     --read-ahead N|always|0           N threads reading ahead when the cache is cold (default: as the
+//                                       program); always: even on a warm cache; 0: none
 //   categories                       the category tables, as JSON
 //   gen-content DIR [--seed S]       the content corpus
 #include <QApplication>
@@ -147,6 +148,12 @@ private:
 };
 
 // The walk alone, or with the real yield.
+void readAheadOption(FolderWalk& walk, int argc, char** argv) {
+  const std::string value = option(argc, argv, "--read-ahead", "");
+  if (value == "always") walk.setReadAhead(FolderWalk::readAheadWorkers(), ReadAhead::When::Always);
+  else if (!value.empty()) walk.setReadAhead(std::stoi(value));
+}
+
 int walk(bool realYield, int argc, char** argv) {
   LinuxFileSystem fs;
   ResultList lv;
@@ -154,8 +161,7 @@ int walk(bool realYield, int argc, char** argv) {
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, lv, host);
   walk.setContentTest(!contains.empty());
-  const std::string readAhead = option(argc, argv, "--read-ahead", "");
-  if (!readAhead.empty()) walk.setReadAhead(readAhead == "auto" ? FolderWalk::readAheadWorkers() : std::stoi(readAhead));
+  readAheadOption(walk, argc, argv);
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     walk.setPattern(ListingPattern(*pattern));
@@ -236,9 +242,7 @@ int window(int argc, char** argv) {
   const std::unique_ptr<SearchWindow> window =
       makeWindow(categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
-  const std::string readAhead = option(argc, argv, "--read-ahead", "");
-  if (!readAhead.empty())
-    w.walk()->setReadAhead(readAhead == "auto" ? FolderWalk::readAheadWorkers() : std::stoi(readAhead));
+  readAheadOption(*w.walk(), argc, argv);
   w.show();
   w.txtname->setText(QString::fromLocal8Bit(argv[3]));
   w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));

@@ -189,11 +189,13 @@ def drop_caches():
 
 
 def measure_cold(bench, tree, text, runs):
-    """Each run of each tool starts from dropped caches."""
+    """Each run of each tool starts from dropped caches. Quorrel as the program
+    runs it (reading ahead once its reads show a cold cache) and without
+    reading ahead; warm, also with the workers made to read all the time."""
     tools = {
-        "engine, read-ahead": lambda: quorrel(bench, "engine", tree, text, "--read-ahead", "auto")["seconds"],
+        "engine, read-ahead": lambda: quorrel(bench, "engine", tree, text)["seconds"],
         "engine, no read-ahead": lambda: quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"],
-        "window, read-ahead": lambda: window_seconds(bench, tree, text, "--read-ahead", "auto"),
+        "window, read-ahead": lambda: window_seconds(bench, tree, text),
         "window, no read-ahead": lambda: window_seconds(bench, tree, text, "--read-ahead", "0"),
         "find": lambda: wall(find_command(tree, text)),
         "fd -j1": lambda: wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]),
@@ -204,10 +206,16 @@ def measure_cold(bench, tree, text, runs):
         for key, run in tools.items():
             drop_caches()
             times[key].append(run())
-    warm = {"warm engine, read-ahead": [], "warm engine, no read-ahead": []}
+    warm_tools = {
+        "warm engine, read-ahead": [],
+        "warm engine, no read-ahead": ["--read-ahead", "0"],
+        "warm engine, reading ahead always": ["--read-ahead", "always"],
+    }
+    warm = {k: [] for k in warm_tools}
+    quorrel(bench, "engine", tree, text)
     for _ in range(runs):
-        warm["warm engine, read-ahead"].append(quorrel(bench, "engine", tree, text, "--read-ahead", "auto")["seconds"])
-        warm["warm engine, no read-ahead"].append(quorrel(bench, "engine", tree, text, "--read-ahead", "0")["seconds"])
+        for key, extra in warm_tools.items():
+            warm[key].append(quorrel(bench, "engine", tree, text, *extra)["seconds"])
     times.update(warm)
     return {"tree": tree, "text": text, "times": times}
 
@@ -219,15 +227,20 @@ def window_seconds(bench, tree, text, *extra):
 
 def cold_report(measured, runs):
     lines = ["", f"Cold cache: the kernel's caches dropped before each run of each tool; median of {runs} runs "
-                 "(min-max). The window's time is less its fixed busy display.", "",
-             "| tree | tool | seconds | spread | vs fd (all threads) | vs fd -j1 |", "|---|---|---|---|---|---|"]
+                 "(min-max). The window's time is less its fixed busy display. Warm rows: the same search "
+                 "again from a warm cache.", "",
+             "| tree | tool | seconds | spread | vs fd (all threads) | vs fd -j1 | vs no read-ahead |",
+             "|---|---|---|---|---|---|---|"]
     for m in measured:
         t = m["times"]
         fd_med, fd1_med = statistics.median(t["fd"]), statistics.median(t["fd -j1"])
         for key, values in t.items():
             med, lo, hi = median_spread(values)
-            lines.append(f"| {m['tree']} | {key} | {med:.3f} | {lo:.3f}-{hi:.3f} | "
-                         f"{med / fd_med:.2f} | {med / fd1_med:.2f} |")
+            mode = "warm engine" if key.startswith("warm") else key.split(",")[0]
+            base = t.get(f"{mode}, no read-ahead")
+            versus = f"{med / statistics.median(base):.2f}" if base and mode in ("engine", "window", "warm engine") else ""
+            fd_cols = "| |" if key.startswith("warm") else f"{med / fd_med:.2f} | {med / fd1_med:.2f} |"
+            lines.append(f"| {m['tree']} | {key} | {med:.3f} | {lo:.3f}-{hi:.3f} | {fd_cols} {versus} |")
     return "\n".join(lines)
 
 

@@ -12,15 +12,15 @@
 #include "platform/core/PathName.h"
 
 FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
-    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {}
-
-int FolderWalk::readAheadWorkers() {
-  // The walk's own thread keeps one core busy: the others may read ahead.
-  const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
-  return int(std::min(4u, cores - 1));
+    : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {
+  setReadAhead(readAheadWorkers());
 }
 
-void FolderWalk::setReadAhead(int workers) { ahead_ = fs_.makeReadAhead(workers); }
+int FolderWalk::readAheadWorkers() {
+  return int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+}
+
+void FolderWalk::setReadAhead(int workers, ReadAhead::When when) { ahead_ = fs_.makeReadAhead(workers, when); }
 
 void FolderWalk::emptyQueue() {
   lst.clear();
@@ -118,6 +118,7 @@ bool FolderWalk::enterFolder(const std::string& path) {
     sink.keepOnly(&nameTest_, host_.matchCase());
   }
   const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
+  listed_ = sink.entries();
   if (outcome == FsOutcome::Ok) {
     dirx.sort();
     flx.sort();
@@ -147,8 +148,9 @@ void FolderWalk::Proceed() {
     const std::string path = lst.front();
     host_.statusChanged(path);
     if (!yieldNow()) return;
-    if (ahead_) ahead_->entered();
+    if (ahead_) ahead_->entering();
     enterFolder(path);
+    if (ahead_ && ahead_->entered(listed_)) ahead_->backlog(lst);
     if (!listFiles()) return;
     if (!yieldNow()) return;
     // A press during this pass may have emptied the queue: nothing to remove.

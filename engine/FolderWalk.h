@@ -43,10 +43,10 @@ public:
   void start(const std::string& startFolder);
   // What a press of the window's button does first, whatever its caption.
   void emptyQueue();
-  // Reads ahead of the walk with this many threads (0, the default: not at
-  // all). On the disks measured so far it has not paid: see the README.
-  void setReadAhead(int workers);
-  // One for each core but the walk's own, at most 4.
+  // Reads ahead of the walk with this many threads, while its reads show a
+  // cold cache (or always); 0: not at all. On by default.
+  void setReadAhead(int workers, ReadAhead::When when = ReadAhead::When::Cold);
+  // One for each core, at most 4.
   static int readAheadWorkers();
   // The file listing's pattern, from the next folder entered on.
   void setPattern(ListingPattern pattern) { flx.setPattern(std::move(pattern)); }
@@ -96,6 +96,7 @@ private:
   std::unique_ptr<ReadAhead> ahead_;
   NameTest nameTest_;
   bool nameStale_ = true;  // the name text can only change during a yield
+  unsigned listed_ = 0;    // entries in the folder read last
   UnreadableLog unreadable_;
   EarlyEnd earlyEnd_ = EarlyEnd::None;
   bool contentTest_ = false;

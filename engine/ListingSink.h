@@ -22,6 +22,8 @@ public:
   void addFolder(std::string_view name) override;
   void addFile(std::string_view name, bool isLink) override;
   void addUnreadable(std::string_view name) override;
+  // Entries of all kinds taken so far.
+  unsigned entries() const { return entries_; }
 
 private:
   void counted();

@@ -47,5 +47,5 @@ public:
   // file on a real file system is opened; anything else is NotListed.
   virtual FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) = 0;
   // Reads ahead of a walk with this many worker threads; none: no read-ahead.
-  virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers) = 0;
+  virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) = 0;
 };

@@ -145,7 +145,7 @@ FsOutcome LinuxFileSystem::openFile(const SearchRoot& root, const OpenFolder& fo
   return FsOutcome::Ok;
 }
 
-std::unique_ptr<ReadAhead> LinuxFileSystem::makeReadAhead(int workers) {
+std::unique_ptr<ReadAhead> LinuxFileSystem::makeReadAhead(int workers, ReadAhead::When when) {
   if (workers <= 0) return nullptr;
-  return std::make_unique<LinuxReadAhead>(workers);
+  return std::make_unique<LinuxReadAhead>(workers, when);
 }

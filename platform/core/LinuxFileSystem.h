@@ -23,7 +23,7 @@ public:
   FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                         std::int64_t& size) override;
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
-  std::unique_ptr<ReadAhead> makeReadAhead(int workers) override;
+  std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) override;
 
 private:
   FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries);

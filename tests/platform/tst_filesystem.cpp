@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "platform/core/ColdReads.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/MountTable.h"
 #include "support/OpenHandles.h"
@@ -226,6 +227,32 @@ private Q_SLOTS:
     // The later mount hides the share.
     QCOMPARE(skipped, (Names{"/dev/pts", "/mnt/share", "/proc", "/sys", "/sys/fs/cgroup/unified"}));
     QCOMPARE(t.interfaceMounts()[2].device, makedev(0, 22));
+  }
+
+  // Reading ahead starts only when the walk's reads show a cold cache: a
+  // warm tree, large folders included, never looks cold, and neither does a
+  // slow read now and then; several slow reads close together do.
+  void coldReadsAreToldFromWarmOnes() {
+    using std::chrono::microseconds;
+    ColdReads reads;
+    for (int i = 0; i < 1000; ++i) {
+      QVERIFY(!reads.add(microseconds(3), 12));
+      QVERIFY(!reads.add(microseconds(1500), 18000));  // a warm folder of 18,000 entries
+      if (i % 6 == 0) QVERIFY(!reads.add(microseconds(900), 2));  // preempted
+    }
+    reads.reset();
+    QVERIFY(!reads.add(microseconds(40), 10));
+    QVERIFY(!reads.add(microseconds(3), 10));
+    QVERIFY(!reads.add(microseconds(25), 10));
+    QVERIFY(!reads.add(microseconds(18), 10));
+    QVERIFY(reads.add(microseconds(16), 10));
+    // It starts counting again.
+    QVERIFY(!reads.add(microseconds(16), 10));
+    QVERIFY(!reads.add(microseconds(16), 10));
+    QVERIFY(!reads.add(microseconds(16), 10));
+    QVERIFY(reads.add(microseconds(16), 10));
+    // A disk read of a large folder is slow too.
+    QVERIFY(ColdReads::slow(microseconds(9000), 18000));
   }
 };
 

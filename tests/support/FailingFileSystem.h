@@ -38,7 +38,9 @@ public:
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
     return real.openFile(root, folder, name, r);
   }
-  std::unique_ptr<ReadAhead> makeReadAhead(int workers) override { return real.makeReadAhead(workers); }
+  std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) override {
+    return real.makeReadAhead(workers, when);
+  }
 
 private:
   FsOutcome inject() {
