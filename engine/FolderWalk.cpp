@@ -17,7 +17,9 @@ FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
 }
 
 int FolderWalk::readAheadWorkers() {
-  return int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+  // Workers spend much of their time waiting for the disk: two per core
+  // kept further ahead than one when measured. Four at most.
+  return int(std::clamp(2 * std::thread::hardware_concurrency(), 2u, 4u));
 }
 
 void FolderWalk::setReadAhead(int workers, ReadAhead::When when) { ahead_ = fs_.makeReadAhead(workers, when); }

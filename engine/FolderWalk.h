@@ -46,7 +46,7 @@ public:
   // Reads ahead of the walk with this many threads, while its reads show a
   // cold cache (or always); 0: not at all. On by default.
   void setReadAhead(int workers, ReadAhead::When when = ReadAhead::When::Cold);
-  // One for each core, at most 4.
+  // Two for each core, at most 4.
   static int readAheadWorkers();
   // The file listing's pattern, from the next folder entered on.
   void setPattern(ListingPattern pattern) { flx.setPattern(std::move(pattern)); }
