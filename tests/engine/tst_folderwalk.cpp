@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "engine/FolderWalk.h"
@@ -18,10 +17,6 @@
 
 namespace {
 using Names = std::vector<std::string>;
-
-int threads() {
-  return int(std::distance(std::filesystem::directory_iterator("/proc/self/task"), std::filesystem::directory_iterator()));
-}
 
 // Five folders a level, three levels deep, two files in each.
 void buildWide(TempTree& t) {
@@ -320,7 +315,7 @@ private Q_SLOTS:
     TempTree t;
     buildWide(t);
     const int handles = openHandles();
-    const int before = threads();
+    const int before = runningThreads();
     {
       WalkRig rig(t.root());
       rig.walk->setReadAhead(4, ReadAhead::When::Always);
@@ -335,7 +330,7 @@ private Q_SLOTS:
       };
       rig.run();
     }
-    QTRY_COMPARE_WITH_TIMEOUT(threads(), before, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), before, 2000);
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 

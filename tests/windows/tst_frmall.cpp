@@ -11,6 +11,7 @@
 #include "platform/core/IniSettingsStore.h"
 #include "shell/MYVARS.h"
 #include "support/FailingFileSystem.h"
+#include "support/OpenHandles.h"
 #include "support/WindowRig.h"
 #include "support/TempTree.h"
 #include "windows/ButtonFace.h"
@@ -211,29 +212,41 @@ private Q_SLOTS:
     MYVARS::state().Fso = nullptr;
   }
 
+  // Closed or deleted mid-search, with workers reading ahead: no worker
+  // left running and no handle left open.
   void closingInsideAYield() {
     TempTree t;
     t.sample();
+    const int handles = openHandles();
+    const int threads = runningThreads();
     auto w = open();
+    w->walk()->setReadAhead(4, ReadAhead::When::Always);
     later([&] { w->close(); });
     search(*w, "f.txt", t.root());
     QVERIFY(!w->isVisible());
     QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Returning..."}));
     QCOMPARE(rig_->settings.get("x", "y", "named", "?"), QString("f.txt"));
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R"}));
+    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
     w.reset();  // freed after the walk has unwound
+    QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), threads, 2000);
   }
 
   void deletedInsideAYield() {
     TempTree t;
     t.sample();
+    const int handles = openHandles();
+    const int threads = runningThreads();
     QPointer<frmall> w = new frmall;
+    w->walk()->setReadAhead(4, ReadAhead::When::Always);
     w->show();
     w->txtname->setText("f.txt");
     w->cboLoc->setEditText(QString::fromStdString(t.root()));
     later([&] { delete w.data(); });
     w->cmdfind_Click();
     QVERIFY(w.isNull());
+    QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), threads, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 
   void newSearchFromInsideAYield() {
