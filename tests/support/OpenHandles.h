@@ -1,24 +1,19 @@
 #pragma once
 #include <dirent.h>
 
-// How many file handles the process holds now, from /proc/self/fd.
-inline int openHandles() {
+// How many entries a folder of /proc holds now, dot entries aside.
+inline int procEntries(const char* folder) {
   int n = 0;
-  if (DIR* d = ::opendir("/proc/self/fd")) {
-    while (const dirent* e = ::readdir(d))
-      if (e->d_name[0] != '.') ++n;
-    ::closedir(d);
-  }
-  return n - 1;  // the listing's own
-}
-
-// How many threads the process runs now, from /proc/self/task.
-inline int runningThreads() {
-  int n = 0;
-  if (DIR* d = ::opendir("/proc/self/task")) {
+  if (DIR* d = ::opendir(folder)) {
     while (const dirent* e = ::readdir(d))
       if (e->d_name[0] != '.') ++n;
     ::closedir(d);
   }
   return n;
 }
+
+// How many file handles the process holds now.
+inline int openHandles() { return procEntries("/proc/self/fd") - 1; }  // less the listing's own
+
+// How many threads the process runs now.
+inline int runningThreads() { return procEntries("/proc/self/task"); }
