@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,18 +27,20 @@ std::string parentOf(const std::string& path) {
   if (slash == std::string::npos) return {};
   return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
+
+// What is mounted there, as the kernel holds it now: no automount is
+// triggered and no server is asked, so a window never waits on a dead share.
+bool isFolderAtOnce(const std::string& path) {
+  struct statx st;
+  constexpr int kFlags = AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC | AT_SYMLINK_NOFOLLOW;
+  return ::statx(AT_FDCWD, path.c_str(), kFlags, STATX_TYPE, &st) == 0 && S_ISDIR(st.stx_mode);
+}
 }  // namespace
 
 LinuxFileSystem::LinuxFileSystem() : buffer_(kBatchBytes) {}
 
-std::vector<std::string> LinuxFileSystem::drives() {
-  std::vector<std::string> out;
-  for (std::string& point : MountTable::read().realMountPoints()) {
-    // Bind mounts of single files (common in containers) are not drives.
-    if (folderExists(point)) out.push_back(std::move(point));
-  }
-  return out;
-}
+// Bind mounts of single files (common in containers) are not drives.
+std::vector<std::string> LinuxFileSystem::drives() { return MountTable::read().locations(isFolderAtOnce); }
 
 bool LinuxFileSystem::folderExists(const std::string& path) {
   if (path.empty() || hasNul(path)) return false;
@@ -59,10 +62,11 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
   const MountTable mounts = MountTable::read();
   for (const MountTable::Mount& m : mounts.interfaceMounts()) {
     devices.push_back(m.device);
-    struct stat st;
+    struct statx st;
     const std::string parent = parentOf(m.point);
-    if (parent.empty() || ::stat(parent.c_str(), &st) != 0) continue;
-    parents.push_back({st.st_dev, st.st_ino, m.point.substr(m.point.rfind('/') + 1)});
+    constexpr int kFlags = AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;  // never waits on a share above it
+    if (parent.empty() || ::statx(AT_FDCWD, parent.c_str(), kFlags, STATX_INO, &st) != 0) continue;
+    parents.push_back({makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino, m.point.substr(m.point.rfind('/') + 1)});
   }
   root.reset(startFolder, handle, std::move(devices), std::move(parents));
   return FsOutcome::Ok;

@@ -91,22 +91,38 @@ MountTable MountTable::read() {
   return parse(text.str());
 }
 
+namespace {
+bool below(const std::string& point, const std::string& p) {
+  return point.size() > p.size() && point.compare(0, p.size(), p) == 0 && (p == "/" || point[p.size()] == '/');
+}
+}  // namespace
+
 bool MountTable::insideInterface(const std::string& point) const {
-  for (const Mount& m : interface_) {
-    const std::string& p = m.point;
-    if (point.size() > p.size() && point.compare(0, p.size(), p) == 0 && (p == "/" || point[p.size()] == '/'))
-      return true;
-  }
-  return false;
+  return std::any_of(interface_.begin(), interface_.end(), [&](const Mount& m) { return below(point, m.point); });
 }
 
-std::vector<std::string> MountTable::realMountPoints() const {
+// Reaching a mount below a share also asks the share.
+bool MountTable::reachedThroughRemote(const Mount& mount) const {
+  if (isRemoteType(mount.type)) return true;
+  return std::any_of(real_.begin(), real_.end(),
+                     [&](const Mount& m) { return isRemoteType(m.type) && below(mount.point, m.point); });
+}
+
+bool MountTable::isRemoteType(std::string_view type) {
+  static const std::unordered_set<std::string_view> kinds = {
+      "nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "9p", "ceph", "afs", "coda", "glusterfs", "lustre", "fuse",
+  };
+  return kinds.count(type) != 0 || type.substr(0, 5) == "fuse.";
+}
+
+std::vector<std::string> MountTable::locations(const std::function<bool(const std::string&)>& isFolder) const {
   std::vector<std::string> out{"/"};
   for (const Mount& m : real_) {
     // devtmpfs holds device nodes only: searched through, never offered as a
     // drive; nor is what is mounted inside a kernel interface (a search never
     // goes there from "/").
-    if (m.point != "/" && m.type != "devtmpfs" && !insideInterface(m.point)) out.push_back(m.point);
+    if (m.point == "/" || m.type == "devtmpfs" || insideInterface(m.point)) continue;
+    if (reachedThroughRemote(m) || isFolder(m.point)) out.push_back(m.point);
   }
   return out;
 }
