@@ -7,6 +7,7 @@
 
 #include "shell/EntryBar.h"
 #include "shell/FontFamilies.h"
+#include "shell/InputShield.h"
 #include "shell/LabelButton.h"
 #include "shell/MYVARS.h"
 #include "shell/ShellArt.h"
@@ -187,7 +188,10 @@ void FRM::cmdabout_Click() {
 }
 
 // The launcher shrinks away in steps of 350 twips, then the program ends.
+// From the press on it takes no input: a click or key let in while it
+// shrinks would open a search window or start the exit again.
 void FRM::cmdexit_Click() {
+  new InputShield(this);
   for (int h = Twips::fromPixels(height()); h >= 0; h -= 350) {
     if (Twips::fromPixels(height()) < 700) hide();
     QApplication::processEvents();

@@ -12,6 +12,7 @@
 
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
+#include "platform/core/WorkingFolder.h"
 #include "shell/DesktopDialogs.h"
 
 namespace {
@@ -62,6 +63,10 @@ void MYVARS::setArguments(int argc, const char* const* argv) {
     if (i > 1) text.push_back(' ');
     text.append(argv[i]);
   }
+  // A relative folder is made absolute now, against the folder the program
+  // starts in: searched and kept in "loc" so, it still holds in a later
+  // start from elsewhere.
+  if (text.find_first_not_of(' ') != std::string::npos) text = WorkingFolder::absolute(text);
   setCommandLine(std::move(text));
 }
 

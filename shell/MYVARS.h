@@ -20,7 +20,7 @@ public:
   static FileSystem& fso();          // Fso, created the first time it is found empty
   static SettingsStore& settings();
   // The program's command-line text: its arguments, as the raw bytes they
-  // came as, joined by blanks.
+  // came as, joined by blanks; a relative folder made absolute.
   static const std::string& commandLine();
   static void setArguments(int argc, const char* const* argv);
   // The executable's file name as the process was started ("quorrel").

@@ -13,22 +13,11 @@ bool isUtf8(const std::string& bytes) {
 }
 }  // namespace
 
-QString LocationBox::remember(const std::string& bytes) {
-  const QString shown = DisplayText::fromBytes(bytes);
-  known_[shown] = bytes;
-  return shown;
-}
+void LocationBox::addItem(const std::string& bytes) { box_->addItem(DisplayText::fromBytes(bytes)); }
 
-void LocationBox::addItem(const std::string& bytes) { box_->addItem(remember(bytes)); }
+void LocationBox::setText(const std::string& bytes) { box_->setEditText(DisplayText::fromBytes(bytes)); }
 
-void LocationBox::setText(const std::string& bytes) { box_->setEditText(remember(bytes)); }
-
-std::string LocationBox::bytes() const {
-  const QString text = box_->currentText();
-  const auto known = known_.find(text);
-  if (known != known_.end()) return known->second;
-  return text.toUtf8().toStdString();
-}
+std::string LocationBox::bytes() const { return DisplayText::toBytes(box_->currentText()); }
 
 QString LocationBox::toSetting(const std::string& bytes) {
   if (isUtf8(bytes) && !QString::fromUtf8(bytes).startsWith(kUriPrefix)) return QString::fromUtf8(bytes);

@@ -1,14 +1,14 @@
 #pragma once
 #include <QString>
-#include <map>
 #include <string>
 
 class QComboBox;
 
 // The location box's texts and the exact bytes behind them. A folder's name
 // need not be UTF-8: a drive, a location given on the command line or kept in
-// the settings carries its bytes beside the text shown for it; typed text is
-// taken as UTF-8. The bytes are decoded only to be shown.
+// the settings shows as its display text, and whatever the box holds, picked,
+// typed or edited, reads back through that text's escapes, so a location
+// picked as "caf\xe9" and extended keeps its byte.
 class LocationBox {
 public:
   explicit LocationBox(QComboBox* box) : box_(box) {}
@@ -24,8 +24,5 @@ public:
   static std::string fromSetting(const QString& value);
 
 private:
-  QString remember(const std::string& bytes);
-
   QComboBox* box_;
-  std::map<QString, std::string> known_;  // shown text -> bytes
 };

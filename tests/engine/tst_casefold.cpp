@@ -156,8 +156,22 @@ private Q_SLOTS:
         {"invoice\xe2\x80\xae" "fdp.exe", "invoice\\u202efdp.exe"},  // right-to-left override
         {"a\xe2\x81\xa6" "b\xe2\x81\xa9", "a\\u2066b\\u2069"},
         {"zero\xe2\x80\x8bwidth\xef\xbb\xbf", "zero\\u200bwidth\\ufeff"},
+        {"tag\xf3\xa0\x80\x81\\xe9", "tag\\U000e0001\\\\xe9"},  // past U+FFFF; a name that reads as an escape
     };
     for (const auto& [bytes, shown] : rows) QCOMPARE(DisplayText::fromBytes(view(bytes)), shown);
+    for (const auto& [bytes, shown] : rows) QCOMPARE(DisplayText::toBytes(shown), bytes.toStdString());
+    // Typed text: a backslash that starts no escape stays a backslash; hex digits in either case.
+    QCOMPARE(DisplayText::toBytes(u"C:\\temp\\q\\x4\\xE9\\ud800\\"), std::string("C:\temp\\q\\x4\xe9\\ud800\\"));
+    // Every default-ignorable code point shows as an escape: each the installed list names, or a few.
+    QStringList lines{"00AD", "061C", "180E", "2060..2064", "FE0F", "E0001", "E0100"};
+    QFile list("/usr/share/unicode/DerivedCoreProperties.txt");
+    if (list.open(QIODevice::ReadOnly)) lines = QString(list.readAll()).split('\n').filter("; Default_Ignorable_");
+    QVERIFY(!lines.isEmpty());
+    for (const QString& line : lines) {
+      const QStringList ends = line.section(' ', 0, 0).split("..");
+      for (char32_t c = ends.first().toUInt(nullptr, 16); c <= ends.last().toUInt(nullptr, 16); ++c)
+        QVERIFY2(DisplayText::fromBytes(view(QStringView(QChar::fromUcs4(c)).toUtf8()))[0] == u'\\', qPrintable(line));
+    }
   }
 };
 

@@ -55,26 +55,6 @@ inline bool referenceContains(const std::vector<std::uint32_t>& hay, const std::
   return false;
 }
 
-inline std::string encodeUtf8(char32_t c) {
-  std::string out;
-  if (c < 0x80) {
-    out += char(c);
-  } else if (c < 0x800) {
-    out += char(0xC0 | (c >> 6));
-    out += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  } else {
-    out += char(0xF0 | (c >> 18));
-    out += char(0x80 | ((c >> 12) & 0x3F));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
 // What the fields hand the engine: text that went through a QString.
 inline std::string asFieldText(std::string_view bytes) {
   return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toUtf8().toStdString();

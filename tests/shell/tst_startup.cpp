@@ -19,7 +19,10 @@
 #include "shell/frmselact.h"
 #include "shell/frmspl.h"
 #include "support/RecordingWindows.h"
+#include "support/TempTree.h"
 #include "support/WindowRig.h"
+#include "windows/LocationBox.h"
+#include "windows/frmall.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -358,6 +361,45 @@ private Q_SLOTS:
     QCOMPARE(MYVARS::settings().get("QRL10", "INSTPATH", "VALUE", ""),
              QCoreApplication::applicationDirPath() + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     QTRY_VERIFY(splash.height() > 0);
+  }
+
+  // From the press on Exit the launcher takes no input while it shrinks away.
+  void exitIgnoresInputWhileShrinking() {
+    const int status = exitStatusOf([&] {
+      RecordingWindows windows;
+      FRM launcher(windows);
+      launcher.show();
+      bool delivered = false;  // a busy display before is one the input started
+      rig_->dialogs.duringBusy = [&](const QString& caption) {
+        ::_exit(delivered && windows.opened.empty() && caption == "Exiting..." ? 0 : 1);
+      };
+      QTimer::singleShot(0, &launcher, [&] {  // inside the shrink's first event round
+        QTest::keyClick(launcher.pictconx->label, Qt::Key_Space);
+        for (LabelButton* b : {launcher.pictall->label, launcher.lblc}) QTest::mouseClick(b, Qt::LeftButton);
+        delivered = true;
+      });
+      QTest::mouseClick(launcher.pictexit->label, Qt::LeftButton);
+    });
+    QCOMPARE(status, 0);
+  }
+
+  // A relative folder argument ends absolute, against the starting folder as the shell names it.
+  void relativeFolderArgument() {
+    TempTree t;
+    t.folder("caf\xe9/x");
+    t.file("caf\xe9/x/inside.txt");
+    t.link("here", t.path("caf\xe9"));
+    const std::string start = t.path("here"), pwd = qgetenv("PWD").toStdString();
+    QVERIFY(::chdir(start.c_str()) == 0 && ::setenv("PWD", start.c_str(), 1) == 0);
+    MYVARS::setArguments(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
+    QVERIFY(::chdir("/") == 0 && ::setenv("PWD", pwd.c_str(), 1) == 0);  // later, elsewhere
+    rig_->settings.save("x", "y", "named", "inside");
+    frmall w;
+    w.cmdfind_Click();
+    QCOMPARE(w.results().size(), std::size_t(1));
+    QCOMPARE(w.results().folder(0), start + "/./x/../x");
+    w.close();
+    QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), start + "/./x/../x");
   }
 };
 
