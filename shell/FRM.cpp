@@ -26,12 +26,18 @@ FRM::FRM(SearchWindows& windows, QWidget* parent)
   background_ = new QLabel(this);
   background_->setGeometry(rect());
   background_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Over the painted strip, beneath the heading and the "X": what moves the window.
+  titleStrip_ = new QWidget(this);
+  titleStrip_->setObjectName("titleStrip");
+  titleStrip_->setGeometry(0, 0, width(), ShellArt::kLauncherStripHeight);
+  titleStrip_->installEventFilter(this);
 
   Label2 = new QLabel("QUORREL 2.0", this);
   Label2->setObjectName("Label2");
   Label2->setFont(FontFamilies::font("Tahoma", 14.25, true));
   Label2->setGeometry(Twips::rect(120, 60, 3600, 390));
   WidgetColours::setText(Label2, Qt::white);
+  Label2->installEventFilter(this);
   lblc = new LabelButton("X", this);
   lblc->setObjectName("lblc");
   lblc->setAccessibleName("Exit");
@@ -117,6 +123,7 @@ void FRM::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool FRM::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == titleStrip_ || watched == Label2) && titleDrag_.handle(event)) return true;
   if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) hover(watched);
   return QDialog::eventFilter(watched, event);
 }

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
-#include <QWindow>
 
 #include "engine/DisplayText.h"
 #include "engine/FolderWalk.h"
@@ -457,7 +456,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (pointerEvent(watched, event)) return true;
-  if (watched == Picture1 || watched == Label5) return dragWindow(event);
+  if (watched == Picture1 || watched == Label5) return titleDrag_.handle(event);
   if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -470,24 +469,4 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
-}
-
-// The title strip moves the borderless window, as a title bar would.
-bool SearchWindow::dragWindow(QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (type == QEvent::MouseButtonPress) {
-    if (mouse->button() != Qt::LeftButton) return false;
-    if (windowHandle() && windowHandle()->startSystemMove()) return true;
-    dragging_ = true;
-    dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-    return true;
-  }
-  if (type == QEvent::MouseMove && dragging_) {
-    move(mouse->globalPosition().toPoint() - dragOffset_);
-    return true;
-  }
-  if (type == QEvent::MouseButtonRelease) dragging_ = false;
-  return false;
 }
