@@ -15,8 +15,10 @@
 #include "shell/WidgetColours.h"
 #include "shell/frmabout.h"
 
+// The program's main window, not a dialog: a task bar entry of its own, with no
+// transient parent that would hide it from window lists.
 FRM::FRM(SearchWindows& windows, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), windows_(windows) {
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), windows_(windows) {
   setObjectName("FRM");
   setWindowTitle("Quorrel");
   setModal(true);
@@ -163,23 +165,23 @@ void FRM::resetHover() {
 
 void FRM::cmdall_Click() {
   MYVARS::ShowBusy(1, "Loading...");
-  windows_.open(SearchWindows::AllFiles);
+  windows_.open(SearchWindows::AllFiles, this);
 }
 
 void FRM::cmdconttext_Click() {
   MYVARS::ShowBusy(1, "Loading...");
-  windows_.open(SearchWindows::ContainingText);
+  windows_.open(SearchWindows::ContainingText, this);
 }
 
 void FRM::cmdmedia_Click() {
   MYVARS::ShowBusy(2, "Processing...");
   MYVARS::ShowBusy(3, "Examining Types...");
-  windows_.open(SearchWindows::Multimedia);
+  windows_.open(SearchWindows::Multimedia, this);
 }
 
 void FRM::cmdoffice_Click() {
   MYVARS::ShowBusy(2, "Openning...");
-  windows_.open(SearchWindows::Office);
+  windows_.open(SearchWindows::Office, this);
 }
 
 void FRM::cmddate_Click() {

@@ -54,8 +54,11 @@ QString earlyEndText(FolderWalk::EarlyEnd why) {
 }
 }  // namespace
 
+// Opened over another window, the window is its dialog; opened on its own, it
+// is a main window of the program (a task bar entry, no transient parent).
 SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), description_(std::move(description)) {
+    : QDialog(parent, (parent ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
+      description_(std::move(description)) {
   setObjectName(description_.objectName);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
