@@ -1,22 +1,36 @@
 #!/usr/bin/python3
-"""Uses Quorrel as a new user would, under a real X display, through the
+"""Uses Quorrel as a new user would, on a real display, through the
 accessibility bus (what a screen reader sees and does):
 
 first start: the splash, then the transparency question; "No" gives the
-launcher; "All Files" opens the All Files window; closing it returns to the
-launcher; "Exit" ends the program with status 0. Then, started with a
-folder: "Select Action" opens.
+launcher; "All Files" opens the All Files window, which finds the three
+matching files of a folder made for it; closing it returns to the launcher;
+"Exit" ends the program with status 0. Then, started with a folder: "Select
+Action" opens and "Cancel" ends the program with status 0; choosing office
+documents there opens that search, and closing it ends the program.
 
-Run by scripts/check-desktop.sh, which starts Xvfb and the session bus.
-  python3 check-desktop.py QUORREL
+On X11, xprop checks what the window manager is told: the launcher, "Select
+Action" and a search window opened from it are main windows (type NORMAL, no
+transient parent), the launcher frameless; a search window opened from the
+launcher is the launcher's dialog.
+
+On Wayland the windows cannot be blended: there the question is answered
+"Yes", and no window may show an error box for it.
+
+Run by scripts/check-desktop.sh, which starts the display and the session bus.
+  python3 check-desktop.py QUORREL x11|wayland
 """
 import os
+import re
 import subprocess
 import sys
 import tempfile
 import time
 
 import pyatspi
+
+DEBUG = bool(os.environ.get("CHECK_DEBUG"))
+ERROR_BOX = "Technical Software Error!"
 
 
 def app_windows():
@@ -35,20 +49,40 @@ def showing(window):
         return False
 
 
+def shown(name):
+    """The showing window of that name; no window may show an error box."""
+    hit = None
+    for w in app_windows():
+        if w is not None and w.name in (name, ERROR_BOX) and showing(w):
+            if w.name == ERROR_BOX:
+                sys.exit(f"FAILED: an error box shows: {find(w, None, pyatspi.ROLE_LABEL).name!r}")
+            hit = w
+    return hit
+
+
 def wait_window(name, seconds=30):
     deadline = time.time() + seconds
     while time.time() < deadline:
-        for w in app_windows():
-            if w is not None and w.name == name and showing(w):
-                return w
+        window = shown(name)
+        if window is not None:
+            return window
         time.sleep(0.1)
     sys.exit(f"FAILED: no window named {name!r} (showing: {[w.name for w in app_windows() if w]})")
+
+
+def settle():
+    """Until no busy window ("Process") shows."""
+    deadline = time.time() + 30
+    while shown("Process") is not None:
+        if time.time() > deadline:
+            sys.exit("FAILED: the busy window does not close")
+        time.sleep(0.1)
 
 
 def find(node, name, role):
     if node is None:
         return None
-    if node.name == name and node.getRole() == role:
+    if (name is None or node.name == name) and node.getRole() == role:
         return node
     for i in range(node.childCount):
         hit = find(node.getChildAtIndex(i), name, role)
@@ -57,12 +91,12 @@ def find(node, name, role):
     return None
 
 
-def press(window, name):
-    button = find(window, name, pyatspi.ROLE_PUSH_BUTTON)
+def press(window, name, role=pyatspi.ROLE_PUSH_BUTTON):
+    button = find(window, name, role)
     if button is None:
         sys.exit(f"FAILED: no button {name!r} in {window.name!r}")
     action = button.queryAction()
-    if os.environ.get("CHECK_DEBUG"):
+    if DEBUG:
         print("actions of", name, [action.getName(i) for i in range(action.nActions)], flush=True)
     for i in range(action.nActions):
         if action.getName(i) in ("Press", "press", "click"):
@@ -71,33 +105,114 @@ def press(window, name):
     action.doAction(0)
 
 
+def type_into(window, name, role, text):
+    field = find(window, name, role)
+    if field is not None and role != pyatspi.ROLE_TEXT:
+        field = find(field, None, pyatspi.ROLE_TEXT)  # an editable list's own field
+    if field is None:
+        sys.exit(f"FAILED: no field {name!r} in {window.name!r}")
+    field.queryEditableText().setTextContents(text)
+
+
+def wait_label(window, text, seconds=30):
+    deadline = time.time() + seconds
+    while find(window, text, pyatspi.ROLE_LABEL) is None:
+        if time.time() > deadline:
+            sys.exit(f"FAILED: {window.name!r} never shows {text!r}")
+        time.sleep(0.1)
+
+
 def ended_with_zero(program, what):
     status = program.wait(timeout=20)
     if status != 0:
         sys.exit(f"FAILED: {what} ended the program with status {status}")
 
 
+passed = 0
+
+
 def step(text):
+    global passed
+    passed += 1
     print(f"ok: {text}", flush=True)
 
 
-def main():
-    quorrel = sys.argv[1]
-    config = tempfile.mkdtemp()
-    env = dict(os.environ, XDG_CONFIG_HOME=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+def run(command):
+    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
+
+
+def x_window(name):
+    """The id of the mapped X window of that name."""
+    for line in run(["xwininfo", "-root", "-children"]).splitlines():
+        match = re.match(r'\s*(0x[0-9a-f]+) "(.*)":', line)
+        if match and match.group(2) == name and "IsViewable" in run(["xwininfo", "-id", match.group(1)]):
+            return match.group(1)
+    sys.exit(f"FAILED: no mapped X window named {name!r}")
+
+
+def check_kind(name, frameless, dialog_of=None):
+    """What xprop reads of the window: a main window is NORMAL with no
+    transient parent; a dialog is a DIALOG transient for its window."""
+    window = x_window(name)
+    text = run(["xprop", "-id", window, "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR", "_MOTIF_WM_HINTS"])
+    if DEBUG:
+        print(text, end="", flush=True)
+    types = re.search(r"_NET_WM_WINDOW_TYPE\(ATOM\) = (.*)", text)
+    types = types.group(1).split(", ") if types else []
+    transient = re.search(r"WM_TRANSIENT_FOR\(WINDOW\): window id # (0x[0-9a-f]+)", text)
+    transient = transient.group(1) if transient else None
+    hints = re.search(r"_MOTIF_WM_HINTS\(_MOTIF_WM_HINTS\) = (.*)", text)
+    hints = [int(v, 16) for v in hints.group(1).split(", ")] if hints else [0, 0, 0]
+    kind = "_NET_WM_WINDOW_TYPE_DIALOG" if dialog_of else "_NET_WM_WINDOW_TYPE_NORMAL"
+    other = "_NET_WM_WINDOW_TYPE_NORMAL" if dialog_of else "_NET_WM_WINDOW_TYPE_DIALOG"
+    parent = x_window(dialog_of) if dialog_of else None
+    # Qt names NORMAL after a frameless window's own type, as a fallback: of
+    # the two, the first named is the window's.
+    if kind not in types or other in types[: types.index(kind)] or transient != parent:
+        sys.exit(f"FAILED: {name!r} is of type {types}, transient for {transient} (wanted {kind}, {parent})")
+    if frameless != bool(hints[0] & 2 and hints[2] == 0):  # MWM_HINTS_DECORATIONS, no decorations
+        sys.exit(f"FAILED: {name!r} has decoration hints {hints}")
+    what = f"a dialog of {dialog_of!r}" if dialog_of else "a main window"
+    step(f"xprop: {name!r} is {what} ({kind}, WM_TRANSIENT_FOR {transient}){', frameless' if frameless else ''}")
+
+
+def matching_tree(top):
+    """Three files whose names hold "probe", at three depths, and one that does not."""
+    os.makedirs(os.path.join(top, "sub", "deeper"))
+    for name in ("probe-one.txt", "sub/PROBE two", "sub/deeper/a probe", "sub/other.txt"):
+        open(os.path.join(top, name), "w").close()
+    return top
+
+
+def first_start(quorrel, env, x11, folder):
     program = subprocess.Popen([quorrel], env=env)
     wait_window("Quorrel")
     step("the splash shows")
     question = wait_window("Transperancy")
     step("then the transparency question")
-    press(question, "No")
+    if x11:
+        press(question, "No")
+    else:
+        press(question, "Yes")
+        press(wait_window("Quorrel 2.0"), "Yes")  # the warning that transparency costs speed
     launcher = wait_window("Quorrel")
     if find(launcher, "All Files", pyatspi.ROLE_PUSH_BUTTON) is None:
         sys.exit("FAILED: the launcher has no All Files button")
-    step('"No" gives the launcher')
+    settle()
+    step('"No" gives the launcher' if x11 else '"Yes" gives the launcher, with no error box')
+    if x11:
+        check_kind("Quorrel", frameless=True)
     press(launcher, "All Files")
     search = wait_window("All Files")
+    settle()
     step('"All Files" opens the All Files window')
+    if x11:
+        check_kind("All Files", frameless=True, dialog_of="Quorrel")
+    type_into(search, "Named", pyatspi.ROLE_TEXT, "probe")
+    type_into(search, None, pyatspi.ROLE_COMBO_BOX, matching_tree(folder))  # the location: named by its text
+    press(search, "Find Now!")
+    wait_label(search, "3 File(s) Found!")
+    step("a search finds the three matching files")
     press(search, "Close")
     time.sleep(1.0)
     launcher = wait_window("Quorrel")
@@ -106,14 +221,45 @@ def main():
     ended_with_zero(program, "Exit")
     step('"Exit" ends the program with status 0')
 
+
+def started_with_folder(quorrel, env, x11):
     program = subprocess.Popen([quorrel, "/usr/share/doc"], env=env)
     press(wait_window("Transperancy"), "No")
     select = wait_window("Select Action")
     step('started with a folder, "Select Action" opens')
+    if x11:
+        check_kind("Select Action", frameless=False)
     press(select, "Cancel")
     ended_with_zero(program, "Cancel")
     step('"Cancel" ends the program with status 0')
-    print("8 passed, 0 failed")
+
+    program = subprocess.Popen([quorrel, "/usr/share/doc"], env=env)
+    press(wait_window("Transperancy"), "No")
+    wait_window("Select Action")
+    # Selecting the option opens the search inside the option's own action,
+    # which answers only once that window has closed: another process asks.
+    chooser = subprocess.Popen([sys.executable, __file__, "--choose", "Search Office Documents"])
+    search = wait_window("Search Office Documents...")
+    settle()
+    step("choosing office documents opens that search")
+    if x11:
+        check_kind("Search Office Documents...", frameless=True)
+    press(search, "Close")
+    ended_with_zero(program, "Closing it")
+    chooser.wait(timeout=30)
+    step("closing it ends the program with status 0")
 
 
-main()
+def main():
+    quorrel, x11 = sys.argv[1], sys.argv[2] == "x11"
+    with tempfile.TemporaryDirectory() as config, tempfile.TemporaryDirectory() as folder:
+        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        first_start(quorrel, env, x11, folder)
+        started_with_folder(quorrel, env, x11)
+    print(f"{passed} passed, 0 failed")
+
+
+if sys.argv[1] == "--choose":
+    press(wait_window("Select Action"), sys.argv[2], pyatspi.ROLE_RADIO_BUTTON)
+else:
+    main()

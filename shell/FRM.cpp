@@ -16,8 +16,10 @@
 #include "shell/WidgetColours.h"
 #include "shell/frmabout.h"
 
+// The program's main window, not a dialog: a task bar entry of its own, with no
+// transient parent that would hide it from window lists.
 FRM::FRM(SearchWindows& windows, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), windows_(windows) {
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), windows_(windows) {
   setObjectName("FRM");
   setWindowTitle("Quorrel");
   setModal(true);
@@ -27,12 +29,18 @@ FRM::FRM(SearchWindows& windows, QWidget* parent)
   background_ = new QLabel(this);
   background_->setGeometry(rect());
   background_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Over the painted strip, beneath the heading and the "X": what moves the window.
+  titleStrip_ = new QWidget(this);
+  titleStrip_->setObjectName("titleStrip");
+  titleStrip_->setGeometry(0, 0, width(), ShellArt::kLauncherStripHeight);
+  titleStrip_->installEventFilter(this);
 
   Label2 = new QLabel("QUORREL 2.0", this);
   Label2->setObjectName("Label2");
   Label2->setFont(FontFamilies::font("Tahoma", 14.25, true));
   Label2->setGeometry(Twips::rect(120, 60, 3600, 390));
   WidgetColours::setText(Label2, Qt::white);
+  Label2->installEventFilter(this);
   lblc = new LabelButton("X", this);
   lblc->setObjectName("lblc");
   lblc->setAccessibleName("Exit");
@@ -118,6 +126,7 @@ void FRM::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool FRM::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == titleStrip_ || watched == Label2) && titleDrag_.handle(event)) return true;
   if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) hover(watched);
   return QDialog::eventFilter(watched, event);
 }
@@ -157,23 +166,23 @@ void FRM::resetHover() {
 
 void FRM::cmdall_Click() {
   MYVARS::ShowBusy(1, "Loading...");
-  windows_.open(SearchWindows::AllFiles);
+  windows_.open(SearchWindows::AllFiles, this);
 }
 
 void FRM::cmdconttext_Click() {
   MYVARS::ShowBusy(1, "Loading...");
-  windows_.open(SearchWindows::ContainingText);
+  windows_.open(SearchWindows::ContainingText, this);
 }
 
 void FRM::cmdmedia_Click() {
   MYVARS::ShowBusy(2, "Processing...");
   MYVARS::ShowBusy(3, "Examining Types...");
-  windows_.open(SearchWindows::Multimedia);
+  windows_.open(SearchWindows::Multimedia, this);
 }
 
 void FRM::cmdoffice_Click() {
   MYVARS::ShowBusy(2, "Openning...");
-  windows_.open(SearchWindows::Office);
+  windows_.open(SearchWindows::Office, this);
 }
 
 void FRM::cmddate_Click() {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "shell/SearchWindows.h"
+#include "shell/TitleStripDrag.h"
 
 class EntryBar;
 class LabelButton;
@@ -53,5 +54,7 @@ private:
   SearchWindows& windows_;
   std::vector<EntryBar*> bars_;
   QLabel* background_ = nullptr;
+  QWidget* titleStrip_ = nullptr;
+  TitleStripDrag titleDrag_{this};
   bool shownOnce_ = false;
 };

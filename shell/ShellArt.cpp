@@ -66,7 +66,7 @@ QPixmap ShellArt::launcherBackground(QSize size, qreal ratio) {
   QLinearGradient strip(0, 0, size.width(), 0);
   strip.setColorAt(0, QColor(16, 42, 92));
   strip.setColorAt(1, QColor(52, 112, 196));
-  p.fillRect(QRect(0, 0, size.width(), 34), strip);
+  p.fillRect(QRect(0, 0, size.width(), kLauncherStripHeight), strip);
   p.setPen(QPen(QColor(60, 90, 140), 1));
   p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
   return pixmap;

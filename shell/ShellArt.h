@@ -6,6 +6,7 @@
 // splash's background, the launcher's background and its entry bars.
 class ShellArt {
 public:
+  static constexpr int kLauncherStripHeight = 34;  // the launcher's title strip, in pixels
   static QPixmap splashBackground(QSize size, qreal ratio);
   static QPixmap launcherBackground(QSize size, qreal ratio);
   static QPixmap entryBar(QSize size, int entry, qreal ratio);

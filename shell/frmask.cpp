@@ -18,9 +18,15 @@ frmask::frmask(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
   setFont(FontFamilies::font("Arial", 12, true));
 
+  // The band above the buttons, with the question in it, moves the window.
+  titleStrip_ = new QWidget(this);
+  titleStrip_->setObjectName("titleStrip");
+  titleStrip_->setGeometry(Twips::rect(0, 0, 6585, 600));
+  titleStrip_->installEventFilter(this);
   Label1 = new QLabel("Would you like to have the windows transparent?", this);
   Label1->setObjectName("Label1");
   Label1->setGeometry(Twips::rect(240, 180, 6105, 360));
+  Label1->installEventFilter(this);
   cmdYes = new QPushButton("&Yes", this);
   cmdYes->setObjectName("cmdYes");
   cmdYes->setGeometry(Twips::rect(1560, 660, 1575, 435));
@@ -61,6 +67,11 @@ void frmask::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+bool frmask::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == titleStrip_ || watched == Label1) && titleDrag_.handle(event)) return true;
+  return QDialog::eventFilter(watched, event);
 }
 
 void frmask::paintEvent(QPaintEvent* event) {

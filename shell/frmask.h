@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include "shell/TitleStripDrag.h"
+
 class QLabel;
 class QPushButton;
 class WrapRadio;
@@ -31,8 +33,11 @@ protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   bool warningAccepted();
   bool shownOnce_ = false;
+  QWidget* titleStrip_ = nullptr;
+  TitleStripDrag titleDrag_{this};
 };

@@ -9,8 +9,13 @@
 #include "shell/Twips.h"
 #include "shell/WrapRadio.h"
 
+// A main window of the program, not a dialog: with no transient parent, window
+// lists and task bars show it. Its frame stays a dialog's: a title and a close
+// button, no minimise or maximise.
 frmselact::frmselact(SearchWindows& windows, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), windows_(windows) {
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      windows_(windows) {
   setObjectName("frmselact");
   setWindowTitle("Select Action");
   setModal(true);
@@ -68,12 +73,13 @@ bool frmselact::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-// This window closes first; the search window then runs inside this handler.
+// This window closes first; the search window then runs inside this handler,
+// a main window itself as nothing else is open.
 void frmselact::choose(SearchWindows::Kind kind) {
   if (chosen_) return;
   chosen_ = true;
   accept();
-  windows_.open(kind);
+  windows_.open(kind, nullptr);
 }
 
 void frmselact::cmdcls_Click() {

@@ -7,13 +7,13 @@
 #include "windows/frmall.h"
 #include "windows/frmoffice.h"
 
-void ModalSearchWindows::open(Kind kind) {
+void ModalSearchWindows::open(Kind kind, QWidget* over) {
   std::unique_ptr<SearchWindow> window;
   switch (kind) {
-    case AllFiles: window = std::make_unique<frmall>(); break;
-    case ContainingText: window = std::make_unique<FRMFILECONTXT>(); break;
-    case Multimedia: window = std::make_unique<FRMCONTENTS>(); break;
-    case Office: window = std::make_unique<frmoffice>(); break;
+    case AllFiles: window = std::make_unique<frmall>(over); break;
+    case ContainingText: window = std::make_unique<FRMFILECONTXT>(over); break;
+    case Multimedia: window = std::make_unique<FRMCONTENTS>(over); break;
+    case Office: window = std::make_unique<frmoffice>(over); break;
   }
   window->exec();
 }

@@ -5,5 +5,5 @@
 // window ask: a new window, modal, destroyed when it closes.
 class ModalSearchWindows final : public SearchWindows {
 public:
-  void open(Kind kind) override;
+  void open(Kind kind, QWidget* over) override;
 };

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
-#include <QWindow>
 
 #include "engine/DisplayText.h"
 #include "engine/FolderWalk.h"
@@ -55,8 +54,11 @@ QString earlyEndText(FolderWalk::EarlyEnd why) {
 }
 }  // namespace
 
+// Opened over another window, the window is its dialog; opened on its own, it
+// is a main window of the program (a task bar entry, no transient parent).
 SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), description_(std::move(description)) {
+    : QDialog(parent, (parent ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
+      description_(std::move(description)) {
   setObjectName(description_.objectName);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
@@ -457,7 +459,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (pointerEvent(watched, event)) return true;
-  if (watched == Picture1 || watched == Label5) return dragWindow(event);
+  if (watched == Picture1 || watched == Label5) return titleDrag_.handle(event);
   if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -470,24 +472,4 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
-}
-
-// The title strip moves the borderless window, as a title bar would.
-bool SearchWindow::dragWindow(QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (type == QEvent::MouseButtonPress) {
-    if (mouse->button() != Qt::LeftButton) return false;
-    if (windowHandle() && windowHandle()->startSystemMove()) return true;
-    dragging_ = true;
-    dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-    return true;
-  }
-  if (type == QEvent::MouseMove && dragging_) {
-    move(mouse->globalPosition().toPoint() - dragOffset_);
-    return true;
-  }
-  if (type == QEvent::MouseButtonRelease) dragging_ = false;
-  return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QPoint>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -9,6 +8,7 @@
 #include "engine/ResultList.h"
 #include "engine/WalkHost.h"
 #include "shell/EventYield.h"
+#include "shell/TitleStripDrag.h"
 #include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
@@ -103,7 +103,6 @@ private:
   bool passes(const PressStep& step);
   void showFoundCount();
   void showStatus();
-  bool dragWindow(QEvent* event);
 
   const SearchWindowDescription description_;
   ResultList results_;
@@ -117,7 +116,6 @@ private:
   std::string statusPath_;
   bool shownOnce_ = false;
   bool closing_ = false;
-  QPoint dragOffset_;
-  bool dragging_ = false;
+  TitleStripDrag titleDrag_{this};
   QString shownTip_;
 };

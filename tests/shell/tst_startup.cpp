@@ -401,6 +401,36 @@ private Q_SLOTS:
     w.close();
     QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), start + "/./x/../x");
   }
+
+  // A drag on a borderless window's title strip moves it; here the platform
+  // cannot move windows itself, so the window follows the pointer.
+  void titleStripMovesWindow_data() {
+    QTest::addColumn<bool>("launcher");
+    QTest::addColumn<QString>("grip");
+    QTest::addColumn<QPoint>("moved");
+    QTest::newRow("launcher's strip") << true << "titleStrip" << QPoint(40, 30);
+    QTest::newRow("launcher's heading") << true << "Label2" << QPoint(40, 30);
+    QTest::newRow("launcher's caption, below the strip") << true << "Label1" << QPoint();
+    QTest::newRow("question's strip") << false << "titleStrip" << QPoint(40, 30);
+    QTest::newRow("question's text") << false << "Label1" << QPoint(40, 30);
+  }
+  void titleStripMovesWindow() {
+    QFETCH(bool, launcher);
+    QFETCH(QString, grip);
+    QFETCH(QPoint, moved);
+    RecordingWindows windows;
+    std::unique_ptr<QWidget> window;
+    if (launcher) window = std::make_unique<FRM>(windows);
+    else window = std::make_unique<frmask>();
+    window->show();
+    auto* strip = window->findChild<QWidget*>(grip);
+    QVERIFY(strip);
+    const QPoint from = window->pos();
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseMove(strip, QPoint(50, 35));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(50, 35));
+    QCOMPARE(window->pos() - from, moved);
+  }
 };
 
 QTEST_MAIN(StartupTest)

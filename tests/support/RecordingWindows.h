@@ -8,7 +8,7 @@
 struct RecordingWindows final : SearchWindows {
   std::vector<Kind> opened;
   std::function<void(Kind)> whileOpen;
-  void open(Kind kind) override {
+  void open(Kind kind, QWidget*) override {
     opened.push_back(kind);
     if (whileOpen) whileOpen(kind);
   }

@@ -1,0 +1,16 @@
+# Sourced by the scripts that need a Wayland display: starts weston's headless
+# compositor on a socket in a runtime folder of its own, waits until it takes
+# connections, exports a Wayland session (and no X display) and stops it on exit.
+weston_runtime="$(mktemp -d)"
+chmod 700 "$weston_runtime"
+export XDG_RUNTIME_DIR="$weston_runtime" WAYLAND_DISPLAY=wayland-check XDG_SESSION_TYPE=wayland
+unset DISPLAY
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+  >"$weston_runtime/weston.log" 2>&1 &
+weston_pid=$!
+trap 'kill $weston_pid 2>/dev/null; rm -rf "$weston_runtime"' EXIT
+for _ in $(seq 100); do  # the desktop shell is up once weston has started its client
+  grep -q "launching '.*weston-desktop-shell'" "$weston_runtime/weston.log" && [ -S "$weston_runtime/$WAYLAND_DISPLAY" ] && break
+  sleep 0.1
+done
+[ -S "$weston_runtime/$WAYLAND_DISPLAY" ] || { echo "weston did not start:"; cat "$weston_runtime/weston.log"; exit 1; }
