@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/core/FolderOpener.h"
+#include "platform/core/OpenFolder.h"
 #include "platform/core/SearchRoot.h"
 
 // One search as the workers see it: their own handle on its start folder,
@@ -24,10 +25,14 @@ struct LinuxReadAhead::Session {
   std::string startPath;
   std::vector<dev_t> interfaceDevices;
   bool always = false;  // read ahead even where the caches hold the tree
+  ColdReads::Now now = nullptr;
+  std::shared_ptr<ReadAheadHooks::Tally> tally;
   alignas(64) std::atomic<bool> stopped{false};
   std::atomic<unsigned long long> entered{0};  // the walk's position in its queue
+  std::atomic<double> warmCost{0};             // of a read from the caches, as the walk found it
   alignas(64) std::atomic<bool> reading{false};  // turned on by the walk, off by the workers
-  std::atomic<int> fastInARow{0};
+  std::atomic<unsigned> reads{0};
+  std::atomic<unsigned> slowReads{0};
   ~Session() {
     if (start >= 0) ::close(start);
   }
@@ -40,8 +45,9 @@ struct Item {
   unsigned long long position;  // in the walk's queue order
 };
 
-// Reads by the workers that came from the caches, in a row, before they stop.
-constexpr int kFastToStop = 32;
+// The workers' reads judged together: fewer than half of them slow, and
+// they stop.
+constexpr unsigned kWorkerWindow = 32;
 
 bool ready(const Item& item) {
   const LinuxReadAhead::Session& s = *item.session;
@@ -58,10 +64,11 @@ struct LinuxReadAhead::Shared {
 
   void work();
   static bool slowRead(const Item& item);
+  static void judge(Session& s, bool slow);
 };
 
-LinuxReadAhead::LinuxReadAhead(int workers, When when)
-    : shared_(std::make_shared<Shared>()), workers_(workers), when_(when) {}
+LinuxReadAhead::LinuxReadAhead(int workers, When when, ReadAheadHooks& hooks)
+    : shared_(std::make_shared<Shared>()), hooks_(hooks), workers_(workers), when_(when) {}
 
 LinuxReadAhead::~LinuxReadAhead() {
   stop();
@@ -85,32 +92,43 @@ void LinuxReadAhead::Shared::work() {
     // Behind the walk, a read is only in its way.
     Session& s = *item.session;
     if (s.stopped || !s.reading || item.position <= s.entered) continue;
-    // Where the caches hold the tree already, stop: the walk turns reading
-    // ahead on again if its own reads turn slow.
-    if (slowRead(item)) s.fastInARow = 0;
-    else if (++s.fastInARow >= kFastToStop && !s.always) s.reading = false;
+    judge(s, slowRead(item));
   }
 }
 
+// Where the caches hold the tree already, reading ahead only costs: the
+// workers stop, and the walk turns them on again if its own reads turn slow.
+void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
+  if (slow) ++s.slowReads;
+  if (++s.reads % kWorkerWindow != 0) return;
+  if (s.slowReads.exchange(0) < kWorkerWindow / 2 && !s.always) s.reading = false;
+}
+
 // Reads the folder to its end and forgets it; the kernel remembers. True
-// when that took long enough to have needed the disk.
+// when its system calls took long enough to have needed the disk.
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
-  const auto began = std::chrono::steady_clock::now();
-  const int folder = FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str());
-  if (folder < 0) return false;
-  struct stat self;
-  const bool interface = ::fstat(folder, &self) != 0 ||
-                         std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) !=
-                             s.interfaceDevices.end();
   thread_local std::vector<char> buffer(64 * 1024);
+  OpenFolder folder;
+  folder.reset(FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str()));
+  struct stat self;
+  if (!folder.isOpen() || ::fstat(folder.handle(), &self) != 0 ||
+      std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) != s.interfaceDevices.end())
+    return false;
+  ColdReads::Duration took{};
   unsigned entries = 0;
-  long bytes = 0;
-  while (!interface && !s.stopped && (bytes = ::syscall(SYS_getdents64, folder, buffer.data(), buffer.size())) > 0) {
+  while (!s.stopped) {
+    const auto began = s.now();
+    const long bytes = ::syscall(SYS_getdents64, folder.handle(), buffer.data(), buffer.size());
+    took += s.now() - began;
+    if (bytes < 0) return false;
+    if (bytes == 0) {
+      ++s.tally->folders;
+      return ColdReads::slow(took, entries, s.warmCost.load(std::memory_order_relaxed));
+    }
     for (long at = 0; at < bytes; at += reinterpret_cast<const dirent64*>(buffer.data() + at)->d_reclen) ++entries;
   }
-  ::close(folder);
-  return ColdReads::slow(std::chrono::steady_clock::now() - began, entries);
+  return false;
 }
 
 void LinuxReadAhead::begin(const SearchRoot& root) {
@@ -121,6 +139,8 @@ void LinuxReadAhead::begin(const SearchRoot& root) {
   session->startPath = root.path();
   session->interfaceDevices = root.interfaceDevices();
   session->always = when_ == When::Always;
+  session->now = hooks_.now;
+  session->tally = hooks_.tally;
   session_ = std::move(session);
   queuedCount_ = 0;
   enteredCount_ = 0;
@@ -144,7 +164,10 @@ void LinuxReadAhead::entering() {
   ++enteredCount_;
   timing_ = !session_->reading.load(std::memory_order_relaxed);
   if (timing_) {
-    readBegan_ = std::chrono::steady_clock::now();
+    // The first read of a search is timed once more from the caches: what
+    // the reads after it are held against.
+    hooks_.last = {};
+    hooks_.timeWarm = !coldReads_.knowsWarmCost();
     return;
   }
   session_->entered.store(enteredCount_, std::memory_order_relaxed);
@@ -158,11 +181,14 @@ void LinuxReadAhead::entering() {
   }
 }
 
-bool LinuxReadAhead::entered(unsigned entries) {
+bool LinuxReadAhead::entered() {
   if (!session_ || !timing_) return false;
   timing_ = false;
-  const auto read = std::chrono::steady_clock::now() - readBegan_;
-  if (!coldReads_.add(read, entries)) return false;
+  hooks_.timeWarm = false;
+  const ReadAheadHooks::Read& read = hooks_.last;
+  if (read.entries == 0) return false;  // the folder could not be read
+  if (read.warm.count() > 0) coldReads_.warm(read.warm, read.entries);
+  if (!coldReads_.add(read.took, read.entries)) return false;
   startReading();
   return true;
 }
@@ -173,12 +199,17 @@ void LinuxReadAhead::startReading() {
     const std::lock_guard lock(shared_->mutex);
     shared_->items.clear();
   }
-  session_->fastInARow = 0;
-  session_->entered = enteredCount_;
-  session_->reading = true;
+  Session& s = *session_;
+  s.reads = s.slowReads = 0;
+  s.warmCost = coldReads_.warmCost();
+  s.entered = enteredCount_;
+  s.reading = true;
   // The workers start the first time they are needed: a search on a warm
   // cache has none.
-  for (; workers_ > 0; --workers_) std::thread([shared = shared_] { shared->work(); }).detach();
+  for (; workers_ > 0; --workers_) {
+    std::thread([shared = shared_] { shared->work(); }).detach();
+    ++hooks_.tally->workers;
+  }
 }
 
 void LinuxReadAhead::backlog(const std::deque<std::string>& queue) {

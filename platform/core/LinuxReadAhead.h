@@ -1,5 +1,5 @@
 #pragma once
-#include <chrono>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <utility>
@@ -7,6 +7,26 @@
 
 #include "platform/core/ColdReads.h"
 #include "platform/core/ReadAhead.h"
+
+// What a file system shares with the read-aheads it makes, on the walk's
+// thread: the walk's last folder read as the file system timed it, and the
+// clock it is timed with. Tests replace the clock, and read the tally of what
+// the workers did.
+struct ReadAheadHooks {
+  struct Tally {
+    std::atomic<int> workers{0};                 // started
+    std::atomic<unsigned long long> folders{0};  // read to their end by workers
+  };
+  struct Read {
+    ColdReads::Duration took{};  // its directory read system calls
+    unsigned entries = 0;        // all they gave, hidden and dot entries too; 0: no read
+    ColdReads::Duration warm{};  // the same calls once more right after, when asked for
+  };
+  ColdReads::Now now = ColdReads::Clock::now;
+  Read last;
+  bool timeWarm = false;  // the next read is timed again from the caches
+  std::shared_ptr<Tally> tally = std::make_shared<Tally>();
+};
 
 // Read-ahead with worker threads, each opening folders the same safe way as
 // the walk (below the start folder, through no link) and never entering a
@@ -22,13 +42,13 @@ public:
   static constexpr unsigned long long kDistance = 256;  // folders ahead of the walk, at most
   static constexpr std::size_t kBatch = 32;              // folders handed over at a time
 
-  LinuxReadAhead(int workers, When when);
+  LinuxReadAhead(int workers, When when, ReadAheadHooks& hooks);
   ~LinuxReadAhead() override;
 
   void begin(const SearchRoot& root) override;
   void queued(const std::string& path) override;
   void entering() override;
-  bool entered(unsigned entries) override;
+  bool entered() override;
   void backlog(const std::deque<std::string>& queue) override;
   void dropQueued() override;
   void stop() override;
@@ -45,9 +65,9 @@ private:
   std::vector<std::pair<std::string, unsigned long long>> pending_;  // relative path, queue position
   unsigned long long queuedCount_ = 0;
   unsigned long long enteredCount_ = 0;
-  std::chrono::steady_clock::time_point readBegan_;
   bool timing_ = false;
   ColdReads coldReads_;
+  ReadAheadHooks& hooks_;
   int workers_;  // still to be started
   When when_;
 };

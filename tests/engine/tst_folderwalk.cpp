@@ -289,20 +289,23 @@ private Q_SLOTS:
   // Reading ahead changes nothing the walk does: the same results in the same
   // order, the same yields and status texts, a folder deleted before it is
   // entered still skipped and counted. The trees here are in the caches, so
-  // the workers are made to read all the same.
+  // the workers are made to read all the same, and do.
   void readAheadChangesNothing() {
     std::vector<std::tuple<Names, Names, int, std::int64_t>> runs;
-    for (int workers : {0, 4, 1, FolderWalk::readAheadWorkers()}) {
+    for (const int workers : {0, 4, 1, -1}) {
       TempTree t;
       buildWide(t);
       WalkRig rig(t.root());
-      rig.walk->setReadAhead(workers, workers == FolderWalk::readAheadWorkers() ? ReadAhead::When::Cold
-                                                                                : ReadAhead::When::Always);
-      rig.onYield = [&](int) {
+      ReadAheadHooks& hooks = rig.fs.real.readAheadHooks();
+      if (workers < 0) rig.walk->setReadAhead(FolderWalk::readAheadWorkers());  // as the program: on a cold cache only
+      else rig.walk->setReadAhead(workers, ReadAhead::When::Always);
+      rig.onYield = [&](int n) {
         if (rig.lastStatusIs("D/b")) t.remove("D/b");
+        if (n == 100 && workers > 0) QTRY_VERIFY(hooks.tally->folders > 0);
       };
       rig.run();
       runs.emplace_back(rig.folders(), rig.statuses, rig.yields, rig.walk->unreadable().folders());
+      QCOMPARE(hooks.tally->workers.load(), std::max(workers, 0));
     }
     QCOMPARE(std::get<0>(runs[0]).size(), std::size_t(155 - 6));  // D/b and its five subfolders are gone
     QCOMPARE(std::get<3>(runs[0]), 1);
@@ -334,6 +337,20 @@ private Q_SLOTS:
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 
+  // However long the walk spends on each of many names, a warm tree of large
+  // folders reads as warm: no worker starts.
+  void warmTreeOfLargeFoldersStartsNoWorker() {
+    TempTree t;
+    t.file("one");
+    for (int f = 0; f < 8; ++f) {
+      t.folder(std::to_string(f));
+      for (int i = 0; i < 3000; ++i)  // links to one file: quick to make
+        QCOMPARE(::link(t.path("one").c_str(), t.path(std::to_string(f) + "/" + std::to_string(i)).c_str()), 0);
+    }
+    WalkRig rig(t.root());
+    for (int run = 0; run < 3; ++run) rig.run();
+    QCOMPARE(rig.fs.real.readAheadHooks().tally->workers.load(), 0);
+  }
 };
 
 QTEST_GUILESS_MAIN(FolderWalkTest)

@@ -1,6 +1,6 @@
 // The file-system services over real trees: what a directory read reports,
-// which folders are entered (and which never, however they are reached), and
-// how links are looked up.
+// which folders are entered (and which never, however they are reached), how
+// links are looked up, and when reading ahead starts.
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <deque>
+#include <thread>
 
-#include "platform/core/ColdReads.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/MountTable.h"
 #include "support/TempTree.h"
@@ -40,6 +42,18 @@ struct Search {
   }
   FsOutcome details(const char* name, bool isLink, std::int64_t& size) {
     return fs.fileDetails(root, folder, name, isLink, size);
+  }
+};
+
+// The clock directory reads are timed with: the real one, running `stretch`
+// times as fast (a slower processor), with its next `holdUp` calls held up
+// (a disk, or a thread that lost its core).
+struct ReadClock {
+  static inline std::atomic<int> stretch{1};
+  static inline std::atomic<int> holdUp{0};
+  static ColdReads::Clock::time_point now() {
+    if (holdUp > 0 && holdUp-- > 0) std::this_thread::sleep_for(std::chrono::microseconds(300));
+    return ColdReads::Clock::time_point(ColdReads::Clock::now().time_since_epoch() * stretch.load());
   }
 };
 }  // namespace
@@ -146,31 +160,44 @@ private Q_SLOTS:
     QCOMPARE(t.interfaceMounts()[2].device, makedev(0, 22));
   }
 
-  // Reading ahead starts only when the walk's reads show a cold cache: a
-  // warm tree, large folders included, never looks cold, and neither does a
-  // slow read now and then; several slow reads close together do.
-  void coldReadsAreToldFromWarmOnes() {
-    using std::chrono::microseconds;
-    ColdReads reads;
-    for (int i = 0; i < 1000; ++i) {
-      QVERIFY(!reads.add(microseconds(3), 12));
-      QVERIFY(!reads.add(microseconds(1500), 18000));  // a warm folder of 18,000 entries
-      if (i % 6 == 0) QVERIFY(!reads.add(microseconds(900), 2));  // preempted
-    }
-    reads.reset();
-    QVERIFY(!reads.add(microseconds(40), 10));
-    QVERIFY(!reads.add(microseconds(3), 10));
-    QVERIFY(!reads.add(microseconds(25), 10));
-    QVERIFY(!reads.add(microseconds(18), 10));
-    QVERIFY(reads.add(microseconds(16), 10));
-    // It starts counting again.
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(reads.add(microseconds(16), 10));
-    // A disk read of a large folder is slow too.
-    QVERIFY(ColdReads::slow(microseconds(9000), 18000));
+  // Reading ahead starts when the walk's reads wait for a disk, and its
+  // workers then read folders ahead of the walk; never for a slower
+  // processor, nor for one so busy that a read is held up now and then.
+  void readAheadStartsForReadsFromADiskOnly_data() {
+    QTest::addColumn<int>("stretch");
+    QTest::addColumn<int>("heldUpEvery");  // folder read
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("disk") << 1 << 1 << true;
+    QTest::newRow("slower processor") << 10 << 0 << false;
+    QTest::newRow("busy processor") << 1 << 4 << false;
   }
+  void readAheadStartsForReadsFromADiskOnly() {
+    QFETCH(int, stretch);
+    QFETCH(int, heldUpEvery);
+    QFETCH(bool, starts);
+    TempTree t;
+    for (int i = 0; i < 60; ++i) t.folder("f" + std::to_string(i));
+    Search s(t.root());
+    ReadAheadHooks& hooks = s.fs.readAheadHooks();
+    hooks.now = ReadClock::now;
+    ReadClock::stretch = stretch;
+    const std::unique_ptr<ReadAhead> ahead = s.fs.makeReadAhead(4, ReadAhead::When::Cold);
+    ahead->begin(s.root);
+    std::deque<std::string> queue{t.root()};  // as the walk goes: breadth-first
+    for (int n = 0; !queue.empty(); ++n) {
+      ReadClock::holdUp = heldUpEvery && n % heldUpEvery == heldUpEvery - 1 ? 2 : 0;  // its first system call
+      Recorded r;
+      ahead->entering();
+      QCOMPARE(s.enter(queue.front(), r), FsOutcome::Ok);
+      const bool began = ahead->entered();
+      if (began) ahead->backlog(queue);
+      if (began) QTRY_VERIFY(hooks.tally->folders > 0);  // the workers read what is ahead
+      queue.pop_front();
+      for (const std::string& name : r.folders) ahead->queued(queue.emplace_back(t.path(name)));
+    }
+    QCOMPARE(hooks.tally->workers > 0, starts);
+  }
+
 };
 
 QTEST_GUILESS_MAIN(FileSystemTest)
