@@ -60,12 +60,16 @@ struct LinuxReadAhead::Shared {
   std::condition_variable wake;
   std::deque<Item> items;
   std::atomic<int> waiting{0};
+  std::atomic<int> running{0};  // workers started and not failed
   bool shutdown = false;
 
+  void run(ReadAheadHooks::Tally& tally);
   void work();
   static bool slowRead(const Item& item);
   static void judge(Session& s, bool slow);
 };
+
+void ReadAheadHooks::startDetached(std::function<void()> work) { std::thread(std::move(work)).detach(); }
 
 LinuxReadAhead::LinuxReadAhead(int workers, When when, ReadAheadHooks& hooks)
     : shared_(std::make_shared<Shared>()), hooks_(hooks), workers_(workers), when_(when) {}
@@ -75,6 +79,17 @@ LinuxReadAhead::~LinuxReadAhead() {
   const std::lock_guard lock(shared_->mutex);
   shared_->shutdown = true;
   shared_->wake.notify_all();
+}
+
+// A worker that fails (out of memory, say) only leaves: the walk never
+// waits for one, and goes on alone once none is left.
+void LinuxReadAhead::Shared::run(ReadAheadHooks::Tally& tally) {
+  try {
+    work();
+  } catch (...) {
+    ++tally.failed;
+  }
+  --running;
 }
 
 void LinuxReadAhead::Shared::work() {
@@ -133,6 +148,7 @@ bool LinuxReadAhead::Shared::slowRead(const Item& item) {
 
 void LinuxReadAhead::begin(const SearchRoot& root) {
   stop();
+  if (abandoned()) return;
   auto session = std::make_shared<Session>();
   session->start = ::fcntl(root.handle(), F_DUPFD_CLOEXEC, 0);
   if (session->start < 0) return;  // no read-ahead for this search; the walk goes on alone
@@ -161,6 +177,10 @@ void LinuxReadAhead::queued(const std::string& path) {
 
 void LinuxReadAhead::entering() {
   if (!session_) return;
+  if (abandoned()) {  // every worker has failed
+    stop();
+    return;
+  }
   ++enteredCount_;
   timing_ = !session_->reading.load(std::memory_order_relaxed);
   if (timing_) {
@@ -188,12 +208,13 @@ bool LinuxReadAhead::entered() {
   const ReadAheadHooks::Read& read = hooks_.last;
   if (read.entries == 0) return false;  // the folder could not be read
   if (read.warm.count() > 0) coldReads_.warm(read.warm, read.entries);
-  if (!coldReads_.add(read.took, read.entries)) return false;
-  startReading();
-  return true;
+  return coldReads_.add(read.took, read.entries) && startReading();
 }
 
-void LinuxReadAhead::startReading() {
+bool LinuxReadAhead::abandoned() const { return workers_ == 0 && shared_->running == 0; }
+
+// True when some worker reads.
+bool LinuxReadAhead::startReading() {
   pending_.clear();
   {
     const std::lock_guard lock(shared_->mutex);
@@ -205,11 +226,21 @@ void LinuxReadAhead::startReading() {
   s.entered = enteredCount_;
   s.reading = true;
   // The workers start the first time they are needed: a search on a warm
-  // cache has none.
+  // cache has none. When the system has no thread left, none is tried again.
   for (; workers_ > 0; --workers_) {
-    std::thread([shared = shared_] { shared->work(); }).detach();
-    ++hooks_.tally->workers;
+    ++shared_->running;
+    try {
+      hooks_.startThread([shared = shared_, tally = hooks_.tally] { shared->run(*tally); });
+      ++hooks_.tally->workers;
+    } catch (...) {
+      --shared_->running;
+      workers_ = 0;
+      break;
+    }
   }
+  if (!abandoned()) return true;
+  stop();
+  return false;
 }
 
 void LinuxReadAhead::backlog(const std::deque<std::string>& queue) {
