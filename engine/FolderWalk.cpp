@@ -120,7 +120,6 @@ bool FolderWalk::enterFolder(const std::string& path) {
     sink.keepOnly(&nameTest_, host_.matchCase());
   }
   const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
-  listed_ = sink.entries();
   if (outcome == FsOutcome::Ok) {
     dirx.sort();
     flx.sort();
@@ -152,7 +151,7 @@ void FolderWalk::Proceed() {
     if (!yieldNow()) return;
     if (ahead_) ahead_->entering();
     enterFolder(path);
-    if (ahead_ && ahead_->entered(listed_)) ahead_->backlog(lst);
+    if (ahead_ && ahead_->entered()) ahead_->backlog(lst);
     if (!listFiles()) return;
     if (!yieldNow()) return;
     // A press during this pass may have emptied the queue: nothing to remove.

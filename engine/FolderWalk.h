@@ -96,7 +96,6 @@ private:
   std::unique_ptr<ReadAhead> ahead_;
   NameTest nameTest_;
   bool nameStale_ = true;  // the name text can only change during a yield
-  unsigned listed_ = 0;    // entries in the folder read last
   UnreadableLog unreadable_;
   EarlyEnd earlyEnd_ = EarlyEnd::None;
   bool contentTest_ = false;

@@ -11,7 +11,6 @@
 #include <cstring>
 
 #include "platform/core/FolderOpener.h"
-#include "platform/core/LinuxReadAhead.h"
 #include "platform/core/MountTable.h"
 #include "platform/core/PathName.h"
 #include "platform/core/SystemErrors.h"
@@ -85,16 +84,38 @@ FsOutcome LinuxFileSystem::enter(const SearchRoot& root, const std::string& path
   return outcome;
 }
 
+// The read as the read-ahead sees it; when it asks, the same read again,
+// now from the caches, for what a warm read costs.
+void LinuxFileSystem::timed(int handle, ColdReads::Duration took, unsigned entries) {
+  hooks_.last = {took, entries, {}};
+  if (!hooks_.timeWarm || ::lseek(handle, 0, SEEK_SET) != 0) return;
+  hooks_.timeWarm = false;
+  const auto began = hooks_.now();
+  while (::syscall(SYS_getdents64, handle, buffer_.data(), buffer_.size()) > 0) {
+  }
+  hooks_.last.warm = hooks_.now() - began;
+}
+
 FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries) {
   struct stat self;
   if (::fstat(handle, &self) != 0) return SystemErrors::outcome(errno);
   if (root.isInterfaceDevice(self.st_dev)) return FsOutcome::NotListed;
   const bool checkChildren = root.hasInterfaceChildren(self.st_dev, self.st_ino);
+  // Only the system calls are timed: what is done with their entries costs
+  // the same on a cold cache as on a warm one.
+  const ColdReads::Now now = hooks_.now;
+  ColdReads::Duration took{};
+  unsigned read = 0;  // entries of all kinds
   for (;;) {
+    const auto began = now();
     const long n = ::syscall(SYS_getdents64, handle, buffer_.data(), buffer_.size());
-    if (n == 0) return FsOutcome::Ok;
+    took += now() - began;
+    if (n == 0) {
+      timed(handle, took, read);
+      return FsOutcome::Ok;
+    }
     if (n < 0) return SystemErrors::outcome(errno);
-    for (long off = 0; off < n;) {
+    for (long off = 0; off < n; ++read) {
       const auto* entry = reinterpret_cast<const struct dirent64*>(buffer_.data() + off);
       off += entry->d_reclen;
       const char* name = entry->d_name;
@@ -151,5 +172,5 @@ FsOutcome LinuxFileSystem::openFile(const SearchRoot& root, const OpenFolder& fo
 
 std::unique_ptr<ReadAhead> LinuxFileSystem::makeReadAhead(int workers, ReadAhead::When when) {
   if (workers <= 0) return nullptr;
-  return std::make_unique<LinuxReadAhead>(workers, when);
+  return std::make_unique<LinuxReadAhead>(workers, when, hooks_);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/core/FileSystem.h"
+#include "platform/core/LinuxReadAhead.h"
 
 // File-system services over the Linux system calls. Each folder is read once,
 // in large batches with getdents64; a file is looked up (fstatat, relative to
@@ -24,9 +25,13 @@ public:
                         std::int64_t& size) override;
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
   std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) override;
+  // What the read-aheads it makes learn of the walk's reads, and tests replace.
+  ReadAheadHooks& readAheadHooks() { return hooks_; }
 
 private:
   FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries);
+  void timed(int handle, ColdReads::Duration took, unsigned entries);
 
   std::vector<char> buffer_;  // getdents64 batch, reused for every folder
+  ReadAheadHooks hooks_;
 };

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/core/FolderOpener.h"
+#include "platform/core/OpenFolder.h"
 #include "platform/core/SearchRoot.h"
 
 // One search as the workers see it: their own handle on its start folder,
@@ -24,10 +25,14 @@ struct LinuxReadAhead::Session {
   std::string startPath;
   std::vector<dev_t> interfaceDevices;
   bool always = false;  // read ahead even where the caches hold the tree
+  ColdReads::Now now = nullptr;
+  std::shared_ptr<ReadAheadHooks::Tally> tally;
   alignas(64) std::atomic<bool> stopped{false};
   std::atomic<unsigned long long> entered{0};  // the walk's position in its queue
+  std::atomic<double> warmCost{0};             // of a read from the caches, as the walk found it
   alignas(64) std::atomic<bool> reading{false};  // turned on by the walk, off by the workers
-  std::atomic<int> fastInARow{0};
+  std::atomic<unsigned> reads{0};
+  std::atomic<unsigned> slowReads{0};
   ~Session() {
     if (start >= 0) ::close(start);
   }
@@ -40,8 +45,9 @@ struct Item {
   unsigned long long position;  // in the walk's queue order
 };
 
-// Reads by the workers that came from the caches, in a row, before they stop.
-constexpr int kFastToStop = 32;
+// The workers' reads judged together: fewer than half of them slow, and
+// they stop.
+constexpr unsigned kWorkerWindow = 32;
 
 bool ready(const Item& item) {
   const LinuxReadAhead::Session& s = *item.session;
@@ -54,20 +60,36 @@ struct LinuxReadAhead::Shared {
   std::condition_variable wake;
   std::deque<Item> items;
   std::atomic<int> waiting{0};
+  std::atomic<int> running{0};  // workers started and not failed
   bool shutdown = false;
 
+  void run(ReadAheadHooks::Tally& tally);
   void work();
   static bool slowRead(const Item& item);
+  static void judge(Session& s, bool slow);
 };
 
-LinuxReadAhead::LinuxReadAhead(int workers, When when)
-    : shared_(std::make_shared<Shared>()), workers_(workers), when_(when) {}
+void ReadAheadHooks::startDetached(std::function<void()> work) { std::thread(std::move(work)).detach(); }
+
+LinuxReadAhead::LinuxReadAhead(int workers, When when, ReadAheadHooks& hooks)
+    : shared_(std::make_shared<Shared>()), hooks_(hooks), workers_(workers), when_(when) {}
 
 LinuxReadAhead::~LinuxReadAhead() {
   stop();
   const std::lock_guard lock(shared_->mutex);
   shared_->shutdown = true;
   shared_->wake.notify_all();
+}
+
+// A worker that fails (out of memory, say) only leaves: the walk never
+// waits for one, and goes on alone once none is left.
+void LinuxReadAhead::Shared::run(ReadAheadHooks::Tally& tally) {
+  try {
+    work();
+  } catch (...) {
+    ++tally.failed;
+  }
+  --running;
 }
 
 void LinuxReadAhead::Shared::work() {
@@ -85,42 +107,56 @@ void LinuxReadAhead::Shared::work() {
     // Behind the walk, a read is only in its way.
     Session& s = *item.session;
     if (s.stopped || !s.reading || item.position <= s.entered) continue;
-    // Where the caches hold the tree already, stop: the walk turns reading
-    // ahead on again if its own reads turn slow.
-    if (slowRead(item)) s.fastInARow = 0;
-    else if (++s.fastInARow >= kFastToStop && !s.always) s.reading = false;
+    judge(s, slowRead(item));
   }
 }
 
+// Where the caches hold the tree already, reading ahead only costs: the
+// workers stop, and the walk turns them on again if its own reads turn slow.
+void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
+  if (slow) ++s.slowReads;
+  if (++s.reads % kWorkerWindow != 0) return;
+  if (s.slowReads.exchange(0) < kWorkerWindow / 2 && !s.always) s.reading = false;
+}
+
 // Reads the folder to its end and forgets it; the kernel remembers. True
-// when that took long enough to have needed the disk.
+// when its system calls took long enough to have needed the disk.
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
-  const auto began = std::chrono::steady_clock::now();
-  const int folder = FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str());
-  if (folder < 0) return false;
-  struct stat self;
-  const bool interface = ::fstat(folder, &self) != 0 ||
-                         std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) !=
-                             s.interfaceDevices.end();
   thread_local std::vector<char> buffer(64 * 1024);
+  OpenFolder folder;
+  folder.reset(FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str()));
+  struct stat self;
+  if (!folder.isOpen() || ::fstat(folder.handle(), &self) != 0 ||
+      std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) != s.interfaceDevices.end())
+    return false;
+  ColdReads::Duration took{};
   unsigned entries = 0;
-  long bytes = 0;
-  while (!interface && !s.stopped && (bytes = ::syscall(SYS_getdents64, folder, buffer.data(), buffer.size())) > 0) {
+  while (!s.stopped) {
+    const auto began = s.now();
+    const long bytes = ::syscall(SYS_getdents64, folder.handle(), buffer.data(), buffer.size());
+    took += s.now() - began;
+    if (bytes < 0) return false;
+    if (bytes == 0) {
+      ++s.tally->folders;
+      return ColdReads::slow(took, entries, s.warmCost.load(std::memory_order_relaxed));
+    }
     for (long at = 0; at < bytes; at += reinterpret_cast<const dirent64*>(buffer.data() + at)->d_reclen) ++entries;
   }
-  ::close(folder);
-  return ColdReads::slow(std::chrono::steady_clock::now() - began, entries);
+  return false;
 }
 
 void LinuxReadAhead::begin(const SearchRoot& root) {
   stop();
+  if (abandoned()) return;
   auto session = std::make_shared<Session>();
   session->start = ::fcntl(root.handle(), F_DUPFD_CLOEXEC, 0);
   if (session->start < 0) return;  // no read-ahead for this search; the walk goes on alone
   session->startPath = root.path();
   session->interfaceDevices = root.interfaceDevices();
   session->always = when_ == When::Always;
+  session->now = hooks_.now;
+  session->tally = hooks_.tally;
   session_ = std::move(session);
   queuedCount_ = 0;
   enteredCount_ = 0;
@@ -141,10 +177,17 @@ void LinuxReadAhead::queued(const std::string& path) {
 
 void LinuxReadAhead::entering() {
   if (!session_) return;
+  if (abandoned()) {  // every worker has failed
+    stop();
+    return;
+  }
   ++enteredCount_;
   timing_ = !session_->reading.load(std::memory_order_relaxed);
   if (timing_) {
-    readBegan_ = std::chrono::steady_clock::now();
+    // The first read of a search is timed once more from the caches: what
+    // the reads after it are held against.
+    hooks_.last = {};
+    hooks_.timeWarm = !coldReads_.knowsWarmCost();
     return;
   }
   session_->entered.store(enteredCount_, std::memory_order_relaxed);
@@ -158,27 +201,46 @@ void LinuxReadAhead::entering() {
   }
 }
 
-bool LinuxReadAhead::entered(unsigned entries) {
+bool LinuxReadAhead::entered() {
   if (!session_ || !timing_) return false;
   timing_ = false;
-  const auto read = std::chrono::steady_clock::now() - readBegan_;
-  if (!coldReads_.add(read, entries)) return false;
-  startReading();
-  return true;
+  hooks_.timeWarm = false;
+  const ReadAheadHooks::Read& read = hooks_.last;
+  if (read.entries == 0) return false;  // the folder could not be read
+  if (read.warm.count() > 0) coldReads_.warm(read.warm, read.entries);
+  return coldReads_.add(read.took, read.entries) && startReading();
 }
 
-void LinuxReadAhead::startReading() {
+bool LinuxReadAhead::abandoned() const { return workers_ == 0 && shared_->running == 0; }
+
+// True when some worker reads.
+bool LinuxReadAhead::startReading() {
   pending_.clear();
   {
     const std::lock_guard lock(shared_->mutex);
     shared_->items.clear();
   }
-  session_->fastInARow = 0;
-  session_->entered = enteredCount_;
-  session_->reading = true;
+  Session& s = *session_;
+  s.reads = s.slowReads = 0;
+  s.warmCost = coldReads_.warmCost();
+  s.entered = enteredCount_;
+  s.reading = true;
   // The workers start the first time they are needed: a search on a warm
-  // cache has none.
-  for (; workers_ > 0; --workers_) std::thread([shared = shared_] { shared->work(); }).detach();
+  // cache has none. When the system has no thread left, none is tried again.
+  for (; workers_ > 0; --workers_) {
+    ++shared_->running;
+    try {
+      hooks_.startThread([shared = shared_, tally = hooks_.tally] { shared->run(*tally); });
+      ++hooks_.tally->workers;
+    } catch (...) {
+      --shared_->running;
+      workers_ = 0;
+      break;
+    }
+  }
+  if (!abandoned()) return true;
+  stop();
+  return false;
 }
 
 void LinuxReadAhead::backlog(const std::deque<std::string>& queue) {

@@ -22,10 +22,9 @@ public:
   virtual void queued(const std::string& path) = 0;
   // The walk is about to read the next folder of its queue.
   virtual void entering() = 0;
-  // It has read it, and found this many entries. True when reading ahead has
-  // just begun: the walk then hands over its queue, whose front is the
-  // folder it has just read.
-  virtual bool entered(unsigned entries) = 0;
+  // It has read it. True when reading ahead has just begun: the walk then
+  // hands over its queue, whose front is the folder it has just read.
+  virtual bool entered() = 0;
   virtual void backlog(const std::deque<std::string>& queue) = 0;
   // The walk's queue was emptied: what was queued is not read.
   virtual void dropQueued() = 0;

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <functional>
+#include <system_error>
+#include <thread>
 
 #include "engine/FolderWalk.h"
 #include "engine/ResultList.h"
@@ -288,21 +290,34 @@ private Q_SLOTS:
 
   // Reading ahead changes nothing the walk does: the same results in the same
   // order, the same yields and status texts, a folder deleted before it is
-  // entered still skipped and counted. The trees here are in the caches, so
-  // the workers are made to read all the same.
+  // entered still skipped and counted; nor do threads the system cannot give
+  // or workers that fail. The trees here are in the caches, so the workers
+  // are made to read all the same, and do.
   void readAheadChangesNothing() {
+    enum Fault { None, NoThread, Failing };
+    static const std::thread::id walkThread = std::this_thread::get_id();
     std::vector<std::tuple<Names, Names, int, std::int64_t>> runs;
-    for (int workers : {0, 4, 1, FolderWalk::readAheadWorkers()}) {
+    for (const auto [workers, fault] :
+         {std::pair{0, None}, {4, None}, {1, None}, {-1, None}, {4, NoThread}, {4, Failing}}) {
       TempTree t;
       buildWide(t);
       WalkRig rig(t.root());
-      rig.walk->setReadAhead(workers, workers == FolderWalk::readAheadWorkers() ? ReadAhead::When::Cold
-                                                                                : ReadAhead::When::Always);
-      rig.onYield = [&](int) {
+      ReadAheadHooks& hooks = rig.fs.real.readAheadHooks();
+      if (fault == NoThread) hooks.startThread = [](auto) { throw std::system_error(EAGAIN, std::generic_category()); };
+      if (fault == Failing)
+        hooks.now = [] {  // a worker's first call fails
+          if (std::this_thread::get_id() != walkThread) throw std::bad_alloc();
+          return ColdReads::Clock::now();
+        };
+      if (workers < 0) rig.walk->setReadAhead(FolderWalk::readAheadWorkers());  // as the program: on a cold cache only
+      else rig.walk->setReadAhead(workers, ReadAhead::When::Always);
+      rig.onYield = [&](int n) {
         if (rig.lastStatusIs("D/b")) t.remove("D/b");
+        if (n == 100 && workers > 0 && fault != NoThread) QTRY_VERIFY(hooks.tally->folders + hooks.tally->failed > 0);
       };
       rig.run();
       runs.emplace_back(rig.folders(), rig.statuses, rig.yields, rig.walk->unreadable().folders());
+      QCOMPARE(hooks.tally->workers.load(), fault == NoThread || workers < 0 ? 0 : workers);
     }
     QCOMPARE(std::get<0>(runs[0]).size(), std::size_t(155 - 6));  // D/b and its five subfolders are gone
     QCOMPARE(std::get<3>(runs[0]), 1);
@@ -334,6 +349,20 @@ private Q_SLOTS:
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
   }
 
+  // However long the walk spends on each of many names, a warm tree of large
+  // folders reads as warm: no worker starts.
+  void warmTreeOfLargeFoldersStartsNoWorker() {
+    TempTree t;
+    t.file("one");
+    for (int f = 0; f < 8; ++f) {
+      t.folder(std::to_string(f));
+      for (int i = 0; i < 3000; ++i)  // links to one file: quick to make
+        QCOMPARE(::link(t.path("one").c_str(), t.path(std::to_string(f) + "/" + std::to_string(i)).c_str()), 0);
+    }
+    WalkRig rig(t.root());
+    for (int run = 0; run < 3; ++run) rig.run();
+    QCOMPARE(rig.fs.real.readAheadHooks().tally->workers.load(), 0);
+  }
 };
 
 QTEST_GUILESS_MAIN(FolderWalkTest)

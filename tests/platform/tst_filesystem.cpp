@@ -1,6 +1,6 @@
 // The file-system services over real trees: what a directory read reports,
-// which folders are entered (and which never, however they are reached), and
-// how files are looked up and opened.
+// which folders are entered (and which never, however they are reached), how
+// links are looked up, and when reading ahead starts.
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,11 +8,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <deque>
+#include <thread>
 
-#include "platform/core/ColdReads.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/MountTable.h"
-#include "support/OpenHandles.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -43,51 +44,53 @@ struct Search {
     return fs.fileDetails(root, folder, name, isLink, size);
   }
 };
+
+// The clock directory reads are timed with: the real one, running `stretch`
+// times as fast (a slower processor), with its next `holdUp` calls held up
+// (a disk, or a thread that lost its core).
+struct ReadClock {
+  static inline std::atomic<int> stretch{1};
+  static inline std::atomic<int> holdUp{0};
+  static ColdReads::Clock::time_point now() {
+    if (holdUp > 0 && holdUp-- > 0) std::this_thread::sleep_for(std::chrono::microseconds(300));
+    return ColdReads::Clock::time_point(ColdReads::Clock::now().time_since_epoch() * stretch.load());
+  }
+};
 }  // namespace
 
 class FileSystemTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  void readsVisibleFilesFoldersAndLinksOnly() {
+  // A read lists visible folders, regular files and links; a link is looked
+  // up only once its name matches, and leads to a regular file or nothing.
+  void readsVisibleEntriesAndLinksToRegularFilesOnly() {
     TempTree t;
-    t.file("plain.txt", "abc");
+    t.file("plain.txt", std::string(3000, 'x'));
     t.file(".hidden.txt");
     t.folder(".hiddendir");
     t.folder("Sub");
     t.fifo("pipe");
     t.socket("sock");
-    t.link("to-file", "plain.txt");
-    t.link("to-dir", "Sub");
     ::mknod(t.path("device").c_str(), S_IFCHR | 0600, makedev(1, 3));  // where allowed (root)
+    const std::pair<const char*, const char*> links[] = {
+        {"to-file", "plain.txt"},     {"to-dir", "Sub"},
+        {"dangling", "nowhere"},      {"to-device", "/dev/null"},
+        {"into-proc", "/proc/self/status"},  // a regular file of a kernel interface
+        {"loop1", "loop2"},           {"loop2", "loop1"}};
+    for (const auto& [link, target] : links) t.link(link, target);
     Search s(t.root());
     Recorded r;
     QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
     QCOMPARE(r.folders, (Names{"Sub"}));
     QCOMPARE(r.files, (Names{"plain.txt"}));
-    QCOMPARE(r.links, (Names{"to-dir", "to-file"}));  // links are resolved only once a name matches
-  }
-
-  void linksResolveToRegularFilesOnly() {
-    TempTree t;
-    t.file("target", std::string(3000, 'x'));
-    t.folder("Sub");
-    t.link("to-file", "target");
-    t.link("to-dir", "Sub");
-    t.link("dangling", "nowhere");
-    t.link("to-device", "/dev/null");
-    t.link("into-proc", "/proc/self/status");  // a regular file of a kernel interface
-    t.link("loop1", "loop2");
-    t.link("loop2", "loop1");
-    Search s(t.root());
-    Recorded r;
-    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
+    QCOMPARE(r.links, (Names{"dangling", "into-proc", "loop1", "loop2", "to-device", "to-dir", "to-file"}));
     std::int64_t size = -1;
     QCOMPARE(s.details("to-file", true, size), FsOutcome::Ok);
     QCOMPARE(size, 3000);
     for (const char* notAFile : {"to-dir", "dangling", "to-device", "into-proc", "loop1"})
       QVERIFY2(s.details(notAFile, true, size) == FsOutcome::NotListed, notAFile);
-    t.remove("target");
-    QCOMPARE(s.details("target", false, size), FsOutcome::Unreadable);  // vanished since it was listed
+    t.remove("plain.txt");
+    QCOMPARE(s.details("plain.txt", false, size), FsOutcome::Unreadable);  // vanished since it was listed
   }
 
   void interfaceFileSystemsAreNeverEnteredHoweverSpelled_data() {
@@ -116,30 +119,6 @@ private Q_SLOTS:
     }
   }
 
-  void foldersSwappedForLinksAreNotEntered() {
-    TempTree t;
-    t.folder("b/z/deep");
-    t.file("b/z/secret.txt");
-    Search s(t.root());
-    Recorded r;
-    QCOMPARE(s.enter(t.path("b/z"), r), FsOutcome::Ok);
-    // The last component becomes a link to "/" after its parent was listed...
-    t.remove("b/z");
-    t.link("b/z", "/");
-    Recorded last;
-    QCOMPARE(s.enter(t.path("b/z"), last), FsOutcome::Unreadable);
-    QVERIFY(last.folders.empty());
-    // ...or a folder above it does.
-    t.remove("b");
-    t.folder("elsewhere/z");
-    t.link("b", "elsewhere");
-    Recorded above;
-    QCOMPARE(s.enter(t.path("b/z"), above), FsOutcome::Unreadable);
-    // A path that is not below the start folder is never entered.
-    QCOMPARE(s.enter("/etc", above), FsOutcome::Unreadable);
-    QCOMPARE(s.enter(t.root() + "x", above), FsOutcome::Unreadable);
-  }
-
   void startFolderMayBeReachedThroughALink() {
     TempTree t;
     t.folder("real/inner");
@@ -149,57 +128,9 @@ private Q_SLOTS:
     QCOMPARE(s.enter(t.path("alias"), r), FsOutcome::Ok);
     QCOMPARE(r.folders, (Names{"inner"}));
     QCOMPARE(s.enter(t.path("alias/inner"), r), FsOutcome::Ok);
-  }
-
-  void foldersDeeperThanThePathLimit() {
-    TempTree t;
-    t.folder("d");
-    int fd = ::open(t.path("d").c_str(), O_RDONLY | O_DIRECTORY);
-    std::string relative = "d";
-    for (int i = 0; i < 2500; ++i) {  // about 5,000 bytes of path
-      QCOMPARE(::mkdirat(fd, "e", 0755), 0);
-      const int next = ::openat(fd, "e", O_RDONLY | O_DIRECTORY);
-      ::close(fd);
-      fd = next;
-      relative += "/e";
-    }
-    QCOMPARE(::close(::openat(fd, "bottom.txt", O_WRONLY | O_CREAT, 0644)), 0);
-    ::close(fd);
-    Search s(t.root());
-    Recorded r;
-    QCOMPARE(s.enter(t.path(relative), r), FsOutcome::Ok);
-    QCOMPARE(r.files, (Names{"bottom.txt"}));
-  }
-
-  void openingAFileNeverBlocksAndReadsOnlyRegularFiles() {
-    TempTree t;
-    t.file("text", "hello");
-    t.file("pipe-later");
-    t.link("to-null", "/dev/null");
-    t.file("gone");
-    Search s(t.root());
-    Recorded r;
-    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
-    const int handles = openHandles();
-    {
-      FileReader reader;
-      QCOMPARE(s.fs.openFile(s.root, s.folder, "text", reader), FsOutcome::Ok);
-      char buffer[16];
-      std::size_t got = 0;
-      QCOMPARE(reader.read(buffer, sizeof buffer, got), FsOutcome::Ok);
-      QCOMPARE(std::string(buffer, got), std::string("hello"));
-      QCOMPARE(reader.read(buffer, sizeof buffer, got), FsOutcome::Ok);
-      QCOMPARE(got, std::size_t(0));
-    }
-    // Swapped for a FIFO with no writer since it was listed: never blocks, never read.
-    t.remove("pipe-later");
-    t.fifo("pipe-later");
-    t.remove("gone");
-    FileReader reader;
-    QCOMPARE(s.fs.openFile(s.root, s.folder, "pipe-later", reader), FsOutcome::NotListed);
-    QCOMPARE(s.fs.openFile(s.root, s.folder, "to-null", reader), FsOutcome::NotListed);
-    QCOMPARE(s.fs.openFile(s.root, s.folder, "gone", reader), FsOutcome::Unreadable);
-    QCOMPARE(openHandles(), handles);
+    // A path that is not below the start folder is never entered.
+    QCOMPARE(s.enter("/etc", r), FsOutcome::Unreadable);
+    QCOMPARE(s.enter(t.root() + "x", r), FsOutcome::Unreadable);
   }
 
   void mountTableFixture() {
@@ -241,31 +172,44 @@ private Q_SLOTS:
     QCOMPARE(t.interfaceMounts()[3].device, makedev(0, 22));
   }
 
-  // Reading ahead starts only when the walk's reads show a cold cache: a
-  // warm tree, large folders included, never looks cold, and neither does a
-  // slow read now and then; several slow reads close together do.
-  void coldReadsAreToldFromWarmOnes() {
-    using std::chrono::microseconds;
-    ColdReads reads;
-    for (int i = 0; i < 1000; ++i) {
-      QVERIFY(!reads.add(microseconds(3), 12));
-      QVERIFY(!reads.add(microseconds(1500), 18000));  // a warm folder of 18,000 entries
-      if (i % 6 == 0) QVERIFY(!reads.add(microseconds(900), 2));  // preempted
-    }
-    reads.reset();
-    QVERIFY(!reads.add(microseconds(40), 10));
-    QVERIFY(!reads.add(microseconds(3), 10));
-    QVERIFY(!reads.add(microseconds(25), 10));
-    QVERIFY(!reads.add(microseconds(18), 10));
-    QVERIFY(reads.add(microseconds(16), 10));
-    // It starts counting again.
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(!reads.add(microseconds(16), 10));
-    QVERIFY(reads.add(microseconds(16), 10));
-    // A disk read of a large folder is slow too.
-    QVERIFY(ColdReads::slow(microseconds(9000), 18000));
+  // Reading ahead starts when the walk's reads wait for a disk, and its
+  // workers then read folders ahead of the walk; never for a slower
+  // processor, nor for one so busy that a read is held up now and then.
+  void readAheadStartsForReadsFromADiskOnly_data() {
+    QTest::addColumn<int>("stretch");
+    QTest::addColumn<int>("heldUpEvery");  // folder read
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("disk") << 1 << 1 << true;
+    QTest::newRow("slower processor") << 10 << 0 << false;
+    QTest::newRow("busy processor") << 1 << 4 << false;
   }
+  void readAheadStartsForReadsFromADiskOnly() {
+    QFETCH(int, stretch);
+    QFETCH(int, heldUpEvery);
+    QFETCH(bool, starts);
+    TempTree t;
+    for (int i = 0; i < 60; ++i) t.folder("f" + std::to_string(i));
+    Search s(t.root());
+    ReadAheadHooks& hooks = s.fs.readAheadHooks();
+    hooks.now = ReadClock::now;
+    ReadClock::stretch = stretch;
+    const std::unique_ptr<ReadAhead> ahead = s.fs.makeReadAhead(4, ReadAhead::When::Cold);
+    ahead->begin(s.root);
+    std::deque<std::string> queue{t.root()};  // as the walk goes: breadth-first
+    for (int n = 0; !queue.empty(); ++n) {
+      ReadClock::holdUp = heldUpEvery && n % heldUpEvery == heldUpEvery - 1 ? 2 : 0;  // its first system call
+      Recorded r;
+      ahead->entering();
+      QCOMPARE(s.enter(queue.front(), r), FsOutcome::Ok);
+      const bool began = ahead->entered();
+      if (began) ahead->backlog(queue);
+      if (began) QTRY_VERIFY(hooks.tally->folders > 0);  // the workers read what is ahead
+      queue.pop_front();
+      for (const std::string& name : r.folders) ahead->queued(queue.emplace_back(t.path(name)));
+    }
+    QCOMPARE(hooks.tally->workers > 0, starts);
+  }
+
 };
 
 QTEST_GUILESS_MAIN(FileSystemTest)
