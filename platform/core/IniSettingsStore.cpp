@@ -1,53 +1,99 @@
 #include "platform/core/IniSettingsStore.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+#include "platform/core/IniText.h"
+#include "platform/core/SettingsFile.h"
 
 namespace {
+// $HOME, or the password database's home folder where HOME is unset or empty
+// (Qt would take "/"); "" where neither knows one.
+QString homeFolder() {
+  const QByteArray home = qgetenv("HOME");
+  if (!home.isEmpty()) return QFile::decodeName(home);
+  const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(suggested > 0 ? suggested : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < 1 << 20)
+    buffer.resize(buffer.size() * 2);
+  return found && found->pw_dir ? QFile::decodeName(found->pw_dir) : QString();
+}
+
 // $XDG_CONFIG_HOME when it is an absolute path; the freedesktop rules say a
 // relative one is to be ignored, for ~/.config.
 QString configurationFolder() {
   const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return xdg;
-  return QDir::homePath() + "/.config";
+  const QString home = homeFolder();
+  return home.isEmpty() ? QString() : home + "/.config";
+}
+
+// QSettings' name for a value: section and key joined by "/", empty parts dropped.
+QString fullKey(const QString& section, const QString& key) {
+  return (section + '/' + key).split('/', Qt::SkipEmptyParts).join('/');
 }
 }  // namespace
 
-IniSettingsStore::IniSettingsStore() : folder_(configurationFolder() + "/quorrel") {}
+struct IniSettingsStore::File {
+  IniText text;
+  std::optional<SettingsFile::Stamp> stamp;  // of what was read
+  bool writable = false;                     // read whole, or absent: a write loses nothing
+  std::map<QString, QString> unsaved;        // saved this session, not yet on disk
+};
+
+IniSettingsStore::IniSettingsStore() {
+  const QString folder = configurationFolder();
+  if (!folder.isEmpty()) folder_ = folder + "/quorrel";
+}
 
 IniSettingsStore::IniSettingsStore(const QString& folder) : folder_(folder) {}
 
 QString IniSettingsStore::fileFor(const QString& application) const {
-  return folder_ + '/' + application + ".conf";
+  return folder_.isEmpty() ? QString() : folder_ + '/' + application + ".conf";
 }
 
 IniSettingsStore::~IniSettingsStore() = default;
 
-// One open file per application, kept: a file is read once, and again only
-// when it changed on disk (sync compares its time and size), however large.
-QSettings& IniSettingsStore::open(const QString& application) {
-  auto& settings = open_[application];
-  if (!settings) settings = std::make_unique<QSettings>(fileFor(application), QSettings::IniFormat);
-  return *settings;
+// One file per application, kept: a file is read once, and again only when it
+// changed on disk (another file, size or time), however large. Values that
+// could not be written stay on top of what is read.
+IniSettingsStore::File& IniSettingsStore::current(const QString& application) {
+  std::unique_ptr<File>& file = files_[application];
+  if (!file) file = std::make_unique<File>();
+  const std::string path = QFile::encodeName(fileFor(application)).toStdString();
+  if (file->stamp && *file->stamp == SettingsFile::stampOf(path)) return *file;
+  const SettingsFile::Contents contents =
+      path.empty() ? SettingsFile::Contents{SettingsFile::Outcome::Unreadable, {}, {}} : SettingsFile::read(path);
+  file->text = IniText(contents.bytes);
+  file->stamp = contents.stamp;
+  file->writable = contents.outcome != SettingsFile::Outcome::Unreadable;
+  for (const auto& [key, value] : file->unsaved) file->text.setValue(key, value);
+  return *file;
 }
 
 QString IniSettingsStore::get(const QString& application, const QString& section, const QString& key,
                               const QString& defaultValue) {
-  QSettings& settings = open(application);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) return defaultValue;  // unreadable or corrupt
-  const QVariant value = settings.value(section + '/' + key);
-  if (!value.isValid()) return defaultValue;
-  // A hand-edited value with bare commas reads back as a list.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(", ");
-  if (!value.canConvert<QString>()) return defaultValue;
-  return value.toString();
+  return current(application).text.value(fullKey(section, key)).value_or(defaultValue);
 }
 
 void IniSettingsStore::save(const QString& application, const QString& section, const QString& key,
                             const QString& value) {
+  File& file = current(application);
+  const QString name = fullKey(section, key);
+  file.text.setValue(name, value);
+  file.unsaved[name] = value;
+  if (!file.writable) return;
   QDir().mkpath(folder_);
-  QSettings& settings = open(application);
-  settings.setValue(section + '/' + key, value);
-  settings.sync();  // on disk before this returns; a failed write is ignored
+  const std::string path = QFile::encodeName(fileFor(application)).toStdString();
+  if (!SettingsFile::replace(path, file.text.text())) return;  // a failed write is ignored
+  file.unsaved.clear();
+  file.stamp = SettingsFile::stampOf(path);
 }

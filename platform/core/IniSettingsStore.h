@@ -4,13 +4,13 @@
 
 #include "platform/core/SettingsStore.h"
 
-class QSettings;
-
 // One INI file per application in the user's configuration folder
-// (~/.config/quorrel/<application>.conf): section = group, key = key.
+// (~/.config/quorrel/<application>.conf): section = group, key = key. A file
+// that is not a regular one is neither read nor written: its values are the
+// defaults, and what is saved lasts the session.
 class IniSettingsStore final : public SettingsStore {
 public:
-  IniSettingsStore();                            // the XDG configuration folder
+  IniSettingsStore();  // the XDG configuration folder
   explicit IniSettingsStore(const QString& folder);
   ~IniSettingsStore() override;
 
@@ -19,11 +19,12 @@ public:
   void save(const QString& application, const QString& section, const QString& key,
             const QString& value) override;
 
-  QString fileFor(const QString& application) const;
+  QString fileFor(const QString& application) const;  // "" without a folder
 
 private:
-  QSettings& open(const QString& application);
+  struct File;
+  File& current(const QString& application);
 
   QString folder_;
-  std::map<QString, std::unique_ptr<QSettings>> open_;
+  std::map<QString, std::unique_ptr<File>> files_;
 };
