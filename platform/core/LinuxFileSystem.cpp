@@ -110,6 +110,7 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
       } else if (type == DT_REG || type == DT_LNK) {
         entries.addFile(name, type == DT_LNK);
       }
+      if (entries.abandoned()) return FsOutcome::Ok;  // events ran: buffer_ may hold a newer read, root be freed
     }
   }
 }
