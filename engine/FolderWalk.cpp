@@ -207,6 +207,7 @@ bool FolderWalk::listFiles() {
     if (nameStale_) refreshNameTest();
     const std::string_view name = flx.name(i);
     if (!nameTest_.matches(name, host_.matchCase())) continue;
+    if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
     std::int64_t size = 0;
     const FsOutcome outcome = fs_.fileDetails(root_, flx.folder(), flx.cName(i), flx.isLink(i), size);
     if (outcome != FsOutcome::Ok) {

@@ -21,8 +21,9 @@ enum class FsOutcome;
 // lst, entering each folder once through dirx (its files through flx), on the
 // window's thread. It yields to the window's events three times per folder,
 // twice per queued subfolder and once every few hundred entries of a long
-// directory read, sort or file listing, never per file, and stops at the stop
-// flag between folders.
+// directory read, sort or file listing, never per file. It stops at the stop
+// flag between folders; the containing-text search also before each
+// candidate.
 //
 // Anything can happen inside a yield: the user may stop the search, empty the
 // queue, start a new search with this same walk, or close the window and
