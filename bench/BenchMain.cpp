@@ -324,7 +324,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
-    std::fprintf(stderr, "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | engine|events|window DIR TEXT [--paths FILE] [--category KIND:N]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | engine|events|window DIR TEXT "
+                 "[--paths FILE] [--category KIND:N]\n",
+                 argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
