@@ -148,20 +148,19 @@ private Q_SLOTS:
   void filesThatChangeBeforeTheirLookup() {
     QFETCH(bool, content);
     TempTree t;
+    const Names swapped{"b-fifo.txt", "c-gone.txt", "e-device.txt", "f-folder.txt", "g-proc.txt"};
     Names expected;
     for (unsigned i = 0; i < ListingSink::kEntriesPerYield; ++i) expected.push_back(std::to_string(1000 + i) + ".txt");
     expected.push_back("d-last.txt");
-    for (const char* f : {"b-fifo.txt", "c-gone.txt", "e-device.txt", "f-folder.txt", "g-proc.txt"})
-      expected.push_back(f);
     for (const std::string& f : expected) t.file(f, "the abc text");
-    expected.resize(ListingSink::kEntriesPerYield + 1);
+    for (const std::string& f : swapped) t.file(f, "the abc text");
     const auto rig = contentRig(t.root(), "abc");
     rig->walk->setContentTest(content);
     bool done = false;
     rig->onYield = [&](int) {
       if (done || rig->lv.size() == 0) return;
       done = true;
-      for (const char* f : {"b-fifo.txt", "c-gone.txt", "e-device.txt", "f-folder.txt", "g-proc.txt"}) t.remove(f);
+      for (const std::string& f : swapped) t.remove(f);
       t.fifo("b-fifo.txt");
       t.link("e-device.txt", "/dev/zero");
       t.folder("f-folder.txt");
