@@ -1,5 +1,6 @@
 // quorrel-bench: one measurement per process, printed as one JSON line.
 //   gen DIR [--seed S] [--folders N] [--files N] [--depth N] [--big N] [--match-all TEXT]
+//   gen-flat DIR N TEXT              one folder of N empty files f000001_TEXT.txt ...
 //   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
 //   events DIR TEXT                  the walk with the real yield (event loop)
 //   window DIR TEXT                  the All Files window end to end, headless
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <string>
 
@@ -119,6 +121,12 @@ int generate(int argc, char** argv) {
   s.matchAll = option(argc, argv, "--match-all", "");
   const long long made = TreeGenerator(s).build(argv[2]);
   std::printf("{\"mode\":\"gen\",\"files\":%lld}\n", made);
+  return 0;
+}
+
+int generateFlat(char** argv) {
+  const long long made = TreeGenerator::flatFolder(argv[2], std::stoi(argv[3]), argv[4]);
+  std::printf("{\"mode\":\"gen-flat\",\"files\":%lld}\n", made);
   return 0;
 }
 
@@ -302,7 +310,13 @@ int window(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (mode == "gen") return generate(argc, argv);
+  try {
+    if (mode == "gen" && argc > 2) return generate(argc, argv);
+    if (mode == "gen-flat" && argc > 4) return generateFlat(argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "quorrel-bench: %s\n", e.what());
+    return 1;
+  }
   if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
   if (mode == "gen-content" && argc > 2) {
     const int made = ContentCorpus(std::stoull(option(argc, argv, "--seed", "3"))).build(argv[2]);
@@ -310,7 +324,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
-    std::fprintf(stderr, "usage: %s gen DIR [options] | categories | engine|events|window DIR TEXT [--paths FILE] [--category KIND:N]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | engine|events|window DIR TEXT "
+                 "[--paths FILE] [--category KIND:N]\n",
+                 argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");

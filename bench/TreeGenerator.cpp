@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -58,16 +60,25 @@ std::int64_t TreeGenerator::fileSize() {
   return std::int64_t(rng_() % 5) * 1024 * 1024 + std::int64_t(rng_() % (1024 * 1024));
 }
 
+namespace {
+// A name drawn twice is there already; any other failure ends the build.
+bool made(int result, const std::string& path) {
+  if (result >= 0) return true;
+  if (errno == EEXIST) return false;
+  throw std::system_error(errno, std::generic_category(), "cannot make " + path);
+}
+}  // namespace
+
 void TreeGenerator::makeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) return;  // a name drawn twice: the file is there already
+  if (!made(fd, path)) return;
   if (::ftruncate(fd, fileSize()) != 0) std::perror("ftruncate");
   ::close(fd);
   ++made_;
 }
 
 long long TreeGenerator::build(const std::string& root) {
-  ::mkdir(root.c_str(), 0755);
+  made(::mkdir(root.c_str(), 0755), root);
   struct Folder {
     std::string path;
     int depth;
@@ -77,7 +88,7 @@ long long TreeGenerator::build(const std::string& root) {
   while (int(folders.size()) < s_.folders) {
     const std::size_t parent = open[rng_() % open.size()];
     Folder child{folders[parent].path + "/" + folderName(), folders[parent].depth + 1};
-    if (::mkdir(child.path.c_str(), 0755) != 0) continue;
+    if (!made(::mkdir(child.path.c_str(), 0755), child.path)) continue;
     if (child.depth < s_.depth) open.push_back(folders.size());
     folders.push_back(std::move(child));
   }
@@ -87,8 +98,23 @@ long long TreeGenerator::build(const std::string& root) {
   }
   if (s_.bigFolderFiles > 0) {
     const std::string big = root + "/big-folder";
-    ::mkdir(big.c_str(), 0755);
+    made(::mkdir(big.c_str(), 0755), big);
     for (int i = 0; i < s_.bigFolderFiles; ++i) makeFile(big + "/" + fileName());
   }
   return made_;
+}
+
+long long TreeGenerator::flatFolder(const std::string& root, int files, const std::string& text) {
+  made(::mkdir(root.c_str(), 0755), root);
+  long long count = 0;
+  char name[32];
+  for (int i = 1; i <= files; ++i) {
+    std::snprintf(name, sizeof name, "/f%06d_", i);
+    const std::string path = root + name + text + ".txt";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (!made(fd, path)) continue;
+    ::close(fd);
+    ++count;
+  }
+  return count;
 }

@@ -6,6 +6,7 @@
 // Builds a folder tree for measurements, the same for the same settings:
 // names of mixed lengths and extensions, some beyond ASCII, a few not UTF-8,
 // some hidden; sizes from empty to a few MiB (sparse, so the disk stays free).
+// Or one flat folder of many matching files.
 class TreeGenerator {
 public:
   struct Settings {
@@ -18,8 +19,12 @@ public:
   };
 
   explicit TreeGenerator(Settings settings);
-  // Returns the number of files made (hidden ones included).
+  // Returns the number of files made (hidden ones included). Throws
+  // std::system_error when a folder or file cannot be made (a name drawn
+  // twice excepted).
   long long build(const std::string& root);
+  // One folder of empty files f000001_TEXT.txt ... that all match TEXT.
+  static long long flatFolder(const std::string& root, int files, const std::string& text);
 
 private:
   std::string fileName();

@@ -18,6 +18,9 @@ fi
 if [ ! -d "$out/tree-1m" ]; then
   "$bench" gen "$out/tree-1m" --seed 2 --folders 2000 --files 540 --depth 4 --match-all conf >/dev/null
 fi
+if [ ! -d "$out/flat-200k" ]; then  # one folder of 200,000 matching files: how long the window stalls inside it
+  "$bench" gen-flat "$out/flat-200k" 200000 conf >/dev/null
+fi
 if [ ! -d "$out/content" ]; then
   "$bench" gen-content "$out/content" --seed 3 >/dev/null
 fi
@@ -25,7 +28,7 @@ python3 "$top/bench/check-content.py" "$bench" >&2
 python3 "$top/bench/check-categories.py" "$bench" /usr multimedia:4 office:3 >&2
 python3 "$top/bench/check-categories.py" "$bench" "$out/tree-200k" multimedia:0 office:7 >&2
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
-  --tree /usr:conf --tree "$out/tree-200k:conf" --memory-tree "$out/tree-1m:conf" \
+  --tree /usr:conf --tree "$out/tree-200k:conf" --tree "$out/flat-200k:conf" --memory-tree "$out/tree-1m:conf" \
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
   --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7" \
   --content-tree "$out/content:data:zanzibar harbour" --content-tree "$out/content:data:yellowhammer" \

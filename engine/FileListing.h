@@ -24,7 +24,7 @@ public:
   void offer(std::string_view name, bool isLink) {
     if (pattern_.matches(name)) names_.add(name, isLink ? 1 : 0);
   }
-  void sort() { names_.sort(); }
+  bool sort(const std::function<bool()>& yield) { return names_.sort(yield); }  // NameList::sort
   // Forgets the names and closes the folder.
   void clear();
   // Closes the folder; the names stay.

@@ -16,7 +16,7 @@ public:
   // Enters path with no subfolders known yet.
   void reset(std::string_view path);
   void add(std::string_view name) { names_.add(name); }
-  void sort() { names_.sort(); }
+  bool sort(const std::function<bool()>& yield) { return names_.sort(yield); }  // NameList::sort
   void freeMemory();
 
 private:

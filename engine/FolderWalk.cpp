@@ -1,6 +1,7 @@
 #include "engine/FolderWalk.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 #include <thread>
 
@@ -55,6 +56,14 @@ bool FolderWalk::yieldNow() {
   return true;
 }
 
+// Inside a long directory read: the names still to come are tested with the
+// name text as it stands after the yield.
+bool FolderWalk::yieldInRead() {
+  if (!yieldNow()) return false;
+  refreshNameTest();
+  return true;
+}
+
 void FolderWalk::start(const std::string& startFolder) {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_ = ++life_->generation;
@@ -68,7 +77,7 @@ void FolderWalk::start(const std::string& startFolder) {
     const FsOutcome opened = fs_.beginSearch(startFolder, root_);
     if (opened == FsOutcome::Ok) {
       if (ahead_) ahead_->begin(root_);
-      enterFolder(startFolder);
+      if (!enterFolder(startFolder)) return;
     } else {
       dirx.reset(startFolder);
       flx.clear();
@@ -109,29 +118,30 @@ void FolderWalk::freeMemory() {
   flx.freeMemory();
 }
 
+// False when the walk is gone or was replaced during the read.
 bool FolderWalk::enterFolder(const std::string& path) {
+  const std::shared_ptr<Life> life = life_;
+  const std::uint64_t generation = walkGeneration_;
   dirx.reset(path);
   flx.clear();
-  ListingSink sink(dirx, flx, unreadable_, host_);
-  // Without a content test nothing is let in while the files are examined:
-  // the name text they are tested with is the one known now.
+  const std::function<bool()> yield = [this] { return yieldInRead(); };
+  ListingSink sink(dirx, flx, unreadable_, host_, yield);
+  // Without a content test, names that fail the name text are dropped as
+  // they are read; the listing tests the others again.
   if (!contentTest_) {
     if (nameStale_) refreshNameTest();
     sink.keepOnly(&nameTest_, host_.matchCase());
   }
   const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
-  if (outcome == FsOutcome::Ok) {
-    dirx.sort();
-    flx.sort();
-    return true;
-  }
+  if (!isCurrent(life, generation)) return false;  // the read was abandoned
+  if (outcome == FsOutcome::Ok) return dirx.sort(yield) && flx.sort(yield);  // events come in as it sorts too
   // A folder that cannot be read to its end contributes nothing.
   dirx.reset(path);
   flx.clear();
   if (outcome == FsOutcome::OutOfMemory) endEarly(EarlyEnd::OutOfMemory);
   else if (outcome == FsOutcome::OutOfHandles) endEarly(EarlyEnd::OutOfHandles);
   else if (outcome == FsOutcome::Unreadable) unreadable_.addFolder(path);  // skipped: the walk goes on
-  return false;
+  return true;
 }
 
 void FolderWalk::SearchInto() { listFiles(); }
@@ -150,7 +160,7 @@ void FolderWalk::Proceed() {
     host_.statusChanged(path);
     if (!yieldNow()) return;
     if (ahead_) ahead_->entering();
-    enterFolder(path);
+    if (!enterFolder(path)) return;
     if (ahead_ && ahead_->entered()) ahead_->backlog(lst);
     if (!listFiles()) return;
     if (!yieldNow()) return;
@@ -190,11 +200,13 @@ void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
 
 bool FolderWalk::listFiles() {
   results_.setFolder(dirx.path());
+  constexpr std::size_t every = ListingSink::kEntriesPerYield;
   for (std::size_t i = 0; i < flx.count(); ++i) {
-    if (i % 1024 == 1023) host_.paintIfDue();
+    if (i % every == every - 1 && !yieldNow()) return false;
     if (nameStale_) refreshNameTest();
     const std::string_view name = flx.name(i);
     if (!nameTest_.matches(name, host_.matchCase())) continue;
+    if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
     std::int64_t size = 0;
     const FsOutcome outcome = fs_.fileDetails(root_, flx.folder(), flx.cName(i), flx.isLink(i), size);
     if (outcome != FsOutcome::Ok) {

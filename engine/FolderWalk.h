@@ -19,8 +19,11 @@ enum class FsOutcome;
 
 // The folder walk of one search window: breadth-first over the folder queue
 // lst, entering each folder once through dirx (its files through flx), on the
-// window's thread. It yields to the window's events three times per folder
-// and twice per queued subfolder, never per file, and stops at the stop flag.
+// window's thread. It yields to the window's events three times per folder,
+// twice per queued subfolder and once every few hundred entries of a long
+// directory read, sort or file listing, never per file. It stops at the stop
+// flag between folders; the containing-text search also before each
+// candidate.
 //
 // Anything can happen inside a yield: the user may stop the search, empty the
 // queue, start a new search with this same walk, or close the window and
@@ -70,10 +73,11 @@ private:
   void Proceed();
   void DoFind();
   bool yieldNow();  // false when the walk must end at once
+  bool yieldInRead();
   bool listFiles();  // the per-file step for every name of flx; false when the walk is gone
   enum class Content { Match, NoMatch, Gone };
   Content examineContent(std::size_t i, std::int64_t size);
-  bool enterFolder(const std::string& path);
+  bool enterFolder(const std::string& path);  // false when the walk is gone
   void skipFile(FsOutcome outcome, std::size_t i);
   void refreshNameTest();
   void endEarly(EarlyEnd why);

@@ -7,9 +7,11 @@
 #include "engine/WalkHost.h"
 #include "platform/core/PathName.h"
 
-// A folder of many thousands of names keeps the window painted as it is read.
+// A folder of many thousands of names lets events in as it is read.
 void ListingSink::counted() {
-  if (++entries_ % 4096 == 0) host_.paintIfDue();
+  if (++entries_ % kEntriesPerYield != 0) return;
+  if (!yield_()) abandon();
+  else if (names_) matchCase_ = host_.matchCase();  // the name text is the walk's, refreshed by its yield
 }
 
 void ListingSink::addFolder(std::string_view name) {
@@ -18,9 +20,8 @@ void ListingSink::addFolder(std::string_view name) {
 }
 
 void ListingSink::addFile(std::string_view name, bool isLink) {
+  if (!names_ || names_->matches(name, matchCase_)) flx_.offer(name, isLink);
   counted();
-  if (names_ && !names_->matches(name, matchCase_)) return;
-  flx_.offer(name, isLink);
 }
 
 void ListingSink::addUnreadable(std::string_view name) { log_.addFile(PathName::join(dirx_.path(), name)); }

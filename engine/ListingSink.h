@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "platform/core/DirectoryEntries.h"
 
 class FileListing;
@@ -9,12 +11,19 @@ class WalkHost;
 
 // Takes one directory read into the walk's listings: subfolders to dirx,
 // files that the pattern admits to flx, unknowable entries to the log. Where
-// the name text cannot change before the files are examined, only names that
-// pass it are kept, so a huge folder sorts only what it will show.
+// told (keepOnly), only names that pass the name text are kept, so a huge
+// folder sorts only what it will show.
+//
+// Every kEntriesPerYield entries the walk yields (yield: false when the walk
+// is gone or replaced); the read is then abandoned, and nothing of the walk
+// touched again.
 class ListingSink final : public DirectoryEntries {
 public:
-  ListingSink(FolderListing& dirx, FileListing& flx, UnreadableLog& log, WalkHost& host)
-      : dirx_(dirx), flx_(flx), log_(log), host_(host) {}
+  static constexpr unsigned kEntriesPerYield = 256;  // a counter per entry, the clock only then
+
+  ListingSink(FolderListing& dirx, FileListing& flx, UnreadableLog& log, WalkHost& host,
+              const std::function<bool()>& yield)
+      : dirx_(dirx), flx_(flx), log_(log), host_(host), yield_(yield) {}
   void keepOnly(const NameTest* names, bool matchCase) {
     names_ = names;
     matchCase_ = matchCase;
@@ -32,6 +41,7 @@ private:
   FileListing& flx_;
   UnreadableLog& log_;
   WalkHost& host_;
+  const std::function<bool()>& yield_;
   const NameTest* names_ = nullptr;
   bool matchCase_ = false;
   unsigned entries_ = 0;

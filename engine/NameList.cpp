@@ -19,22 +19,45 @@ void NameList::add(std::string_view name, std::uint8_t tag) {
 // Each name's sort key is made once (CaseFold::appendSortKey), so that a
 // folder of 200,000 names costs one fold per name and byte comparisons, not a
 // fold per comparison. The order is NameOrder's.
-void NameList::sort() {
+bool NameList::sort(const std::function<bool()>& yield) {
   keys_.clear();
   sorting_.clear();
   sorting_.reserve(entries_.size());
-  for (const Entry& e : entries_) {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (i % kRun == kRun - 1 && !yield()) return false;
+    const Entry& e = entries_[i];
     const auto from = static_cast<std::uint32_t>(keys_.size());
     CaseFold::appendSortKey(keys_, {buffer_.data() + e.offset, e.length});
     sorting_.push_back(Sorted{from, static_cast<std::uint32_t>(keys_.size()) - from, e});
   }
   const char* keys = keys_.data();
   const char* names = buffer_.data();
-  std::sort(sorting_.begin(), sorting_.end(), [keys, names](const Sorted& a, const Sorted& b) {
+  const auto less = [keys, names](const Sorted& a, const Sorted& b) {
     const int byKey = std::string_view(keys + a.keyOffset, a.keyLength).compare({keys + b.keyOffset, b.keyLength});
     if (byKey != 0) return byKey < 0;
     return std::string_view(names + a.entry.offset, a.entry.length) <
            std::string_view(names + b.entry.offset, b.entry.length);
-  });
-  for (std::size_t i = 0; i < sorting_.size(); ++i) entries_[i] = sorting_[i].entry;
+  };
+  const std::size_t n = sorting_.size();
+  for (std::size_t from = 0; from < n; from += kRun) {
+    if (from > 0 && !yield()) return false;
+    std::sort(sorting_.begin() + from, sorting_.begin() + std::min(n, from + kRun), less);
+  }
+  // Bottom-up merges of neighbouring runs, each pass from sorting_ into merged_.
+  merged_.resize(n);
+  std::size_t moved = 0;
+  for (std::size_t width = kRun; width < n; width *= 2) {
+    for (std::size_t low = 0; low < n; low += 2 * width) {
+      const std::size_t middle = std::min(n, low + width), high = std::min(n, low + 2 * width);
+      std::size_t a = low, b = middle;
+      for (std::size_t out = low; out < high; ++out) {
+        if (++moved % kRun == 0 && !yield()) return false;
+        const bool fromA = b == high || (a < middle && !less(sorting_[b], sorting_[a]));
+        merged_[out] = fromA ? sorting_[a++] : sorting_[b++];
+      }
+    }
+    sorting_.swap(merged_);
+  }
+  for (std::size_t i = 0; i < n; ++i) entries_[i] = sorting_[i].entry;
+  return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,12 @@ class NameList {
 public:
   void clear();
   void add(std::string_view name, std::uint8_t tag = 0);
-  void sort();  // NameOrder
+  // NameOrder. A long list is sorted in runs, then merged, with yield() asked
+  // every kRun names: false from it ends the sort at once, touching nothing
+  // of the list again (its owner may be gone), and is returned.
+  bool sort(const std::function<bool()>& yield);
+  void sort() { sort([] { return true; }); }
+  static constexpr std::size_t kRun = 1024;
 
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
@@ -37,4 +43,5 @@ private:
   std::vector<Entry> entries_;
   std::string keys_;             // sort keys of the names, built by sort()
   std::vector<Sorted> sorting_;  // reused by sort()
+  std::vector<Sorted> merged_;   // the same, for the merges
 };

@@ -7,9 +7,11 @@
 class WalkHost {
 public:
   virtual ~WalkHost() = default;
-  // Lets pending window events run. Anything may happen meanwhile: a press
-  // may empty the queue or start a new search, the window may close and
-  // destroy the walk. The walk checks for that itself.
+  // Lets pending window events run, at most once per display frame: called
+  // between folders and every few hundred entries of a long listing, so the
+  // clock is read only then. Anything may happen meanwhile: a press may empty
+  // the queue or start a new search, the window may close and destroy the
+  // walk. The walk checks for that itself.
   virtual void yieldToEvents() = 0;
   // The name text as it stands now; it can change only during a yield.
   virtual QString nameText() = 0;
@@ -24,7 +26,4 @@ public:
   virtual void resultsCleared() = 0;
   // The walk has ended, by whatever cause (not when it was replaced or destroyed).
   virtual void ended() = 0;
-  // Inside a long listing, where no event may be let in: the window may
-  // repaint what it shows (the count, the status, new rows), no more.
-  virtual void paintIfDue() {}
 };

@@ -355,6 +355,8 @@ void SearchWindow::lv_DblClick() {
 
 void SearchWindow::yieldToEvents() {
   if (!yield_.due()) return;
+  // The walk moves on, inside one huge folder too: the watchdog is not to take it for stalled.
+  if (description_.watchdog) MYVARS::state().IdleTicks = 0;
   table_->flush();
   // Nothing of this window is touched after the events have run: one of
   // them may close and free it.
@@ -381,17 +383,6 @@ void SearchWindow::ended() {
   table_->flush();
   showStatus();
   tmrr_Timer();  // the idle look at once, not at the next tick
-}
-
-// A long listing lets no event in; the window still shows, at display rate,
-// what it has found so far.
-void SearchWindow::paintIfDue() {
-  if (painted_.isValid() && painted_.nsecsElapsed() < EventYield::kIntervalNs) return;
-  painted_.start();
-  table_->flush();
-  showFoundCount();
-  showStatus();
-  for (QWidget* part : {lv->viewport(), static_cast<QWidget*>(lblfound), static_cast<QWidget*>(lblin)}) part->repaint();
 }
 
 void SearchWindow::showStatus() {

@@ -1,6 +1,5 @@
 #pragma once
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -91,7 +90,6 @@ private:
   void statusChanged(const std::string& folder) override;
   void resultsCleared() override;
   void ended() override;
-  void paintIfDue() override;
 
   void buildControls();
   void buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
@@ -111,7 +109,6 @@ private:
   std::unique_ptr<FolderWalk> walk_;
   std::unique_ptr<LocationBox> locations_;
   EventYield yield_;
-  QElapsedTimer painted_;  // inside a long listing: when the window last painted
   QTimer statusShow_;
   std::string statusPath_;
   bool shownOnce_ = false;

@@ -10,4 +10,13 @@ public:
   virtual void addFolder(std::string_view name) = 0;
   virtual void addFile(std::string_view name, bool isLink) = 0;
   virtual void addUnreadable(std::string_view name) = 0;
+  // Set by a receiver that wants nothing more: the read ends at once, and
+  // touches nothing it was given again (their owner may be gone).
+  bool abandoned() const { return abandoned_; }
+
+protected:
+  void abandon() { abandoned_ = true; }
+
+private:
+  bool abandoned_ = false;
 };

@@ -36,7 +36,8 @@ public:
   // Enters a folder of the search with one directory read, reporting its
   // subfolders and files to entries. Only a folder that is still a real
   // folder below the start folder, through no link, is entered; a kernel
-  // interface file system (proc, sysfs...) is NotListed.
+  // interface file system (proc, sysfs...) is NotListed. A read that entries
+  // abandon ends at once as Ok, and root and folder are not touched again.
   virtual FsOutcome enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
                           DirectoryEntries& entries) = 0;
   // The size of a listed file (of a link's target). NotListed when it turns

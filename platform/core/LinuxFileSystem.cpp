@@ -135,6 +135,7 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
       } else if (type == DT_REG || type == DT_LNK) {
         entries.addFile(name, type == DT_LNK);
       }
+      if (entries.abandoned()) return FsOutcome::Ok;  // events ran: buffer_ may hold a newer read, root be freed
     }
   }
 }
@@ -148,8 +149,8 @@ FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder&
     if (isLink && error != ENOMEM) return FsOutcome::NotListed;
     return SystemErrors::outcome(error);
   }
-  if (!S_ISREG(st.st_mode)) return FsOutcome::NotListed;
-  if (isLink && root.isInterfaceDevice(st.st_dev)) return FsOutcome::NotListed;  // /dev/core -> /proc/kcore
+  // Whatever the listing said: a regular file then may be a link to /proc/kcore (128 TiB) now.
+  if (!S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) return FsOutcome::NotListed;
   size = st.st_size;
   return FsOutcome::Ok;
 }
