@@ -56,6 +56,7 @@ private Q_SLOTS:
   void treeChangedByAnotherProcess() {
     TempTree t, outside;
     outside.file("secret.txt", "abc");
+    const std::string secret = outside.path("secret.txt");
     for (int i = 0; i < 20; ++i) {
       t.folder("d" + std::to_string(i) + "/e");
       t.file("d" + std::to_string(i) + "/f.txt", "abc");
@@ -68,7 +69,7 @@ private Q_SLOTS:
         switch (random() % 7) {
           case 0: ::rename(d.c_str(), (d + "x").c_str()); ::rename((d + "x").c_str(), d.c_str()); break;
           case 1: ::unlink(f.c_str()); ::mkfifo(f.c_str(), 0644); break;
-          case 2: ::unlink(f.c_str()); ::rmdir(f.c_str()); ::symlink(outside.path("secret.txt").c_str(), f.c_str()); break;
+          case 2: ::unlink(f.c_str()); ::rmdir(f.c_str()); ::symlink(secret.c_str(), f.c_str()); break;
           case 3: ::unlink(f.c_str()); ::mkdir(f.c_str(), 0755); break;
           case 4: ::rmdir(f.c_str()); ::unlink(f.c_str()); ::close(::open(f.c_str(), O_CREAT | O_WRONLY, 0644)); break;
           case 5: ::rename(e.c_str(), e2.c_str()); ::symlink("/", e.c_str()); break;  // a folder becomes a link

@@ -133,64 +133,18 @@ private Q_SLOTS:
     QVERIFY(clock.elapsed() < 2000);
   }
 
-  void launcherEntries_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("opens");  // -1: none
-    QTest::newRow("All Files") << "cmdall" << int(SearchWindows::AllFiles);
-    QTest::newRow("Containing Text") << "cmdconttext" << int(SearchWindows::ContainingText);
-    QTest::newRow("Multimedia") << "cmdmedia" << int(SearchWindows::Multimedia);
-    QTest::newRow("Office") << "cmdoffice" << int(SearchWindows::Office);
-    QTest::newRow("Date") << "cmddate" << -1;
-  }
-  void launcherEntries() {
-    QFETCH(QString, label);
-    QFETCH(int, opens);
-    RecordingWindows windows;
-    FRM launcher(windows);
-    launcher.show();
-    QTest::mouseClick(launcher.findChild<LabelButton*>(label), Qt::LeftButton);
-    QCOMPARE(windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
-    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(opens < 0));  // "not available in this version"
-    QVERIFY(launcher.isVisible());  // still there beneath, unchanged
-  }
-
-  // The stored "Ask" sets the box ("Y" checked, absent unchecked, nothing
-  // written); each click writes it.
-  void launcherAskBox() {
-    RecordingWindows windows;
-    QVERIFY(!FRM(windows).chkask->isChecked());
-    QCOMPARE(TransSettings::ask(), QString());
-    TransSettings::setAsk("Y");
-    FRM launcher(windows);
-    QVERIFY(launcher.chkask->isChecked());
-    launcher.chkask->click();
-    QCOMPARE(TransSettings::ask(), QString("N"));
-  }
-
-  // The exit ends the program at once with status 0: the launcher shrinks
-  // away, "Exiting..." shows, and what was written before stays written.
-  void exitEndsAtOnce() {
-    for (const char* way : {"cmdexit", "lblc"}) {
-      const int status = exitStatusOf([&] {
-        RecordingWindows windows;
-        FRM launcher(windows);
-        launcher.show();
-        launcher.chkask->click();  // writes "Ask" = "Y" just before
-        QTest::mouseClick(launcher.findChild<LabelButton*>(way), Qt::LeftButton);
-      });
-      QCOMPARE(status, 0);
-      QCOMPARE(TransSettings::ask(), QString("Y"));
-      QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
-      TransSettings::setAsk("N");
-    }
-  }
-
-  // A double-click chooses the first two options, a click the others; the
-  // window closes before the search window opens.
-  void commandLineChoices_data() {
-    QTest::addColumn<QString>("option");
+  // Which window each entry of the launcher and each option of "Select
+  // Action" opens: a double-click chooses the first two options, a click the
+  // others. "Select Action" closes first; the launcher stays beneath.
+  void whatEachChoiceOpens_data() {
+    QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("doubleClick");
-    QTest::addColumn<int>("opens");
+    QTest::addColumn<int>("opens");  // -1: none
+    QTest::newRow("All Files") << "cmdall" << false << int(SearchWindows::AllFiles);
+    QTest::newRow("Containing Text") << "cmdconttext" << false << int(SearchWindows::ContainingText);
+    QTest::newRow("Multimedia") << "cmdmedia" << false << int(SearchWindows::Multimedia);
+    QTest::newRow("Office") << "cmdoffice" << false << int(SearchWindows::Office);
+    QTest::newRow("Date: not available") << "cmddate" << false << -1;
     QTest::newRow("all files, clicked") << "optall" << false << -1;
     QTest::newRow("all files, double-clicked") << "optall" << true << int(SearchWindows::AllFiles);
     QTest::newRow("containing text, clicked") << "optcontext" << false << -1;
@@ -198,31 +152,52 @@ private Q_SLOTS:
     QTest::newRow("multimedia, clicked") << "optconts" << false << int(SearchWindows::Multimedia);
     QTest::newRow("office, clicked") << "optoffice" << false << int(SearchWindows::Office);
   }
-  void commandLineChoices() {
-    QFETCH(QString, option);
+  void whatEachChoiceOpens() {
+    QFETCH(QString, control);
     QFETCH(bool, doubleClick);
     QFETCH(int, opens);
     RecordingWindows windows;
-    bool closedFirst = false;
+    FRM launcher(windows);
     frmselact select(windows);
-    windows.whileOpen = [&](Kind) { closedFirst = !select.isVisible(); };
-    select.show();
-    auto* button = select.findChild<WrapRadio*>(option);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
-    if (doubleClick) QTest::mouseDClick(button, Qt::LeftButton, {}, QPoint(8, 8));
+    const bool fromLauncher = control.startsWith("cmd");
+    QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
+    bool shownMeanwhile = false;
+    windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
+    window.show();
+    QWidget* target = window.findChild<QWidget*>(control);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
-    QCOMPARE(select.isVisible(), opens < 0);
-    QCOMPARE(closedFirst, opens >= 0);
+    QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
+    QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
+    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(control == "cmddate"));
   }
 
-  void cancelEndsAtOnce() {
-    const int status = exitStatusOf([&] {
-      RecordingWindows windows;
-      frmselact select(windows);
-      select.show();
-      select.cmdcls->click();
-    });
-    QCOMPARE(status, 0);
+  // The stored "Ask" sets the launcher's box ("Y" checked, absent unchecked and
+  // nothing written), and a click writes it. The launcher's exit entry and
+  // its X, and Cancel of "Select Action", end the program at once with status
+  // 0; what was written before stays written.
+  void exitEndsAtOnce() {
+    RecordingWindows windows;
+    QVERIFY(!FRM(windows).chkask->isChecked());
+    QCOMPARE(TransSettings::ask(), QString());
+    for (const char* way : {"cmdexit", "lblc", "cmdcls"}) {
+      const int status = exitStatusOf([&] {
+        RecordingWindows windows;
+        FRM launcher(windows);
+        frmselact select(windows);
+        launcher.show();
+        select.show();
+        launcher.chkask->click();  // writes "Ask" = "Y" just before
+        QWidget* target = launcher.findChild<QWidget*>(way);
+        QTest::mouseClick(target ? target : select.findChild<QWidget*>(way), Qt::LeftButton);
+      });
+      QCOMPARE(status, 0);
+      QCOMPARE(TransSettings::ask(), QString("Y"));
+      QVERIFY(FRM(windows).chkask->isChecked());
+      QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
+      TransSettings::setAsk("N");
+    }
   }
 
   // The splash: six ticks, or the first tick after a click; not for a click
