@@ -71,11 +71,12 @@ private Q_SLOTS:
     std::unique_ptr<int> seen(countTicksOfNextBusyWindow());
     QString captionAfterTakeOver;
     QTimer::singleShot(2 * kFastTickMs, [&] {
-      windowsDuring = openBusyWindows();
-      QTimer::singleShot(0, [&] { captionAfterTakeOver = frmpgr::current()->Label1->text(); });
+      QTimer::singleShot(0, [&] {
+        captionAfterTakeOver = frmpgr::current()->Label1->text();
+        windowsDuring = openBusyWindows();
+      });
       MYVARS::ShowBusy(2, "Failed..");
       innerReturned = true;
-      windowsDuring = std::max(windowsDuring, openBusyWindows());
     });
     MYVARS::ShowBusy(40, "Openning Application...");
     QVERIFY(innerReturned);
