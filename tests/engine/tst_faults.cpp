@@ -135,7 +135,7 @@ private Q_SLOTS:
     rig.run();
     Paths theirs = found(t.root());
     QCOMPARE(theirs.erase(t.path("kcore")), std::size_t(1));
-    QCOMPARE(theirs.size(), std::size_t(2 + 254 + 2000 + 3));
+    QCOMPARE(theirs.size(), std::size_t(2 + 254 + 2000 + 3));  // first and to-first, bytes, wide, planted
     QCOMPARE(paths(rig), theirs);
     QCOMPARE(rig.walk->unreadable().total(), 0);
     for (std::size_t r = 0; r < rig.lv.size(); ++r)

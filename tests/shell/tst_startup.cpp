@@ -2,7 +2,6 @@
 // launcher, the command-line window, the splash, and ending at once.
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <sys/wait.h>

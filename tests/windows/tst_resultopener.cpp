@@ -2,7 +2,6 @@
 // a private XDG environment: a recorder application registered as the
 // default for a test type, and a second type that no application takes.
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
