@@ -30,7 +30,6 @@ private Q_SLOTS:
     QTest::newRow("kelvin sign and k") << "kb" << QByteArray("\xe2\x84\xaa" "B") << true;
     QTest::newRow("final sigma and sigma") << "\u03c3\u03bf\u03c3" << QByteArray("\xce\xa3\xce\x9f\xcf\x82") << true;
     QTest::newRow("accented") << "\u00e9t\u00e9" << QByteArray("\xc3\x89T\xc3\x89") << true;
-    QTest::newRow("cyrillic") << "\u0436\u0443\u043a" << QByteArray("\xd0\x96\xd0\xa3\xd0\x9a") << true;
     // Simple folding: sharp s is not "ss", dotless and dotted i fold to nothing else.
     QTest::newRow("sharp s is not ss") << "strasse" << QByteArray("stra\xc3\x9f" "e") << false;
     QTest::newRow("dotless i is not i") << "i" << QByteArray("\xc4\xb1") << false;
@@ -48,9 +47,7 @@ private Q_SLOTS:
     QCOMPARE(ListingPattern(text.toStdString()).matches(view(name)), same);
     QCOMPARE(CaseFold::compare(text.toStdString(), view(name)) == 0, same);
     // Inside longer names and patterns too.
-    NameTest inside;
-    inside.prepare(text);
-    QCOMPARE(inside.matches(view("x-" + name + ".log"), false), same);
+    QCOMPARE(test.matches(view("x-" + name + ".log"), false), same);
     QCOMPARE(ListingPattern("*" + text.toStdString() + "*").matches(view("x-" + name + ".log")), same);
   }
 
@@ -61,7 +58,6 @@ private Q_SLOTS:
     QTest::addColumn<bool>("found");
     QTest::newRow("contains, upper-case name") << "exe" << false << QByteArray("Setup.EXE") << true;
     QTest::newRow("contains at the start") << "exe" << false << QByteArray("exec.txt") << true;
-    QTest::newRow("contains at the end") << "exe" << false << QByteArray("readme-exe") << true;
     QTest::newRow("letters apart") << "exe" << false << QByteArray("ex.e") << false;
     QTest::newRow("whole name, longer") << "readme.txt" << true << QByteArray("readme.txt.bak") << false;
     QTest::newRow("whole name, prefix") << "readme.txt" << true << QByteArray("my readme.txt") << false;

@@ -2,13 +2,11 @@
 // launcher, the command-line window, the splash, and ending at once.
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/EntryBar.h"
 #include "shell/FRM.h"
 #include "shell/LabelButton.h"
 #include "shell/MYVARS.h"
@@ -26,24 +24,6 @@
 
 namespace {
 using Kind = SearchWindows::Kind;
-constexpr const char* kAbsent = "(absent)";
-
-void store(const char* key, const QString& value) {
-  if (value == kAbsent) return;
-  if (QString(key) == "Ask") TransSettings::setAsk(value);
-  else TransSettings::setWant(value);
-}
-
-// Answers the question window, once it is up, with one of its controls; not
-// after the scope has gone.
-void answerQuestionWith(const QObject* scope, const char* control) {
-  QTimer::singleShot(0, scope, [control] {
-    auto* question = qobject_cast<frmask*>(QApplication::activeModalWidget());
-    if (!question) return;
-    if (auto* button = question->findChild<QAbstractButton*>(control)) button->click();
-  });
-}
-
 // Runs action in a child process and returns its exit status (-1: killed).
 int exitStatusOf(const std::function<void()>& action) {
   const pid_t child = ::fork();
@@ -55,8 +35,6 @@ int exitStatusOf(const std::function<void()>& action) {
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 }  // namespace
 
 class StartupTest : public QObject {
@@ -70,17 +48,15 @@ private Q_SLOTS:
   }
   void cleanup() { rig_.reset(); }
 
-  // What the stored "Ask" and "Want" make of the next start.
+  // What the stored "Ask" and "Want" ("": absent) make of the next start.
   void decisionTable_data() {
     QTest::addColumn<QString>("ask");
     QTest::addColumn<QString>("want");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("transparent");
-    QTest::newRow("first start") << kAbsent << kAbsent << true << false;
+    QTest::newRow("first start") << "" << "" << true << false;
     QTest::newRow("ask Y") << "Y" << "Y" << true << false;
     QTest::newRow("N, want Y") << "N" << "Y" << false << true;
-    QTest::newRow("N, want N") << "N" << "N" << false << false;
-    QTest::newRow("N, want absent") << "N" << kAbsent << false << false;
     QTest::newRow("N, want other") << "N" << "yes" << false << false;
     QTest::newRow("lower-case y") << "y" << "Y" << false << false;
     QTest::newRow("other ask") << "maybe" << "Y" << false << false;
@@ -90,61 +66,55 @@ private Q_SLOTS:
     QFETCH(QString, want);
     QFETCH(bool, asked);
     QFETCH(bool, transparent);
-    store("Ask", ask);
-    store("Want", want);
+    if (!ask.isEmpty()) TransSettings::setAsk(ask);
+    if (!want.isEmpty()) TransSettings::setWant(want);
     bool questionShown = false;
     QObject scope;
-    QTimer::singleShot(0, &scope, [&] { questionShown = qobject_cast<frmask*>(QApplication::activeModalWidget()); });
-    answerQuestionWith(&scope, "cmdno");
+    QTimer::singleShot(0, &scope, [&] {
+      auto* question = qobject_cast<frmask*>(QApplication::activeModalWidget());
+      questionShown = question;
+      if (question) question->cmdno->click();
+    });
     StartSequence::DecideTransparency();
     QCOMPARE(questionShown, asked);
     QCOMPARE(MYVARS::state().WantTrans, transparent);
-    QCOMPARE(TransSettings::ask(), ask == kAbsent ? QString() : ask);  // deciding writes nothing
+    QCOMPARE(TransSettings::ask(), ask);  // deciding writes nothing
   }
 
-  // The question's four answers, with the performance warning answered both ways.
+  // The question's four answers, with the performance warning answered both
+  // ways: whether it closes, what is decided and stored, warnings shown.
   void questionAnswers_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("warning");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("transparent");
-    QTest::addColumn<QString>("ask");
-    QTest::addColumn<QString>("want");
-    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("outcome");
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("Yes, warning yes") << "cmdYes" << yes << true << true << "" << "old" << 1;
-    QTest::newRow("Yes, warning no") << "cmdYes" << no << true << false << "" << "old" << 1;
-    QTest::newRow("No") << "cmdno" << yes << true << false << "" << "old" << 0;
-    QTest::newRow("don't ask, transparent: yes") << "optdontaskY" << yes << true << true << "N" << "Y" << 1;
-    QTest::newRow("don't ask, transparent: no") << "optdontaskY" << no << false << false << "N" << "old" << 1;
-    QTest::newRow("don't ask, opaque") << "optdontaskN" << yes << true << false << "N" << "N" << 0;
+    QTest::newRow("Yes, warning yes") << "cmdYes" << yes << "closed transparent Ask= Want=old warnings=1";
+    QTest::newRow("Yes, warning no") << "cmdYes" << no << "closed opaque Ask= Want=old warnings=1";
+    QTest::newRow("No") << "cmdno" << yes << "closed opaque Ask= Want=old warnings=0";
+    QTest::newRow("don't ask, transparent") << "optdontaskY" << yes << "closed transparent Ask=N Want=Y warnings=1";
+    QTest::newRow("don't ask, warning no") << "optdontaskY" << no << "open opaque Ask=N Want=old warnings=1";
+    QTest::newRow("don't ask, opaque") << "optdontaskN" << yes << "closed opaque Ask=N Want=N warnings=0";
   }
   void questionAnswers() {
     QFETCH(QString, control);
     QFETCH(int, warning);
-    QFETCH(bool, closes);
-    QFETCH(bool, transparent);
-    QFETCH(QString, ask);
-    QFETCH(QString, want);
-    QFETCH(int, warnings);
+    QFETCH(QString, outcome);
     TransSettings::setWant("old");
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
     frmask question;
     question.show();
     QTRY_COMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
-    QVERIFY(!question.optdontaskY->isChecked() && !question.optdontaskN->isChecked());
+    QVERIFY(question.windowOpacity() < 1);
     question.findChild<QAbstractButton*>(control)->click();
-    QCOMPARE(question.isVisible(), !closes);
-    QCOMPARE(MYVARS::state().WantTrans, transparent);
-    QCOMPARE(TransSettings::ask(), ask);
-    QCOMPARE(TransSettings::want(), want);
-    QCOMPARE(int(rig_->dialogs.messages.size()), warnings);
-    if (warnings) {
-      QCOMPARE(rig_->dialogs.messages[0].text, frmask::kWarning);
-      QCOMPARE(rig_->dialogs.messages[0].icon, QMessageBox::Warning);
-    }
+    const auto now = [&] {
+      return QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
+          .arg(question.isVisible() ? "open" : "closed", MYVARS::state().WantTrans ? "transparent" : "opaque",
+               TransSettings::ask(), TransSettings::want())
+          .arg(rig_->dialogs.messages.size());
+    };
+    QCOMPARE(now(), outcome);
     QTest::keyClick(&question, Qt::Key_Escape);  // never a way out
-    QCOMPARE(question.isVisible(), !closes);
+    QCOMPARE(now(), outcome);
   }
 
   // An answer given while "Transforming..." shows still closes the question.
@@ -165,107 +135,18 @@ private Q_SLOTS:
     QVERIFY(clock.elapsed() < 2000);
   }
 
-  void launcherEntries_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QStringList>("busy");
-    QTest::addColumn<QList<int>>("ticks");
-    QTest::addColumn<int>("opens");  // -1: none
-    QTest::newRow("All Files") << "cmdall" << QStringList{"Loading..."} << QList<int>{1} << int(SearchWindows::AllFiles);
-    QTest::newRow("Containing Text") << "cmdconttext" << QStringList{"Loading..."} << QList<int>{1}
-                                     << int(SearchWindows::ContainingText);
-    QTest::newRow("Multimedia") << "cmdmedia" << QStringList{"Processing...", "Examining Types..."}
-                                << QList<int>{2, 3} << int(SearchWindows::Multimedia);
-    QTest::newRow("Office") << "cmdoffice" << QStringList{"Openning..."} << QList<int>{2} << int(SearchWindows::Office);
-    QTest::newRow("Date") << "cmddate" << QStringList{"Loading..", "Validating..."} << QList<int>{4, 6} << -1;
-  }
-  void launcherEntries() {
-    QFETCH(QString, label);
-    QFETCH(QStringList, busy);
-    QFETCH(QList<int>, ticks);
-    QFETCH(int, opens);
-    RecordingWindows windows;
-    FRM launcher(windows);
-    launcher.show();
-    QTest::mouseClick(launcher.findChild<LabelButton*>(label), Qt::LeftButton);
-    QCOMPARE(rig_->dialogs.busyCaptions(), busy);
-    for (qsizetype i = 0; i < ticks.size(); ++i) QCOMPARE(rig_->dialogs.busies[std::size_t(i)].ticks, ticks[i]);
-    if (opens < 0) {
-      QVERIFY(windows.opened.empty());
-      QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
-      QCOMPARE(rig_->dialogs.messages[0].text, QString("This feature is not available in this version."));
-      QCOMPARE(rig_->dialogs.messages[0].icon, QMessageBox::Critical);
-    } else {
-      QCOMPARE(windows.opened, (std::vector<Kind>{Kind(opens)}));
-    }
-    QVERIFY(launcher.isVisible());  // still there beneath, unchanged
-  }
-
-  // The pointer's effects: each row's own, and all undone only over the background.
-  void launcherHover() {
-    RecordingWindows windows;
-    FRM launcher(windows);
-    launcher.show();
-    const auto label = [&](EntryBar* bar) { return bar->label; };
-    QTest::mouseMove(label(launcher.pictall));
-    QVERIFY(launcher.pictall->isHighlighted());
-    QCOMPARE(textColour(label(launcher.pictall)), QColor(Qt::white));
-    QTest::mouseMove(label(launcher.pictconx));  // straight to the next bar: both stay lit
-    QVERIFY(launcher.pictall->isHighlighted() && launcher.pictconx->isHighlighted());
-    QCOMPARE(textColour(label(launcher.pictconx)), QColor(Qt::black));
-    QTest::mouseMove(launcher.pictmedia, QPoint(4, 2));  // the bar, not its caption: border only
-    QVERIFY(launcher.pictmedia->isHighlighted());
-    QCOMPARE(textColour(label(launcher.pictmedia)), QColor(Qt::black));
-    QTest::mouseMove(launcher.pictabout, QPoint(4, 2));  // the about bar has no effect of its own
-    QVERIFY(!launcher.pictabout->isHighlighted());
-    QTest::mouseMove(launcher.pictexit, QPoint(4, 2));
-    QCOMPARE(textColour(label(launcher.pictexit)), QColor(Qt::white));
-    QTest::mouseMove(launcher.lblc);
-    QCOMPARE(textColour(launcher.lblc), QColor(Qt::white));
-    QTest::mouseMove(&launcher, QPoint(5, launcher.height() / 2));
-    for (EntryBar* bar : {launcher.pictall, launcher.pictconx, launcher.pictmedia, launcher.pictexit})
-      QVERIFY(!bar->isHighlighted());
-    QCOMPARE(textColour(label(launcher.pictall)), QColor(Qt::black));
-    QCOMPARE(textColour(launcher.lblc), QColor(Qt::black));
-  }
-
-  void launcherAskBox() {
-    RecordingWindows windows;
-    {
-      FRM launcher(windows);  // "Ask" absent: unchecked, nothing written
-      QVERIFY(!launcher.chkask->isChecked());
-      QCOMPARE(TransSettings::ask(), QString());
-    }
-    TransSettings::setAsk("Y");
-    FRM launcher(windows);
-    QVERIFY(launcher.chkask->isChecked());
-    launcher.chkask->click();
-    QCOMPARE(TransSettings::ask(), QString("N"));
-    launcher.chkask->click();
-    QCOMPARE(TransSettings::ask(), QString("Y"));
-  }
-
-  // The exit ends the program at once with status 0: the launcher shrinks
-  // away, "Exiting..." shows, and what was written before stays written.
-  void exitEndsAtOnce() {
-    for (const char* way : {"cmdexit", "lblc"}) {
-      const int status = exitStatusOf([&] {
-        RecordingWindows windows;
-        FRM launcher(windows);
-        launcher.show();
-        launcher.chkask->click();  // writes "Ask" = "Y" just before
-        QTest::mouseClick(launcher.findChild<LabelButton*>(way), Qt::LeftButton);
-      });
-      QCOMPARE(status, 0);
-      QCOMPARE(TransSettings::ask(), QString("Y"));
-      QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
-      TransSettings::setAsk("N");
-    }
-  }
-
-  void commandLineChoices_data() {
-    QTest::addColumn<QString>("option");
+  // Which window each entry of the launcher and each option of "Select
+  // Action" opens: a double-click chooses the first two options, a click the
+  // others. "Select Action" closes first; the launcher stays beneath.
+  void whatEachChoiceOpens_data() {
+    QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("doubleClick");
-    QTest::addColumn<int>("opens");
+    QTest::addColumn<int>("opens");  // -1: none
+    QTest::newRow("All Files") << "cmdall" << false << int(SearchWindows::AllFiles);
+    QTest::newRow("Containing Text") << "cmdconttext" << false << int(SearchWindows::ContainingText);
+    QTest::newRow("Multimedia") << "cmdmedia" << false << int(SearchWindows::Multimedia);
+    QTest::newRow("Office") << "cmdoffice" << false << int(SearchWindows::Office);
+    QTest::newRow("Date: not available") << "cmddate" << false << -1;
     QTest::newRow("all files, clicked") << "optall" << false << -1;
     QTest::newRow("all files, double-clicked") << "optall" << true << int(SearchWindows::AllFiles);
     QTest::newRow("containing text, clicked") << "optcontext" << false << -1;
@@ -273,47 +154,52 @@ private Q_SLOTS:
     QTest::newRow("multimedia, clicked") << "optconts" << false << int(SearchWindows::Multimedia);
     QTest::newRow("office, clicked") << "optoffice" << false << int(SearchWindows::Office);
   }
-  void commandLineChoices() {
-    QFETCH(QString, option);
+  void whatEachChoiceOpens() {
+    QFETCH(QString, control);
     QFETCH(bool, doubleClick);
     QFETCH(int, opens);
     RecordingWindows windows;
-    bool closedFirst = false;
+    FRM launcher(windows);
     frmselact select(windows);
-    windows.whileOpen = [&](Kind) { closedFirst = !select.isVisible(); };
-    select.show();
-    auto* button = select.findChild<WrapRadio*>(option);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
-    if (doubleClick) QTest::mouseDClick(button, Qt::LeftButton, {}, QPoint(8, 8));
-    if (opens < 0) {
-      QVERIFY(windows.opened.empty());
-      QVERIFY(select.isVisible());
-    } else {
-      QCOMPARE(windows.opened, (std::vector<Kind>{Kind(opens)}));
-      QVERIFY(closedFirst);
-    }
+    const bool fromLauncher = control.startsWith("cmd");
+    QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
+    bool shownMeanwhile = false;
+    windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
+    window.show();
+    QWidget* target = window.findChild<QWidget*>(control);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
+    QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
+    QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
+    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(control == "cmddate"));
   }
 
-  void arrowKeyOntoMultimediaOpensIt() {
+  // The stored "Ask" sets the launcher's box ("Y" checked, absent unchecked and
+  // nothing written), and a click writes it. The launcher's exit entry and
+  // its X, and Cancel of "Select Action", end the program at once with status
+  // 0; what was written before stays written.
+  void exitEndsAtOnce() {
     RecordingWindows windows;
-    frmselact select(windows);
-    select.show();
-    select.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&select));
-    select.optcontext->setFocus();
-    select.optcontext->setChecked(true);
-    QTest::keyClick(select.optcontext, Qt::Key_Down);
-    QCOMPARE(windows.opened, (std::vector<Kind>{SearchWindows::Multimedia}));
-  }
-
-  void cancelEndsAtOnce() {
-    const int status = exitStatusOf([&] {
-      RecordingWindows windows;
-      frmselact select(windows);
-      select.show();
-      select.cmdcls->click();
-    });
-    QCOMPARE(status, 0);
+    QVERIFY(!FRM(windows).chkask->isChecked());
+    QCOMPARE(TransSettings::ask(), QString());
+    for (const char* way : {"cmdexit", "lblc", "cmdcls"}) {
+      const int status = exitStatusOf([&] {
+        RecordingWindows windows;
+        FRM launcher(windows);
+        frmselact select(windows);
+        launcher.show();
+        select.show();
+        launcher.chkask->click();  // writes "Ask" = "Y" just before
+        QWidget* target = launcher.findChild<QWidget*>(way);
+        QTest::mouseClick(target ? target : select.findChild<QWidget*>(way), Qt::LeftButton);
+      });
+      QCOMPARE(status, 0);
+      QCOMPARE(TransSettings::ask(), QString("Y"));
+      QVERIFY(FRM(windows).chkask->isChecked());
+      QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
+      TransSettings::setAsk("N");
+    }
   }
 
   // The splash: six ticks, or the first tick after a click; not for a click
