@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "shell/EntryBar.h"
 #include "shell/FRM.h"
 #include "shell/LabelButton.h"
 #include "shell/MYVARS.h"
