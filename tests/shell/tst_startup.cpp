@@ -13,7 +13,6 @@
 #include "shell/MYVARS.h"
 #include "shell/StartSequence.h"
 #include "shell/TransSettings.h"
-#include "shell/WrapRadio.h"
 #include "shell/frmask.h"
 #include "shell/frmselact.h"
 #include "shell/frmspl.h"

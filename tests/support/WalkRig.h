@@ -9,6 +9,21 @@
 #include "engine/WalkHost.h"
 #include "support/FailingFileSystem.h"
 
+// A path below root as the tests name it ("R" for root itself).
+inline std::string relativeTo(const std::string& root, const std::string& p) {
+  if (p == root) return "R";
+  return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
+}
+// The folders of the entries, in order, one per run of entries.
+inline std::vector<std::string> folderRuns(const ResultList& lv, const std::string& root) {
+  std::vector<std::string> out;
+  for (std::size_t r = 0; r < lv.size(); ++r) {
+    const std::string f = relativeTo(root, lv.folder(r));
+    if (out.empty() || out.back() != f) out.push_back(f);
+  }
+  return out;
+}
+
 // One search window's worth of walk, with its yields counted and scriptable.
 struct WalkRig final : WalkHost {
   bool stop = true;
@@ -41,19 +56,8 @@ struct WalkRig final : WalkHost {
     walk->emptyQueue();
     walk->start(root);
   }
-  std::string relative(const std::string& p) const {
-    if (p == root) return "R";
-    return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
-  }
-  // The folders of the entries, in order, one per run of entries.
-  std::vector<std::string> folders() const {
-    std::vector<std::string> out;
-    for (std::size_t r = 0; r < lv.size(); ++r) {
-      const std::string f = relative(lv.folder(r));
-      if (out.empty() || out.back() != f) out.push_back(f);
-    }
-    return out;
-  }
+  std::string relative(const std::string& p) const { return relativeTo(root, p); }
+  std::vector<std::string> folders() const { return folderRuns(lv, root); }
   std::vector<std::string> names() const {
     std::vector<std::string> out;
     for (std::size_t r = 0; r < lv.size(); ++r) out.emplace_back(lv.name(r));

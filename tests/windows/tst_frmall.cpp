@@ -7,11 +7,11 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "engine/FolderWalk.h"
 #include "support/FailingFileSystem.h"
 #include "support/OpenHandles.h"
 #include "support/WindowRig.h"
 #include "support/TempTree.h"
+#include "support/WalkRig.h"
 #include "windows/LocationBox.h"
 #include "shell/LabelButton.h"
 #include "windows/frmall.h"
@@ -19,15 +19,7 @@
 namespace {
 using Names = std::vector<std::string>;
 
-Names foldersOf(SearchWindow& w, const std::string& root) {
-  Names out;
-  for (std::size_t r = 0; r < w.results().size(); ++r) {
-    std::string f = w.results().folder(r);
-    f = f == root ? "R" : f.substr(root.size() + 1);
-    if (out.empty() || out.back() != f) out.push_back(f);
-  }
-  return out;
-}
+Names foldersOf(SearchWindow& w, const std::string& root) { return folderRuns(w.results(), root); }
 
 void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 void later(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
@@ -88,37 +80,40 @@ private Q_SLOTS:
     QVERIFY(foldersOf(*w, t.root()).size() < 7);
   }
 
-  void searchFillsTheListBreadthFirstAndReturnsToIdle() {
+  // A search fills the list breadth-first; then the window looks idle at
+  // once, and the status line keeps its last text. Enter and Escape, idle and running.
+  void searchesWithEnterAndEscapeInBothStates() {
     TempTree t;
     t.sample();
     auto w = open();
     search(*w, "f.t", t.root());
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
     QCOMPARE(rig_->dialogs.busyCaptions(), QStringList{"Processing..."});
-    // The idle look as soon as the walk has ended; the status line keeps its last text.
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
     QVERIFY(w->lblin->isHidden());
     QCOMPARE(w->lblin->text(), "Searching In " + QString::fromStdString(t.path("B/B1")) + "...");
     QCOMPARE(w->lblfound->text(), QString("7 File(s) Found!"));
-  }
 
-  void enterAndEscapeInBothStates() {
-    TempTree t;
-    t.sample();
-    auto w = open();
+    rig_->dialogs.busies.clear();
     w->txtname->setText("f.txt");
-    w->cboLoc->setEditText(QString::fromStdString(t.root()));
-    QString captionInside;
+    QString captionInside, captionStopped;
+    TempTree other;
+    other.file("f.txt.new");
     later([&] {  // the first yield comes while the start folder's subfolders are queued
       captionInside = w->cmdfind->text();
       QTest::keyClick(w->txtname, Qt::Key_Return);  // running: Enter stops
+      captionStopped = w->cmdfind->text();
+      w->cboLoc->setEditText(QString::fromStdString(other.root()));
+      QTest::keyClick(w->txtname, Qt::Key_Return);  // a new search, inside the old one's yield
     });
     QTest::keyClick(w->cboLoc->lineEdit(), Qt::Key_Return);  // idle: Enter starts
     QCOMPARE(captionInside, QString("&Stop!"));
-    QCOMPARE(foldersOf(*w, t.root()), (Names{"R"}));
+    QCOMPARE(captionStopped, QString("&Find Now!"));
+    QCOMPARE(foldersOf(*w, other.root()), (Names{"R"}));
+    QCOMPARE(w->results().name(0), std::string_view("f.txt.new"));
     QCOMPARE(w->cmdfind->text(), QString("&Find Now!"));
     QVERIFY(w->lblin->isHidden());
-    QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Processing..."}));
+    QCOMPARE(rig_->dialogs.busyCaptions(), QStringList(3, "Processing..."));  // one per press
 
     later([&] { QTest::keyClick(w->txtname, Qt::Key_Escape); });  // running: Escape closes
     QTest::keyClick(w->txtname, Qt::Key_Return);
@@ -218,22 +213,6 @@ private Q_SLOTS:
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
     delete w.data();  // the closed one is freed after the walk has unwound
     QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), threads, 2000);
-  }
-
-  void newSearchFromInsideAYield() {
-    // Stop, then Find again while the old walk still waits in its yield.
-    TempTree t, other;
-    t.sample();
-    other.file("f.txt.new");
-    auto w = open();
-    later([&] {
-      click(w->cmdfind);  // Stop
-      w->cboLoc->setEditText(QString::fromStdString(other.root()));
-      click(w->cmdfind);  // Find: the new walk runs here, inside the old one's yield
-    });
-    search(*w, "f.txt", t.root());
-    QCOMPARE(w->results().size(), std::size_t(1));
-    QCOMPARE(w->results().name(0), std::string_view("f.txt.new"));
   }
 
   void watchdogEndsAStalledSearch() {
