@@ -10,8 +10,6 @@
 #include "support/WalkRig.h"
 
 namespace {
-using Names = std::vector<std::string>;
-
 // Five folders a level, three levels deep, two files in each.
 void buildWide(TempTree& t) {
   std::vector<std::string> level{""};
@@ -28,11 +26,10 @@ void buildWide(TempTree& t) {
     level = next;
   }
 }
-// The sample tree with kWide files more in R and in B: each of the two is
+// A sample tree with kWide files more in R and in B: each of the two is
 // read, sorted and listed in several pieces, with events let in between.
 constexpr int kWide = 1200;
 void buildTwoWide(TempTree& t) {
-  t.sample();
   for (const char* folder : {"", "B/"})
     for (int i = 0; i < kWide; ++i) t.file(folder + std::to_string(10000 + i) + ".txt");
 }
@@ -42,8 +39,7 @@ class FolderWalkTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void breadthFirstOrderYieldsAndStatus() {
-    TempTree t;
-    t.sample();
+    SampleTree t;
     WalkRig rig(t.root());
     rig.run();
     QCOMPARE(rig.folders(), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
@@ -53,8 +49,7 @@ private Q_SLOTS:
     QCOMPARE(rig.statuses, (Names{"A", "A/A1", "A/A2", "B", "B/B1", "C", "A/A1", "A/A2", "B/B1"}));
   }
 
-  // What a press of the window's button does to the walk inside a yield: it
-  // always empties the queue; a valid Stop also sets the stop flag.
+  // A press inside a yield always empties the queue; a valid Stop also sets the stop flag.
   void pressesDuringYields_data() {
     QTest::addColumn<QString>("afterStatus");
     QTest::addColumn<bool>("stop");
@@ -69,8 +64,7 @@ private Q_SLOTS:
     QFETCH(QString, afterStatus);
     QFETCH(bool, stop);
     QFETCH(Names, folders);
-    TempTree t;
-    t.sample();
+    SampleTree t;
     WalkRig rig(t.root());
     bool pressed = false;
     rig.onYield = [&](int) {
@@ -84,14 +78,11 @@ private Q_SLOTS:
     QVERIFY(rig.stop);
   }
 
-  // A close, a new search or Stop at every yield of a search: between folders
-  // and inside the read, the sort and the listing of folders of over a
-  // thousand files. A close or a new search ends the old walk there: nothing
-  // of it runs or is touched after (the sanitizer build sees the memory), the
-  // new one lists what a fresh one does. Stop ends a name search where its
-  // folder ends: none is listed in part.
+  // A close or a new search ends the old walk there: nothing of it runs or is
+  // touched after (the sanitizer build sees the memory), the new one lists
+  // what a fresh one does. Stop ends a name search where its folder ends.
   void closeNewSearchOrStopAtEveryYield() {
-    TempTree t;
+    SampleTree t;
     buildTwoWide(t);
     WalkRig full(t.root());
     std::vector<std::size_t> listed;  // at each yield
@@ -125,11 +116,9 @@ private Q_SLOTS:
     }
   }
 
-  // A folder unreadable or deleted after it was queued, and a file that
-  // cannot be looked up: skipped and counted, afresh for each search.
+  // Unreadable, or deleted after it was queued: skipped and counted, afresh for each search.
   void unreadableFoldersAndFilesAreSkippedAndCounted() {
-    TempTree t;
-    t.sample();
+    SampleTree t;
     t.file("A/secret.txt");
     WalkRig rig(t.root());
     rig.fs.unreadableFolders = {t.path("B")};
@@ -147,10 +136,8 @@ private Q_SLOTS:
     QCOMPARE(rig.walk->unreadable().total(), 0);
   }
 
-  // Running out of file handles or memory at the n-th folder entered, file
-  // looked up or content opened, for every n of a small search by name or by
-  // containing text: the search ends at once, what it found stays, the early
-  // end is said, no handle is left open, and the next search starts clean.
+  // Out of handles or memory at every call of a small search: it ends at
+  // once, what it found stays, no handle is left open, the next starts clean.
   void exhaustionEndsTheSearchAndSaysSo_data() {
     QTest::addColumn<int>("fault");
     QTest::addColumn<bool>("content");
@@ -164,23 +151,18 @@ private Q_SLOTS:
   void exhaustionEndsTheSearchAndSaysSo() {
     QFETCH(int, fault);
     QFETCH(bool, content);
-    TempTree t;
-    t.sample();
+    SampleTree t;
     for (const char* f : {"f.txt", "A/f.txt", "A/A1/f.txt", "B/f.txt", "B/B1/f.txt"}) t.file(f, "the abc text");
     const int handles = openHandles();  // before any read-ahead worker may hold one
-    const auto search = [&](WalkRig& rig) {
-      rig.contains = "abc";
-      rig.walk->setContentTest(content);
-      rig.run();
-    };
-    WalkRig full(t.root());
-    search(full);
+    const QString text = content ? "abc" : QString();
+    WalkRig full(t.root(), text);
+    full.run();
     const Names all = full.names();
     for (int n = 1; n <= full.fs.calls; ++n) {
-      WalkRig rig(t.root());
+      WalkRig rig(t.root(), text);
       rig.fs.fault = FailingFileSystem::Fault(fault);
       rig.fs.faultAtCall = n;
-      search(rig);
+      rig.run();
       const Names found = rig.names();
       QVERIFY2(found.size() < all.size() && std::equal(found.begin(), found.end(), all.begin()) && rig.stop &&
                    rig.endings == 1,
@@ -190,13 +172,12 @@ private Q_SLOTS:
                                          : FolderWalk::EarlyEnd::OutOfMemory);
       QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
       rig.fs.fault = FailingFileSystem::Fault::None;
-      search(rig);
+      rig.run();
       QCOMPARE(rig.names(), all);
       QCOMPARE(rig.walk->earlyEnd(), FolderWalk::EarlyEnd::None);
     }
   }
 
-  // Names of every byte are checked against find in tst_faults; here the sizes.
   void entriesKeepTheirSizes() {
     TempTree t;
     t.file("a", std::string(2560, 'x'));
@@ -210,9 +191,7 @@ private Q_SLOTS:
   }
 
   void nameTextAndMatchCaseAreReadAfresh() {
-    // Changes made during a yield apply to the files examined after it.
-    TempTree t;
-    t.sample();
+    SampleTree t;
     t.file("C/other.doc");
     WalkRig rig(t.root());
     rig.name = "none-such";
@@ -261,11 +240,9 @@ private Q_SLOTS:
     QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("b/z")}));
   }
 
-  // Reading ahead changes nothing the walk does: the same results in the same
-  // order, the same yields and status texts, a folder deleted before it is
-  // entered still skipped and counted; nor do threads the system cannot give
-  // or workers that fail. The trees here are in the caches, so the workers
-  // are made to read all the same, and do.
+  // Reading ahead changes nothing the walk does, nor do threads the system
+  // cannot give or workers that fail. The trees here are in the caches, so
+  // the workers are made to read all the same, and do.
   void readAheadChangesNothing() {
     enum Fault { None, NoThread, Failing };
     static const std::thread::id walkThread = std::this_thread::get_id();

@@ -17,8 +17,6 @@
 #include "support/TempTree.h"
 
 namespace {
-using Names = std::vector<std::string>;
-
 struct Recorded final : DirectoryEntries {
   Names folders, files, links, unreadable;
   void addFolder(std::string_view n) override { folders.emplace_back(n); }
@@ -170,9 +168,8 @@ private Q_SLOTS:
     QCOMPARE(t.interfaceMounts()[3].device, makedev(0, 22));
   }
 
-  // Reading ahead starts when the walk's reads wait for a disk, and its
-  // workers then read folders ahead of the walk; never for a slower
-  // processor, nor for one so busy that a read is held up now and then.
+  // Never for a slower processor, nor for one so busy that a read is held up
+  // now and then; for a disk, the workers then read folders ahead of the walk.
   void readAheadStartsForReadsFromADiskOnly_data() {
     QTest::addColumn<int>("stretch");
     QTest::addColumn<int>("heldUpEvery");  // folder read

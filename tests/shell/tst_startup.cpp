@@ -81,8 +81,7 @@ private Q_SLOTS:
     QCOMPARE(TransSettings::ask(), ask);  // deciding writes nothing
   }
 
-  // The question's four answers, with the performance warning answered both
-  // ways: whether it closes, what is decided and stored, warnings shown.
+  // The question's four answers, with the performance warning answered both ways.
   void questionAnswers_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("warning");
@@ -135,9 +134,8 @@ private Q_SLOTS:
     QVERIFY(clock.elapsed() < 2000);
   }
 
-  // Which window each entry of the launcher and each option of "Select
-  // Action" opens: a double-click chooses the first two options, a click the
-  // others. "Select Action" closes first; the launcher stays beneath.
+  // A double-click chooses the first two options of "Select Action", a click
+  // the others; it closes first, the launcher stays beneath.
   void whatEachChoiceOpens_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("doubleClick");
@@ -175,10 +173,8 @@ private Q_SLOTS:
     QCOMPARE(rig_->dialogs.messages.size(), std::size_t(control == "cmddate"));
   }
 
-  // The stored "Ask" sets the launcher's box ("Y" checked, absent unchecked and
-  // nothing written), and a click writes it. The launcher's exit entry and
-  // its X, and Cancel of "Select Action", end the program at once with status
-  // 0; what was written before stays written.
+  // The launcher's box shows and writes the stored "Ask". Its exit entry, its X
+  // and Cancel of "Select Action" end at once with status 0, keeping what was written.
   void exitEndsAtOnce() {
     RecordingWindows windows;
     QVERIFY(!FRM(windows).chkask->isChecked());

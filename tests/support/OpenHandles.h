@@ -12,8 +12,6 @@ inline int procEntries(const char* folder) {
   return n;
 }
 
-// How many file handles the process holds now.
 inline int openHandles() { return procEntries("/proc/self/fd") - 1; }  // less the listing's own
 
-// How many threads the process runs now.
 inline int runningThreads() { return procEntries("/proc/self/task"); }

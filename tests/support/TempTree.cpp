@@ -79,7 +79,7 @@ void TempTree::socket(std::string_view relative) {
 
 void TempTree::remove(std::string_view relative) { std::filesystem::remove_all(std::filesystem::path(path(relative))); }
 
-void TempTree::sample() {
+SampleTree::SampleTree() {
   for (const char* f : {"A/A1", "A/A2", "B/B1", "C"}) folder(f);
   for (const char* f : {"", "A", "B", "C", "A/A1", "A/A2", "B/B1"}) file(std::string(f) + (*f ? "/" : "") + "f.txt");
 }

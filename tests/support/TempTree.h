@@ -16,6 +16,8 @@ inline char* toString(const std::vector<std::string>& names) {
 }
 }  // namespace QTest
 
+using Names = std::vector<std::string>;
+
 // A real folder tree in a temporary folder, built from raw byte names.
 class TempTree {
 public:
@@ -24,8 +26,6 @@ public:
   const std::string& root() const { return root_; }
   std::string path(std::string_view relative) const;
 
-  // R{A{A1, A2}, B{B1}, C}, one file "f.txt" in each folder.
-  void sample();
   void folder(std::string_view relative);
   void file(std::string_view relative, std::string_view content = {});
   void sparse(std::string_view relative, std::int64_t size);
@@ -37,4 +37,9 @@ public:
 private:
   QTemporaryDir dir_;
   std::string root_;
+};
+
+// R{A{A1, A2}, B{B1}, C}, one file "f.txt" in each folder.
+struct SampleTree final : TempTree {
+  SampleTree();
 };

@@ -32,14 +32,18 @@ struct WalkRig final : WalkHost {
   FailingFileSystem fs;
   std::unique_ptr<FolderWalk> walk;
   QString name;
-  QString contains;  // with the content test on
+  QString contains;  // null: a search by name only
   std::string root;
   std::vector<std::string> statuses;
   int yields = 0;
   int endings = 0;
   std::function<void(int yield)> onYield;
 
-  explicit WalkRig(const std::string& rootPath) : root(rootPath) { walk = std::make_unique<FolderWalk>(fs, lv, *this); }
+  explicit WalkRig(const std::string& rootPath, QString containing = {})
+      : contains(std::move(containing)), root(rootPath) {
+    walk = std::make_unique<FolderWalk>(fs, lv, *this);
+    walk->setContentTest(!contains.isNull());
+  }
   void yieldToEvents() override {
     ++yields;
     if (onYield) onYield(yields);

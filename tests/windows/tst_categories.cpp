@@ -6,15 +6,12 @@
 #include <QtTest>
 
 #include "shell/LabelButton.h"
-#include "shell/MYVARS.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/FRMCONTENTS.h"
 #include "windows/frmoffice.h"
 
 namespace {
-using Names = std::vector<std::string>;
-
 const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
                    "book.xls", "tone.mid", "a.jpg",    "a.jpeg",   "a.jpe",     "Annual Report.doc",
                    "report.txt", "page.HTM", "style.css", "clip.AVI"};
@@ -80,10 +77,8 @@ private Q_SLOTS:
     QVERIFY(rig_->dialogs.messages.empty());
   }
 
-  // A press sets the pattern and Match Case before it checks the location,
-  // so one refused for its location still sets the pattern; with no category
-  // chosen the pattern stays; Enter in the category box presses Find; a
-  // category chosen during a search takes effect at the next press.
+  // A press refused for its location still sets the pattern; with no category
+  // chosen the pattern stays; one chosen during a search counts from the next press.
   void whenTheCategoryTakesEffect() {
     frmoffice w;
     w.show();

@@ -46,9 +46,7 @@ private Q_SLOTS:
     QCOMPARE(rig_->dialogs.messages[0].text, message);
   }
 
-  // Only files whose name passes are read. The text field starts as "Text1"
-  // at every opening, Enter in it presses Find, and no watchdog may end a
-  // long read.
+  // The text field starts as "Text1" at every opening; no watchdog may end a long read.
   void findsByContent() {
     TempTree t;
     t.folder("sub");

@@ -7,7 +7,6 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "support/FailingFileSystem.h"
 #include "support/OpenHandles.h"
 #include "support/WindowRig.h"
 #include "support/TempTree.h"
@@ -17,8 +16,6 @@
 #include "windows/frmall.h"
 
 namespace {
-using Names = std::vector<std::string>;
-
 Names foldersOf(SearchWindow& w, const std::string& root) { return folderRuns(w.results(), root); }
 
 void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
@@ -66,8 +63,7 @@ private Q_SLOTS:
   }
 
   void refusedPressDuringASearchStillEmptiesTheQueue() {
-    TempTree t;
-    t.sample();
+    SampleTree t;
     auto w = open();
     later([&] {  // while the start folder's subfolders are queued
       w->txtname->setText("ab");
@@ -80,11 +76,9 @@ private Q_SLOTS:
     QVERIFY(foldersOf(*w, t.root()).size() < 7);
   }
 
-  // A search fills the list breadth-first; then the window looks idle at
-  // once, and the status line keeps its last text. Enter and Escape, idle and running.
+  // A search ended, the window looks idle at once; the status line keeps its last text.
   void searchesWithEnterAndEscapeInBothStates() {
-    TempTree t;
-    t.sample();
+    SampleTree t;
     auto w = open();
     search(*w, "f.t", t.root());
     QCOMPARE(foldersOf(*w, t.root()), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
@@ -155,8 +149,7 @@ private Q_SLOTS:
     QCOMPARE(rig_->settings.get("x", "y", "named", "?"), QString());
   }
 
-  // What the found label says of a search the file system got in the way of;
-  // the next search says nothing of it.
+  // A search the file system got in the way of is said; the next one says nothing of it.
   void troubleInTheFoundLabel_data() {
     QTest::addColumn<bool>("endsEarly");
     QTest::addColumn<QString>("found");
@@ -166,8 +159,7 @@ private Q_SLOTS:
   void troubleInTheFoundLabel() {
     QFETCH(bool, endsEarly);
     QFETCH(QString, found);
-    TempTree t;
-    t.sample();
+    SampleTree t;
     FailingFileSystem fs;
     if (endsEarly) fs.fault = FailingFileSystem::Fault::OutOfHandles;
     else fs.unreadableFolders = {t.path("B")};
@@ -184,8 +176,7 @@ private Q_SLOTS:
     MYVARS::state().Fso = nullptr;
   }
 
-  // Closed or deleted mid-search, with workers reading ahead: no worker
-  // left running and no handle left open.
+  // Closed or deleted mid-search while reading ahead: no worker left running, no handle open.
   void leftInsideAYield_data() {
     QTest::addColumn<bool>("deleted");
     QTest::newRow("closed") << false;
@@ -193,8 +184,7 @@ private Q_SLOTS:
   }
   void leftInsideAYield() {
     QFETCH(bool, deleted);
-    TempTree t;
-    t.sample();
+    SampleTree t;
     const int handles = openHandles();
     const int threads = runningThreads();
     QPointer<frmall> w = new frmall;
@@ -216,8 +206,7 @@ private Q_SLOTS:
   }
 
   void watchdogEndsAStalledSearch() {
-    TempTree t;
-    t.sample();
+    SampleTree t;
     auto w = open();
     later([&] {
       for (int tick = 0; tick < 4; ++tick) w->tmrp_Timer();  // no status change in between
@@ -232,8 +221,7 @@ private Q_SLOTS:
     QCOMPARE(rig_->dialogs.busies.size(), busies);
   }
 
-  // A folder's name need not be UTF-8: from the command line into the list,
-  // picked and edited as its escaped text, searched, saved and shown again.
+  // A folder's name need not be UTF-8: picked and edited as its escaped text.
   void locationsKeepTheirBytes() {
     TempTree t;
     t.folder("caf\xe9/sub");

@@ -8,9 +8,8 @@
 #include <QtTest>
 
 #include "shell/LabelButton.h"
-#include "shell/MYVARS.h"
-#include "support/RecordingDialogs.h"
 #include "support/TempTree.h"
+#include "support/WindowRig.h"
 #include "windows/FRMFILECONTXT.h"
 #include "windows/frmall.h"
 
@@ -56,11 +55,10 @@ QByteArray record(const char* name) {
 
 class ResultOpenerTest : public QObject {
   Q_OBJECT
-  std::unique_ptr<RecordingDialogs> dialogs_;
+  std::unique_ptr<WindowRig> rig_;
 
-  // Searches the tree for the text, then double-clicks the first result
-  // ("row"), or selects it and double-clicks below the rows ("below"), or
-  // double-clicks below the rows with nothing selected ("unselected").
+  // Searches, then double-clicks the first result ("row"), or below the rows
+  // with it selected ("below") or with nothing selected ("unselected").
   void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text, const QString& how = "row") {
     w.show();
     w.txtname->setText(text);
@@ -81,18 +79,14 @@ class ResultOpenerTest : public QObject {
 private Q_SLOTS:
   void initTestCase() { QCOMPARE(QProcess::execute("update-mime-database", {desktop->path() + "/data/mime"}), 0); }
   void init() {
-    MYVARS::resetState();
-    MYVARS::setCommandLine({});
-    dialogs_ = std::make_unique<RecordingDialogs>();
+    rig_ = std::make_unique<WindowRig>();
     QFile::remove(desktop->path() + "/args");
   }
-  void cleanup() { dialogs_.reset(); }
+  void cleanup() { rig_.reset(); }
 
-  // The default application gets the exact path, as one argument, whatever
-  // the name holds, and starts in the file's folder. A type no application
-  // takes is said (in the containing-text window without the "Failed.."
-  // display); a file deleted meanwhile fails quietly; with no result selected
-  // nothing happens.
+  // The default application gets the exact path as one argument, whatever the
+  // name holds, and starts in the file's folder. A type no application takes
+  // is said; a file deleted meanwhile fails quietly.
   void opening_data() {
     QTest::addColumn<bool>("containingText");
     QTest::addColumn<QByteArray>("name");
@@ -122,7 +116,7 @@ private Q_SLOTS:
     t.folder("with space");
     const std::string path = t.path("with space/" + name.toStdString());
     t.file("with space/" + name.toStdString(), "data");
-    dialogs_->duringBusy = [&](const QString& caption) {
+    rig_->dialogs.duringBusy = [&](const QString& caption) {
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
     std::unique_ptr<SearchWindow> w;
@@ -130,10 +124,10 @@ private Q_SLOTS:
     else w = std::make_unique<frmall>();
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
-    QCOMPARE(dialogs_->busyCaptions(), busy);
+    QCOMPARE(rig_->dialogs.busyCaptions(), busy);
     const bool said = name.endsWith("orphan");
-    QCOMPARE(dialogs_->messages.size(), std::size_t(said));
-    if (said) QCOMPARE(dialogs_->messages[0].text, "No associated program/application found to open this file.");
+    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(said));
+    if (said) QCOMPARE(rig_->dialogs.messages[0].text, "No associated program/application found to open this file.");
     // A file of the recorder's type, still there and picked, is opened.
     if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected") {
       QVERIFY(!QFile::exists(desktop->path() + "/args"));
