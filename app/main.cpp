@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "shell/FontFamilies.h"
-#include "shell/MYVARS.h"
-#include "shell/frmspl.h"
-#include "windows/ModalSearchWindows.h"
+#include "ui/FontFamilies.h"
+#include "ui/MYVARS.h"
+#include "shell/SplashWindow.h"
+#include "shell/ModalSearchWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   MYVARS::setArguments(argc, argv);  // the raw bytes: a folder's name need not be UTF-8
   FontFamilies::install();
   ModalSearchWindows windows;
-  frmspl splash(windows);
+  SplashWindow splash(windows);
   splash.show();
   return app.exec();
 }

@@ -36,14 +36,14 @@
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
-#include "shell/DesktopDialogs.h"
-#include "shell/EventYield.h"
-#include "shell/MYVARS.h"
-#include "windows/FRMCONTENTS.h"
-#include "windows/FRMFILECONTXT.h"
-#include "shell/LabelButton.h"
-#include "windows/frmall.h"
-#include "windows/frmoffice.h"
+#include "ui/DesktopDialogs.h"
+#include "ui/EventYield.h"
+#include "ui/MYVARS.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "ui/LabelButton.h"
+#include "windows/AllFilesWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
 long statusKb(const char* field) {
@@ -93,18 +93,18 @@ int printCategories() {
   return 0;
 }
 
-long long nameBytes(const ResultList& lv) {
+long long nameBytes(const ResultList& results) {
   long long total = 0;
-  for (std::size_t r = 0; r < lv.size(); ++r) total += static_cast<long long>(lv.name(r).size());
+  for (std::size_t r = 0; r < results.size(); ++r) total += static_cast<long long>(results.name(r).size());
   return total;
 }
 
-void writePaths(const ResultList& lv, const std::string& file) {
+void writePaths(const ResultList& results, const std::string& file) {
   std::FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) return;
   std::string line;
-  for (std::size_t r = 0; r < lv.size(); ++r) {
-    PathName::joinInto(line, lv.folder(r), lv.name(r));
+  for (std::size_t r = 0; r < results.size(); ++r) {
+    PathName::joinInto(line, results.folder(r), results.name(r));
     line.push_back('\0');
     std::fwrite(line.data(), 1, line.size(), out);
   }
@@ -164,10 +164,10 @@ void readAheadOption(FolderWalk& walk, int argc, char** argv) {
 
 int walk(bool realYield, int argc, char** argv) {
   LinuxFileSystem fs;
-  ResultList lv;
+  ResultList results;
   const std::string contains = option(argc, argv, "--contains", "");
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
-  FolderWalk walk(fs, lv, host);
+  FolderWalk walk(fs, results, host);
   walk.setContentTest(!contains.empty());
   readAheadOption(walk, argc, argv);
   const CategoryChoice category = categoryOption(argc, argv);
@@ -181,11 +181,11 @@ int walk(bool realYield, int argc, char** argv) {
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
               "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld,\"ended_early\":%d}\n",
-              realYield ? "events" : "engine", seconds, int(lv.size()),
+              realYield ? "events" : "engine", seconds, int(results.size()),
               static_cast<long long>(walk.unreadable().total()), rssBefore, rssAfter, statusKb("VmHWM:"),
-              nameBytes(lv), int(walk.earlyEnd()));
+              nameBytes(results), int(walk.earlyEnd()));
   const std::string paths = option(argc, argv, "--paths", "");
-  if (!paths.empty()) writePaths(lv, paths);
+  if (!paths.empty()) writePaths(results, paths);
   return 0;
 }
 
@@ -228,13 +228,13 @@ private:
 std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category, const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
   if (!contains.empty()) {
-    w = std::make_unique<FRMFILECONTXT>();
+    w = std::make_unique<ContainingTextWindow>();
     w->findChild<QLineEdit*>("txtcont")->setText(QString::fromLocal8Bit(contains.c_str()));
     return w;
   }
-  if (!category.table) return std::make_unique<frmall>();
-  if (category.office) w = std::make_unique<frmoffice>();
-  else w = std::make_unique<FRMCONTENTS>();
+  if (!category.table) return std::make_unique<AllFilesWindow>();
+  if (category.office) w = std::make_unique<OfficeWindow>();
+  else w = std::make_unique<MultimediaWindow>();
   w->findChild<QComboBox*>("cboconts")->setCurrentIndex(category.index);
   return w;
 }
@@ -252,8 +252,8 @@ int window(int argc, char** argv) {
   SearchWindow& w = *window;
   readAheadOption(*w.walk(), argc, argv);
   w.show();
-  w.txtname->setText(QString::fromLocal8Bit(argv[3]));
-  w.cboLoc->setEditText(QString::fromLocal8Bit(argv[2]));
+  w.nameField->setText(QString::fromLocal8Bit(argv[3]));
+  w.locationBox->setEditText(QString::fromLocal8Bit(argv[2]));
   const std::string png = option(argc, argv, "--png", "");
 
   QElapsedTimer clock, sinceTick;
@@ -275,12 +275,12 @@ int window(int argc, char** argv) {
     alive();
   });
   PaintWatch paints(alive);
-  w.lv->viewport()->installEventFilter(&paints);
-  w.lblfound->installEventFilter(&paints);
+  w.results->viewport()->installEventFilter(&paints);
+  w.foundLabel->installEventFilter(&paints);
   QTimer idleWatch;  // the idle look: the button back to "&Find Now!"
   idleWatch.setInterval(1);
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
-    if (!running || w.cmdfind->text() != SearchWindow::kFind) return;
+    if (!running || w.findButton->text() != SearchWindow::kFind) return;
     seconds = clock.nsecsElapsed() / 1e9;
     busySeconds = dialogs.busySeconds;  // not the "Returning..." of the closing window
     if (!png.empty()) w.grab().save(QString::fromLocal8Bit(png.c_str()));
@@ -292,7 +292,7 @@ int window(int argc, char** argv) {
     sinceAlive.start();
     ticker.start();
     idleWatch.start();
-    w.cmdfind_Click();
+    w.findPressed();
     running = true;
     if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE"))
       std::fprintf(stderr, "press handled after %.3f s\n", clock.nsecsElapsed() / 1e9);

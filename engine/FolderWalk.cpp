@@ -26,7 +26,7 @@ int FolderWalk::readAheadWorkers() {
 void FolderWalk::setReadAhead(int workers, ReadAhead::When when) { ahead_ = fs_.makeReadAhead(workers, when); }
 
 void FolderWalk::emptyQueue() {
-  lst.clear();
+  folderQueue.clear();
   if (ahead_) ahead_->dropQueued();
 }
 
@@ -34,7 +34,7 @@ void FolderWalk::emptyQueue() {
 // learns of them in the same order.
 void FolderWalk::queue(std::string path) {
   if (ahead_) ahead_->queued(path);
-  lst.push_back(std::move(path));
+  folderQueue.push_back(std::move(path));
 }
 
 FolderWalk::~FolderWalk() { life_->alive = false; }
@@ -79,21 +79,21 @@ void FolderWalk::start(const std::string& startFolder) {
       if (ahead_) ahead_->begin(root_);
       if (!enterFolder(startFolder)) return;
     } else {
-      dirx.reset(startFolder);
-      flx.clear();
+      currentFolder.reset(startFolder);
+      currentFiles.clear();
       if (exhausted(opened)) endEarly(opened == FsOutcome::OutOfMemory ? EarlyEnd::OutOfMemory : EarlyEnd::OutOfHandles);
       else unreadable_.addFolder(startFolder);
     }
-    SearchInto();
+    searchInto();
     if (!isCurrent(life, generation)) return;  // a content read let events in
     // Seeding: no stop check and no status text here.
-    for (std::size_t i = 0; i < dirx.count(); ++i) {
+    for (std::size_t i = 0; i < currentFolder.count(); ++i) {
       if (!yieldNow()) return;
-      std::string path = dirx.folderPath(i);
+      std::string path = currentFolder.folderPath(i);
       if (!yieldNow()) return;
       queue(std::move(path));
     }
-    Proceed();
+    walkQueue();
   } catch (const std::bad_alloc&) {
     // Out of memory in this walk's own step: end with what was found.
     if (!isCurrent(life, generation)) return;
@@ -103,7 +103,7 @@ void FolderWalk::start(const std::string& startFolder) {
   if (!isCurrent(life, generation)) return;
   if (ahead_) ahead_->stop();
   root_.release();
-  flx.release();
+  currentFiles.release();
   host_.ended();
 }
 
@@ -113,70 +113,70 @@ void FolderWalk::endEarly(EarlyEnd why) {
 }
 
 void FolderWalk::freeMemory() {
-  lst = std::deque<std::string>();
-  dirx.freeMemory();
-  flx.freeMemory();
+  folderQueue = std::deque<std::string>();
+  currentFolder.freeMemory();
+  currentFiles.freeMemory();
 }
 
 // False when the walk is gone or was replaced during the read.
 bool FolderWalk::enterFolder(const std::string& path) {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_;
-  dirx.reset(path);
-  flx.clear();
+  currentFolder.reset(path);
+  currentFiles.clear();
   const std::function<bool()> yield = [this] { return yieldInRead(); };
-  ListingSink sink(dirx, flx, unreadable_, host_, yield);
+  ListingSink sink(currentFolder, currentFiles, unreadable_, host_, yield);
   // Without a content test, names that fail the name text are dropped as
   // they are read; the listing tests the others again.
   if (!contentTest_) {
     if (nameStale_) refreshNameTest();
     sink.keepOnly(&nameTest_, host_.matchCase());
   }
-  const FsOutcome outcome = fs_.enter(root_, path, flx.folder(), sink);
+  const FsOutcome outcome = fs_.enter(root_, path, currentFiles.folder(), sink);
   if (!isCurrent(life, generation)) return false;  // the read was abandoned
-  if (outcome == FsOutcome::Ok) return dirx.sort(yield) && flx.sort(yield);  // events come in as it sorts too
+  if (outcome == FsOutcome::Ok) return currentFolder.sort(yield) && currentFiles.sort(yield);  // events come in as it sorts too
   // A folder that cannot be read to its end contributes nothing.
-  dirx.reset(path);
-  flx.clear();
+  currentFolder.reset(path);
+  currentFiles.clear();
   if (outcome == FsOutcome::OutOfMemory) endEarly(EarlyEnd::OutOfMemory);
   else if (outcome == FsOutcome::OutOfHandles) endEarly(EarlyEnd::OutOfHandles);
   else if (outcome == FsOutcome::Unreadable) unreadable_.addFolder(path);  // skipped: the walk goes on
   return true;
 }
 
-void FolderWalk::SearchInto() { listFiles(); }
+void FolderWalk::searchInto() { listFiles(); }
 
-void FolderWalk::Proceed() {
+void FolderWalk::walkQueue() {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_;
   for (;;) {
     if (stopped()) return;
     if (!yieldNow()) return;
-    if (lst.empty()) {  // the normal end, or a press emptied the queue
+    if (folderQueue.empty()) {  // the normal end, or a press emptied the queue
       stop();
       return;
     }
-    const std::string path = lst.front();
+    const std::string path = folderQueue.front();
     host_.statusChanged(path);
     if (!yieldNow()) return;
     if (ahead_) ahead_->entering();
     if (!enterFolder(path)) return;
-    if (ahead_ && ahead_->entered()) ahead_->backlog(lst);
+    if (ahead_ && ahead_->entered()) ahead_->backlog(folderQueue);
     if (!listFiles()) return;
     if (!yieldNow()) return;
     // A press during this pass may have emptied the queue: nothing to remove.
-    if (lst.empty()) stop();
-    else lst.pop_front();
-    DoFind();
+    if (folderQueue.empty()) stop();
+    else folderQueue.pop_front();
+    queueSubfolders();
     if (!isCurrent(life, generation)) return;
   }
 }
 
-void FolderWalk::DoFind() {
-  for (std::size_t i = 0; i < dirx.count(); ++i) {
+void FolderWalk::queueSubfolders() {
+  for (std::size_t i = 0; i < currentFolder.count(); ++i) {
     if (stopped()) return;
     if (!yieldNow()) return;
-    std::string path = dirx.folderPath(i);
+    std::string path = currentFolder.folderPath(i);
     host_.statusChanged(path);
     if (!yieldNow()) return;
     queue(std::move(path));
@@ -193,22 +193,22 @@ void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
   switch (outcome) {
     case FsOutcome::OutOfMemory: endEarly(EarlyEnd::OutOfMemory); break;
     case FsOutcome::OutOfHandles: endEarly(EarlyEnd::OutOfHandles); break;
-    case FsOutcome::Unreadable: unreadable_.addFile(PathName::join(dirx.path(), flx.name(i))); break;
+    case FsOutcome::Unreadable: unreadable_.addFile(PathName::join(currentFolder.path(), currentFiles.name(i))); break;
     default: break;  // not a file after all (a dangling link, a device): never listed
   }
 }
 
 bool FolderWalk::listFiles() {
-  results_.setFolder(dirx.path());
+  results_.setFolder(currentFolder.path());
   constexpr std::size_t every = ListingSink::kEntriesPerYield;
-  for (std::size_t i = 0; i < flx.count(); ++i) {
+  for (std::size_t i = 0; i < currentFiles.count(); ++i) {
     if (i % every == every - 1 && !yieldNow()) return false;
     if (nameStale_) refreshNameTest();
-    const std::string_view name = flx.name(i);
+    const std::string_view name = currentFiles.name(i);
     if (!nameTest_.matches(name, host_.matchCase())) continue;
     if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
     std::int64_t size = 0;
-    const FsOutcome outcome = fs_.fileDetails(root_, flx.folder(), flx.cName(i), flx.isLink(i), size);
+    const FsOutcome outcome = fs_.fileDetails(root_, currentFiles.folder(), currentFiles.cName(i), currentFiles.isLink(i), size);
     if (outcome != FsOutcome::Ok) {
       skipFile(outcome, i);
       continue;
@@ -220,7 +220,7 @@ bool FolderWalk::listFiles() {
     }
     results_.append(name, size);
   }
-  flx.release();
+  currentFiles.release();
   return true;
 }
 
@@ -237,7 +237,7 @@ FolderWalk::Content FolderWalk::examineContent(std::size_t i, std::int64_t size)
   }
   if (size == 0) return Content::NoMatch;  // nothing to find, and no failure
   FileReader reader;
-  FsOutcome outcome = fs_.openFile(root_, flx.folder(), flx.cName(i), reader);
+  FsOutcome outcome = fs_.openFile(root_, currentFiles.folder(), currentFiles.cName(i), reader);
   if (outcome != FsOutcome::Ok) {
     skipFile(outcome, i);
     return Content::NoMatch;

@@ -18,7 +18,7 @@ class WalkHost;
 enum class FsOutcome;
 
 // The folder walk of one search window: breadth-first over the folder queue
-// lst, entering each folder once through dirx (its files through flx), on the
+// folderQueue, entering each folder once through currentFolder (its files through currentFiles), on the
 // window's thread. It yields to the window's events three times per folder,
 // twice per queued subfolder and once every few hundred entries of a long
 // directory read, sort or file listing, never per file. It stops at the stop
@@ -52,14 +52,14 @@ public:
   // Two for each core, at most 4.
   static int readAheadWorkers();
   // The file listing's pattern, from the next folder entered on.
-  void setPattern(ListingPattern pattern) { flx.setPattern(std::move(pattern)); }
+  void setPattern(ListingPattern pattern) { currentFiles.setPattern(std::move(pattern)); }
   // With the content test, a file whose name passes is a result only if its
   // content holds the host's containing text.
   void setContentTest(bool on) { contentTest_ = on; }
 
   const UnreadableLog& unreadable() const { return unreadable_; }
   EarlyEnd earlyEnd() const { return earlyEnd_; }
-  std::size_t queued() const { return lst.size(); }
+  std::size_t queued() const { return folderQueue.size(); }
 
 private:
   // What a yield needs after it returns, kept out of the walk itself because
@@ -69,12 +69,12 @@ private:
     std::uint64_t generation = 0;
   };
 
-  void SearchInto();
-  void Proceed();
-  void DoFind();
+  void searchInto();
+  void walkQueue();
+  void queueSubfolders();
   bool yieldNow();  // false when the walk must end at once
   bool yieldInRead();
-  bool listFiles();  // the per-file step for every name of flx; false when the walk is gone
+  bool listFiles();  // the per-file step for every name of currentFiles; false when the walk is gone
   enum class Content { Match, NoMatch, Gone };
   Content examineContent(std::size_t i, std::int64_t size);
   bool enterFolder(const std::string& path);  // false when the walk is gone
@@ -87,9 +87,9 @@ private:
   void queue(std::string path);
   static bool isCurrent(const std::shared_ptr<Life>& life, std::uint64_t generation);
 
-  std::deque<std::string> lst;  // the folder queue
-  FolderListing dirx;           // the entered folder and its subfolders
-  FileListing flx;              // its files, through the listing pattern
+  std::deque<std::string> folderQueue;  // the folder queue
+  FolderListing currentFolder;           // the entered folder and its subfolders
+  FileListing currentFiles;              // its files, through the listing pattern
 
   FileSystem& fs_;
   ResultList& results_;

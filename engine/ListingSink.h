@@ -9,8 +9,8 @@ class NameTest;
 class UnreadableLog;
 class WalkHost;
 
-// Takes one directory read into the walk's listings: subfolders to dirx,
-// files that the pattern admits to flx, unknowable entries to the log. Where
+// Takes one directory read into the walk's listings: subfolders to currentFolder,
+// files that the pattern admits to currentFiles, unknowable entries to the log. Where
 // told (keepOnly), only names that pass the name text are kept, so a huge
 // folder sorts only what it will show.
 //
@@ -21,9 +21,9 @@ class ListingSink final : public DirectoryEntries {
 public:
   static constexpr unsigned kEntriesPerYield = 256;  // a counter per entry, the clock only then
 
-  ListingSink(FolderListing& dirx, FileListing& flx, UnreadableLog& log, WalkHost& host,
+  ListingSink(FolderListing& currentFolder, FileListing& currentFiles, UnreadableLog& log, WalkHost& host,
               const std::function<bool()>& yield)
-      : dirx_(dirx), flx_(flx), log_(log), host_(host), yield_(yield) {}
+      : dirx_(currentFolder), flx_(currentFiles), log_(log), host_(host), yield_(yield) {}
   void keepOnly(const NameTest* names, bool matchCase) {
     names_ = names;
     matchCase_ = matchCase;

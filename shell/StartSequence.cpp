@@ -1,34 +1,34 @@
 #include "shell/StartSequence.h"
 
-#include "shell/FRM.h"
-#include "shell/MYVARS.h"
-#include "shell/TransSettings.h"
-#include "shell/frmask.h"
-#include "shell/frmselact.h"
+#include "shell/LauncherWindow.h"
+#include "ui/MYVARS.h"
+#include "ui/TransSettings.h"
+#include "shell/TransparencyQuestion.h"
+#include "shell/StartInFolderWindow.h"
 
-void StartSequence::DecideTransparency() {
+void StartSequence::decideTransparency() {
   const QString ask = TransSettings::ask();
   if (ask == "N") {
     const QString want = TransSettings::want();
-    if (want == "Y") MYVARS::state().WantTrans = true;
-    else if (want == "N") MYVARS::state().WantTrans = false;
+    if (want == "Y") MYVARS::state().wantTransparency = true;
+    else if (want == "N") MYVARS::state().wantTransparency = false;
     return;
   }
   if (ask.isEmpty() || ask == "Y") {
-    frmask question;
+    TransparencyQuestion question;
     question.exec();
   }
   // Any other value: no question, and the windows stay opaque.
 }
 
 void StartSequence::run(SearchWindows& windows) {
-  DecideTransparency();
+  decideTransparency();
   const std::string& commandLine = MYVARS::commandLine();
   if (commandLine.find_first_not_of(' ') != std::string::npos) {
-    frmselact select(windows);
+    StartInFolderWindow select(windows);
     select.exec();
   } else {
-    FRM launcher(windows);
+    LauncherWindow launcher(windows);
     launcher.exec();
   }
 }

@@ -7,6 +7,6 @@ class SearchWindows;
 // launcher, modally. When that window closes, nothing is left open.
 class StartSequence {
 public:
-  static void DecideTransparency();
+  static void decideTransparency();
   static void run(SearchWindows& windows);
 };

@@ -5,7 +5,7 @@
 #include "engine/ResultList.h"
 #include "platform/core/FileSystem.h"
 #include "platform/desktop/FileOpener.h"
-#include "shell/MYVARS.h"
+#include "ui/MYVARS.h"
 #include "windows/DesktopServices.h"
 
 void ResultOpener::open(const ResultList& results, std::size_t row, bool failedDisplay) {
@@ -13,9 +13,9 @@ void ResultOpener::open(const ResultList& results, std::size_t row, bool failedD
   // Copies: the list may be emptied by a search while the busy window waits.
   const std::string name(results.name(row));
   const std::string folder = results.folder(row);
-  MYVARS::ShowBusy(2, "Openning Application...");
+  MYVARS::showBusy(2, "Openning Application...");
   const std::string path = MYVARS::fso().absolutePathName(folder, name);
   if (DesktopServices::opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
-  if (failedDisplay) MYVARS::ShowBusy(2, "Failed..");
+  if (failedDisplay) MYVARS::showBusy(2, "Failed..");
   MYVARS::message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
 }

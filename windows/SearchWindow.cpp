@@ -13,16 +13,16 @@
 #include "engine/FolderWalk.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
-#include "shell/MYVARS.h"
-#include "shell/Twips.h"
-#include "shell/WidgetColours.h"
-#include "windows/ButtonFace.h"
+#include "ui/MYVARS.h"
+#include "ui/Twips.h"
+#include "ui/WidgetColours.h"
+#include "ui/ButtonFace.h"
 #include "windows/DesktopServices.h"
-#include "shell/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultOpener.h"
 #include "windows/ResultsTable.h"
-#include "windows/WindowArt.h"
+#include "ui/WindowArt.h"
 
 namespace {
 // Only blanks count as leading and trailing space here, not tabs.
@@ -74,12 +74,12 @@ SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
   statusShow_.setSingleShot(true);
   statusShow_.setInterval(16);
   connect(&statusShow_, &QTimer::timeout, this, &SearchWindow::showStatus);
-  tmrr.setInterval(100);
-  tmrp.setInterval(800);
-  connect(&tmrr, &QTimer::timeout, this, &SearchWindow::tmrr_Timer);
-  connect(&tmrp, &QTimer::timeout, this, &SearchWindow::tmrp_Timer);
-  tmrr.start();
-  if (description_.watchdog) tmrp.start();
+  lookTimer.setInterval(100);
+  watchdogTimer.setInterval(800);
+  connect(&lookTimer, &QTimer::timeout, this, &SearchWindow::refreshLook);
+  connect(&watchdogTimer, &QTimer::timeout, this, &SearchWindow::watchdogTick);
+  lookTimer.start();
+  if (description_.watchdog) watchdogTimer.start();
   loadFields();
 }
 
@@ -89,14 +89,14 @@ void SearchWindow::buildControls() {
   setStyleSheet("SearchWindow { background: rgb(238, 241, 246); border: 1px solid rgb(60, 90, 140); }");
   const int width = description_.clientWidth;
 
-  Picture1 = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, width + 30, 495));
-  Picture1->setPixmap(WindowArt::titleStrip(Picture1->size()));
-  Picture1->installEventFilter(this);
-  Label5 = placed(new QLabel(description_.heading, Picture1), "Label5", Twips::rect(120, 120, 4575, 495));
-  Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label5->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
-  Label5->installEventFilter(this);
-  closeLabel = placed(new LabelButton("X", Picture1), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
+  titleStrip = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, width + 30, 495));
+  titleStrip->setPixmap(WindowArt::titleStrip(titleStrip->size()));
+  titleStrip->installEventFilter(this);
+  heading = placed(new QLabel(description_.heading, titleStrip), "Label5", Twips::rect(120, 120, 4575, 495));
+  heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  heading->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
+  heading->installEventFilter(this);
+  closeLabel = placed(new LabelButton("X", titleStrip), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
   closeLabel->setAccessibleName("Close");
   QFont bold = closeLabel->font();
   bold.setBold(true);
@@ -105,33 +105,33 @@ void SearchWindow::buildControls() {
   WidgetColours::setText(closeLabel, description_.closeLabelColour);
   closeLabel->installEventFilter(this);
   closeLabel->setMouseTracking(true);
-  connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
+  connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::closePressed);
 
-  Label1 = addLabel("Label1", "Named:", 240, 840, 975, 255);
-  txtname = addField("txtname", "Named", 1440, 840, 5535, 375);
-  Label1->setBuddy(txtname);
-  Label2 = addLabel("Label2", "Location:", 240, 1440, 1095, 375);
-  cboLoc = placed(new QComboBox(this), "cboLoc", Twips::rect(1440, 1440, 5535, 390));
-  cboLoc->setEditable(true);
-  cboLoc->setInsertPolicy(QComboBox::NoInsert);
-  cboLoc->setAccessibleName("Location");
-  cboLoc->installEventFilter(this);
-  cboLoc->lineEdit()->installEventFilter(this);
-  Label2->setBuddy(cboLoc);
-  locations_ = std::make_unique<LocationBox>(cboLoc);
+  nameCaption = addLabel("Label1", "Named:", 240, 840, 975, 255);
+  nameField = addField("txtname", "Named", 1440, 840, 5535, 375);
+  nameCaption->setBuddy(nameField);
+  locationCaption = addLabel("Label2", "Location:", 240, 1440, 1095, 375);
+  locationBox = placed(new QComboBox(this), "cboLoc", Twips::rect(1440, 1440, 5535, 390));
+  locationBox->setEditable(true);
+  locationBox->setInsertPolicy(QComboBox::NoInsert);
+  locationBox->setAccessibleName("Location");
+  locationBox->installEventFilter(this);
+  locationBox->lineEdit()->installEventFilter(this);
+  locationCaption->setBuddy(locationBox);
+  locations_ = std::make_unique<LocationBox>(locationBox);
 
-  buildButton(pict, cmdfind, "pict", "cmdfind", kFind, 600);
-  buildButton(pictb, cmdcanc, "pictb", "cmdcanc", description_.closeCaption, 1200);
-  connect(cmdfind, &LabelButton::clicked, this, &SearchWindow::cmdfind_Click);
-  connect(cmdcanc, &LabelButton::clicked, this, &SearchWindow::cmdcanc_Click);
-  chkmatch = placed(new QCheckBox("&Match Case", this), "chkmatch", Twips::rect(7080, 1800, 1575, 480));
+  buildButton(findFace, findButton, "pict", "cmdfind", kFind, 600);
+  buildButton(closeFace, closeButton, "pictb", "cmdcanc", description_.closeCaption, 1200);
+  connect(findButton, &LabelButton::clicked, this, &SearchWindow::findPressed);
+  connect(closeButton, &LabelButton::clicked, this, &SearchWindow::closePressed);
+  matchCaseBox = placed(new QCheckBox("&Match Case", this), "chkmatch", Twips::rect(7080, 1800, 1575, 480));
   buildResultsList();
 
-  lblfound = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
-  lblin = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
-  lblin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblin->setWordWrap(true);
-  lblin->setVisible(false);
+  foundLabel = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
+  statusLabel = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
+  statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusLabel->setWordWrap(true);
+  statusLabel->setVisible(false);
 }
 
 QLabel* SearchWindow::addLabel(const char* name, const QString& text, int left, int top, int width, int height) {
@@ -171,7 +171,7 @@ void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const cha
 
 void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
   if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;
-  ButtonFace* face = (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? pict : pictb;
+  ButtonFace* face = (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? findFace : closeFace;
   const bool down = action == PointerAction::Press;
   const bool onLabel = target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel;
   if (onLabel) face->setBordered(down);
@@ -179,53 +179,53 @@ void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pr
 }
 
 void SearchWindow::buildResultsList() {
-  lv = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
-  lv->setModel(table_);
-  lv->setAccessibleName("Results");
+  resultsView = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
+  resultsView->setModel(table_);
+  resultsView->setAccessibleName("Results");
   // A table keeps nothing per row, so a million results cost the view nothing.
-  lv->verticalHeader()->hide();
-  lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  lv->verticalHeader()->setDefaultSectionSize(lv->fontMetrics().height() + 4);
-  lv->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lv->horizontalHeader()->setHighlightSections(false);
-  lv->setShowGrid(false);
-  lv->setWordWrap(false);
-  lv->setAlternatingRowColors(true);
-  lv->setSelectionMode(QAbstractItemView::SingleSelection);
-  lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lv->setIconSize(QSize(16, 16));
-  lv->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
-  lv->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
-  lv->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
+  resultsView->verticalHeader()->hide();
+  resultsView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  resultsView->verticalHeader()->setDefaultSectionSize(resultsView->fontMetrics().height() + 4);
+  resultsView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  resultsView->horizontalHeader()->setHighlightSections(false);
+  resultsView->setShowGrid(false);
+  resultsView->setWordWrap(false);
+  resultsView->setAlternatingRowColors(true);
+  resultsView->setSelectionMode(QAbstractItemView::SingleSelection);
+  resultsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+  resultsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  resultsView->setIconSize(QSize(16, 16));
+  resultsView->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
+  resultsView->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
+  resultsView->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
   // A double-click anywhere in the list opens the selected result.
-  lv->viewport()->installEventFilter(this);
+  resultsView->viewport()->installEventFilter(this);
   setMouseTracking(true);
-  Picture1->setMouseTracking(true);
+  titleStrip->setMouseTracking(true);
 }
 
 void SearchWindow::setTabOrder() {
-  QList<QWidget*> order{txtname, cboLoc};
+  QList<QWidget*> order{nameField, locationBox};
   for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-    if (field != txtname) order << field;
+    if (field != nameField) order << field;
   for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
-    if (box != cboLoc) order << box;
-  order << cmdfind << cmdcanc << chkmatch << lv << closeLabel;
+    if (box != locationBox) order << box;
+  order << findButton << closeButton << matchCaseBox << resultsView << closeLabel;
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void SearchWindow::loadFields() {
-  txtname->clear();
-  cboLoc->clearEditText();
+  nameField->clear();
+  locationBox->clearEditText();
   for (const std::string& drive : MYVARS::fso().drives()) locations_->addItem(drive);
-  if (cboLoc->count() > 0) cboLoc->setCurrentIndex(0);
+  if (locationBox->count() > 0) locationBox->setCurrentIndex(0);
   SettingsStore& settings = MYVARS::settings();
-  txtname->setText(settings.get("x", "y", "named", ""));
+  nameField->setText(settings.get("x", "y", "named", ""));
   locations_->setText(LocationBox::fromSetting(settings.get("x", "y", "loc", "/")));
   const std::string& commandLine = MYVARS::commandLine();
   if (!blank(commandLine)) {
     locations_->addItem(commandLine);
-    cboLoc->setCurrentIndex(cboLoc->count() - 1);
+    locationBox->setCurrentIndex(locationBox->count() - 1);
   }
 }
 
@@ -233,7 +233,7 @@ void SearchWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().WantTrans) MYVARS::MakeTransparentWhenShown(this);
+  if (MYVARS::state().wantTransparency) MYVARS::makeTransparentWhenShown(this);
 }
 
 bool SearchWindow::passes(const PressStep& step) {
@@ -247,69 +247,69 @@ bool SearchWindow::passes(const PressStep& step) {
       return false;
     }
     case PressStep::LocationGiven:
-      if (!trimBlanks(cboLoc->currentText()).isEmpty()) return true;
+      if (!trimBlanks(locationBox->currentText()).isEmpty()) return true;
       MYVARS::message(step.icon, step.title, step.message);
-      if (step.focus) cboLoc->setFocus();
+      if (step.focus) locationBox->setFocus();
       return false;
     case PressStep::Configure:
       if (description_.configure) description_.configure(*this, *walk_);
       return true;
     case PressStep::MatchCase:
-      state.MatchCase = chkmatch->isChecked();
+      state.matchCase = matchCaseBox->isChecked();
       return true;
     case PressStep::LocationExists:
       if (MYVARS::fso().folderExists(locations_->bytes())) return true;
-      MYVARS::message(step.icon, step.title, cboLoc->currentText() + step.message);
+      MYVARS::message(step.icon, step.title, locationBox->currentText() + step.message);
       return false;
   }
   return true;
 }
 
-void SearchWindow::cmdfind_Click() {
+void SearchWindow::findPressed() {
   if (!walk_) return;
   walk_->emptyQueue();  // every press, before any check
   for (const PressStep& step : description_.press)
     if (!passes(step)) return;
   const std::string start = locations_->bytes();
   const QPointer<SearchWindow> self(this);
-  MYVARS::ShowBusy(1, description_.busyCaption);
+  MYVARS::showBusy(1, description_.busyCaption);
   if (!self || !walk_) return;
-  if (cmdfind->text() == kFind) {
-    cmdfind->setText(kStop);
-    lblin->setVisible(true);
+  if (findButton->text() == kFind) {
+    findButton->setText(kStop);
+    statusLabel->setVisible(true);
     yield_.restart();
     walk_->start(start);  // returns when the walk has ended; the window may be gone by then
   } else {
-    MYVARS::state().StopFlag = true;
-    cmdfind->setText(kFind);
-    lblin->setVisible(false);
+    MYVARS::state().stopFlag = true;
+    findButton->setText(kFind);
+    statusLabel->setVisible(false);
   }
 }
 
-void SearchWindow::cmdcanc_Click() { close(); }
+void SearchWindow::closePressed() { close(); }
 
 void SearchWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (closing_) return;
   closing_ = true;
-  tmrr.stop();
-  tmrp.stop();
+  lookTimer.stop();
+  watchdogTimer.stop();
   statusShow_.stop();
   // A walk waiting in a yield ends there without touching this window again.
   walk_.reset();
   SettingsStore& settings = MYVARS::settings();
-  settings.save("x", "y", "named", txtname->text());
+  settings.save("x", "y", "named", nameField->text());
   settings.save("x", "y", "loc", LocationBox::toSetting(locations_->bytes()));
   QDialog::closeEvent(event);
   hide();
-  MYVARS::ShowBusy(1, "Returning...");
+  MYVARS::showBusy(1, "Returning...");
 }
 
-void SearchWindow::tmrr_Timer() {
+void SearchWindow::refreshLook() {
   showFoundCount();
-  if (MYVARS::state().StopFlag) {
-    cmdfind->setText(kFind);
-    lblin->setVisible(false);
+  if (MYVARS::state().stopFlag) {
+    findButton->setText(kFind);
+    statusLabel->setVisible(false);
   }
 }
 
@@ -328,27 +328,27 @@ void SearchWindow::showFoundCount() {
       tip.prepend("The system ran " + early + "; the search stopped there. The files found until then are listed.");
     }
   }
-  lblfound->setText(text);
+  foundLabel->setText(text);
   const QString joined = tip.join('\n');
   if (joined == shownTip_) return;
   shownTip_ = joined;
-  lblfound->setToolTip(joined);
+  foundLabel->setToolTip(joined);
 }
 
-void SearchWindow::tmrp_Timer() {
-  if (cmdfind->text() != kStop) return;
+void SearchWindow::watchdogTick() {
+  if (findButton->text() != kStop) return;
   SharedState& state = MYVARS::state();
-  if (state.IdleTicks == 3) {
-    MYVARS::ShowBusy(4, "Processing...");
-    state.StopFlag = true;
-    state.IdleTicks = 0;
+  if (state.idleTicks == 3) {
+    MYVARS::showBusy(4, "Processing...");
+    state.stopFlag = true;
+    state.idleTicks = 0;
   } else {
-    ++state.IdleTicks;
+    ++state.idleTicks;
   }
 }
 
-void SearchWindow::lv_DblClick() {
-  const QModelIndexList selected = lv->selectionModel()->selectedRows();
+void SearchWindow::resultActivated() {
+  const QModelIndexList selected = resultsView->selectionModel()->selectedRows();
   if (results_.size() == 0 || selected.isEmpty()) return;
   ResultOpener::open(results_, std::size_t(selected.first().row()), description_.failedDisplay);
 }
@@ -356,23 +356,23 @@ void SearchWindow::lv_DblClick() {
 void SearchWindow::yieldToEvents() {
   if (!yield_.due()) return;
   // The walk moves on, inside one huge folder too: the watchdog is not to take it for stalled.
-  if (description_.watchdog) MYVARS::state().IdleTicks = 0;
+  if (description_.watchdog) MYVARS::state().idleTicks = 0;
   table_->flush();
   // Nothing of this window is touched after the events have run: one of
   // them may close and free it.
   EventYield::letEventsIn();
 }
 
-QString SearchWindow::nameText() { return txtname->text(); }
+QString SearchWindow::nameText() { return nameField->text(); }
 
 QString SearchWindow::containingText() { return contentField_ ? contentField_->text() : QString(); }
 
-bool SearchWindow::matchCase() { return MYVARS::state().MatchCase; }
+bool SearchWindow::matchCase() { return MYVARS::state().matchCase; }
 
-bool& SearchWindow::stopFlag() { return MYVARS::state().StopFlag; }
+bool& SearchWindow::stopFlag() { return MYVARS::state().stopFlag; }
 
 void SearchWindow::statusChanged(const std::string& folder) {
-  if (description_.watchdog) MYVARS::state().IdleTicks = 0;
+  if (description_.watchdog) MYVARS::state().idleTicks = 0;
   statusPath_.assign(folder);
   if (!statusShow_.isActive()) statusShow_.start();
 }
@@ -382,12 +382,12 @@ void SearchWindow::resultsCleared() { table_->reset(); }
 void SearchWindow::ended() {
   table_->flush();
   showStatus();
-  tmrr_Timer();  // the idle look at once, not at the next tick
+  refreshLook();  // the idle look at once, not at the next tick
 }
 
 void SearchWindow::showStatus() {
   statusShow_.stop();
-  if (!statusPath_.empty()) lblin->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
+  if (!statusPath_.empty()) statusLabel->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
 }
 
 void SearchWindow::keyPressEvent(QKeyEvent* event) {
@@ -430,35 +430,35 @@ bool SearchWindow::pointerEvent(QObject* watched, QEvent* event) {
     default: return false;
   }
   PointerTarget target;
-  if (watched == cmdfind) target = PointerTarget::FindLabel;
-  else if (watched == pict) target = PointerTarget::FindFace;
-  else if (watched == cmdcanc) target = PointerTarget::CloseLabel;
-  else if (watched == pictb) target = PointerTarget::CloseFace;
+  if (watched == findButton) target = PointerTarget::FindLabel;
+  else if (watched == findFace) target = PointerTarget::FindFace;
+  else if (watched == closeButton) target = PointerTarget::CloseLabel;
+  else if (watched == closeFace) target = PointerTarget::CloseFace;
   else if (watched == closeLabel) target = PointerTarget::CloseX;
-  else if (watched == Picture1 || watched == Label5) target = PointerTarget::Background;
+  else if (watched == titleStrip || watched == heading) target = PointerTarget::Background;
   else return false;
   if (description_.pointer) description_.pointer(*this, target, action);
   // A picture box takes its own presses: they are not the window's.
-  return watched == pict || watched == pictb;
+  return watched == findFace || watched == closeFace;
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (!cboLoc) return QDialog::eventFilter(watched, event);  // still being built
-  if (lv && watched == lv->viewport() && type == QEvent::MouseButtonDblClick) {
-    lv_DblClick();
+  if (!locationBox) return QDialog::eventFilter(watched, event);  // still being built
+  if (resultsView && watched == resultsView->viewport() && type == QEvent::MouseButtonDblClick) {
+    resultActivated();
     return true;
   }
   if (pointerEvent(watched, event)) return true;
-  if (watched == Picture1 || watched == Label5) return titleDrag_.handle(event);
+  if (watched == titleStrip || watched == heading) return titleDrag_.handle(event);
   if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      cmdfind_Click();
+      findPressed();
       return true;
     }
     if (key == Qt::Key_Escape) {
-      cmdcanc_Click();
+      closePressed();
       return true;
     }
   }

@@ -6,8 +6,8 @@
 
 #include "engine/ResultList.h"
 #include "engine/WalkHost.h"
-#include "shell/EventYield.h"
-#include "shell/TitleStripDrag.h"
+#include "ui/EventYield.h"
+#include "ui/TitleStripDrag.h"
 #include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
@@ -34,11 +34,11 @@ public:
   ~SearchWindow() override;
 
   // Handlers, one per control event.
-  void cmdfind_Click();
-  void cmdcanc_Click();
-  void tmrr_Timer();
-  void tmrp_Timer();
-  void lv_DblClick();
+  void findPressed();
+  void closePressed();
+  void refreshLook();
+  void watchdogTick();
+  void resultActivated();
 
   const ResultList& results() const { return results_; }
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
@@ -53,23 +53,23 @@ public:
   // where the window has a pressed face, shows it; a release restores both.
   void pressLook(PointerTarget target, PointerAction action, bool pressedFace);
 
-  QLabel* Picture1 = nullptr;
-  QLabel* Label5 = nullptr;
-  LabelButton* closeLabel = nullptr;  // "X": Label4 or lblc
-  QLabel* Label1 = nullptr;
-  QLineEdit* txtname = nullptr;
-  QLabel* Label2 = nullptr;
-  QComboBox* cboLoc = nullptr;
-  ButtonFace* pict = nullptr;
-  LabelButton* cmdfind = nullptr;
-  ButtonFace* pictb = nullptr;
-  LabelButton* cmdcanc = nullptr;
-  QCheckBox* chkmatch = nullptr;
-  QTableView* lv = nullptr;
-  QLabel* lblfound = nullptr;
-  QLabel* lblin = nullptr;
-  QTimer tmrr;
-  QTimer tmrp;
+  QLabel* titleStrip = nullptr;
+  QLabel* heading = nullptr;
+  LabelButton* closeLabel = nullptr;  // "X": closeX or closeX
+  QLabel* nameCaption = nullptr;
+  QLineEdit* nameField = nullptr;
+  QLabel* locationCaption = nullptr;
+  QComboBox* locationBox = nullptr;
+  ButtonFace* findFace = nullptr;
+  LabelButton* findButton = nullptr;
+  ButtonFace* closeFace = nullptr;
+  LabelButton* closeButton = nullptr;
+  QCheckBox* matchCaseBox = nullptr;
+  QTableView* resultsView = nullptr;
+  QLabel* foundLabel = nullptr;
+  QLabel* statusLabel = nullptr;
+  QTimer lookTimer;
+  QTimer watchdogTimer;
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -135,7 +135,7 @@ private Q_SLOTS:
     WalkRig rig(t.root(), content ? "abc" : QString());
     bool done = false;
     rig.onYield = [&](int) {
-      if (done || rig.lv.size() == 0) return;
+      if (done || rig.results.size() == 0) return;
       done = true;
       for (const std::string& f : swapped) t.remove(f);
       t.fifo("b-fifo.txt");

@@ -22,9 +22,9 @@ using Paths = std::set<std::string>;
 
 Paths paths(const WalkRig& rig) {
   Paths out;
-  for (std::size_t r = 0; r < rig.lv.size(); ++r) {
-    const std::string folder = rig.lv.folder(r);
-    out.insert(folder + (folder.back() == '/' ? "" : "/") + std::string(rig.lv.name(r)));
+  for (std::size_t r = 0; r < rig.results.size(); ++r) {
+    const std::string folder = rig.results.folder(r);
+    out.insert(folder + (folder.back() == '/' ? "" : "/") + std::string(rig.results.name(r)));
   }
   return out;
 }
@@ -86,7 +86,7 @@ private Q_SLOTS:
       rig.run();
       QVERIFY(rig.stop);
       const Paths listed = paths(rig);
-      QCOMPARE(listed.size(), rig.lv.size());  // nothing twice
+      QCOMPARE(listed.size(), rig.results.size());  // nothing twice
       for (const std::string& p : listed)
         QVERIFY2(inTree.match(QString::fromStdString(rig.relative(p))).hasMatch(), p.c_str());
     }
@@ -132,8 +132,8 @@ private Q_SLOTS:
     QCOMPARE(theirs.size(), std::size_t(2 + 254 + 2000 + 3));  // first and to-first, bytes, wide, planted
     QCOMPARE(paths(rig), theirs);
     QCOMPARE(rig.walk->unreadable().total(), 0);
-    for (std::size_t r = 0; r < rig.lv.size(); ++r)
-      for (char32_t c : DisplayText::fromBytes(rig.lv.name(r)).toStdU32String()) QVERIFY(!DisplayText::isHidden(c));
+    for (std::size_t r = 0; r < rig.results.size(); ++r)
+      for (char32_t c : DisplayText::fromBytes(rig.results.name(r)).toStdU32String()) QVERIFY(!DisplayText::isHidden(c));
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
   }
 

@@ -86,7 +86,7 @@ private Q_SLOTS:
     buildTwoWide(t);
     WalkRig full(t.root());
     std::vector<std::size_t> listed;  // at each yield
-    full.onYield = [&](int) { listed.push_back(full.lv.size()); };
+    full.onYield = [&](int) { listed.push_back(full.results.size()); };
     full.run();
     // Events came in inside the start folder's read, and amid its listing.
     QCOMPARE(listed.front(), std::size_t(0));
@@ -98,7 +98,7 @@ private Q_SLOTS:
         std::size_t listedThen = 0;
         rig.onYield = [&](int k) {
           if (k != n) return;
-          listedThen = rig.lv.size();
+          listedThen = rig.results.size();
           if (action == "close") rig.walk.reset();
           if (action == "find") rig.run();  // the same search again, inside the old one
           if (action == "stop") rig.stop = true;
@@ -111,7 +111,7 @@ private Q_SLOTS:
         if (action == "find") QVERIFY2(found == all && rig.yields == n + full.yields && rig.endings == 1, at);
         if (action != "stop") continue;
         QVERIFY2(m > 0 && std::equal(found.begin(), found.end(), all.begin()) && rig.endings == 1, at);
-        QVERIFY2(m == all.size() || full.lv.folder(m) != full.lv.folder(m - 1), at);
+        QVERIFY2(m == all.size() || full.results.folder(m) != full.results.folder(m - 1), at);
       }
     }
   }
@@ -184,10 +184,10 @@ private Q_SLOTS:
     t.sparse("big", 50'000'000);
     WalkRig rig(t.root());
     rig.run();
-    QCOMPARE(rig.lv.fileSize(0), 2560);
-    QCOMPARE(rig.lv.fileSize(1), 50'000'000);
-    rig.lv.append(std::string(300'000, 'L'), 3);  // longer than a block of names
-    QCOMPARE(rig.lv.name(2).size(), std::size_t(300'000));
+    QCOMPARE(rig.results.fileSize(0), 2560);
+    QCOMPARE(rig.results.fileSize(1), 50'000'000);
+    rig.results.append(std::string(300'000, 'L'), 3);  // longer than a block of names
+    QCOMPARE(rig.results.name(2).size(), std::size_t(300'000));
   }
 
   void nameTextAndMatchCaseAreReadAfresh() {

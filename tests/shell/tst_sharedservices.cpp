@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "shell/MYVARS.h"
-#include "shell/frmpgr.h"
+#include "ui/MYVARS.h"
+#include "ui/BusyWindow.h"
 
 namespace {
 constexpr int kFastTickMs = 5;
@@ -14,7 +14,7 @@ constexpr int kFastTickMs = 5;
 int* countTicksOfNextBusyWindow() {
   auto* ticks = new int(0);
   QTimer::singleShot(0, [ticks] {
-    if (frmpgr* w = frmpgr::current()) QObject::connect(&w->tmru, &QTimer::timeout, [ticks] { ++*ticks; });
+    if (BusyWindow* w = BusyWindow::current()) QObject::connect(&w->closeTimer, &QTimer::timeout, [ticks] { ++*ticks; });
   });
   return ticks;
 }
@@ -22,7 +22,7 @@ int* countTicksOfNextBusyWindow() {
 int openBusyWindows() {
   int n = 0;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<frmpgr*>(w)) ++n;
+    if (qobject_cast<BusyWindow*>(w)) ++n;
   return n;
 }
 }  // namespace
@@ -47,19 +47,19 @@ private Q_SLOTS:
     int busyTicksInside = -1;
     std::unique_ptr<int> seen(countTicksOfNextBusyWindow());
     QTimer::singleShot(0, [&] {
-      if (frmpgr* w = frmpgr::current()) {
-        shownCaption = w->Label1->text();
-        busyTicksInside = MYVARS::state().BusyTicks;
+      if (BusyWindow* w = BusyWindow::current()) {
+        shownCaption = w->captionLabel->text();
+        busyTicksInside = MYVARS::state().busyTicks;
         QTest::keyClick(w, Qt::Key_Escape);
         w->close();
       }
     });
-    MYVARS::ShowBusy(std::int16_t(ticks), "Processing...");
+    MYVARS::showBusy(std::int16_t(ticks), "Processing...");
     QCOMPARE(*seen, ticks + 1);
     QCOMPARE(shownCaption, QString("Processing..."));
     QCOMPARE(busyTicksInside, ticks);
-    QCOMPARE(MYVARS::state().BusyTicks, 0);
-    QVERIFY(frmpgr::current() == nullptr && openBusyWindows() == 0);
+    QCOMPARE(MYVARS::state().busyTicks, 0);
+    QVERIFY(BusyWindow::current() == nullptr && openBusyWindows() == 0);
   }
 
   // A timer of another window asks for a busy display while one is open: it
@@ -71,19 +71,19 @@ private Q_SLOTS:
     QString captionAfterTakeOver;
     QTimer::singleShot(2 * kFastTickMs, [&] {
       QTimer::singleShot(0, [&] {
-        captionAfterTakeOver = frmpgr::current()->Label1->text();
+        captionAfterTakeOver = BusyWindow::current()->captionLabel->text();
         windowsDuring = openBusyWindows();
       });
-      MYVARS::ShowBusy(2, "Failed..");
+      MYVARS::showBusy(2, "Failed..");
       innerReturned = true;
     });
-    MYVARS::ShowBusy(40, "Openning Application...");
+    MYVARS::showBusy(40, "Openning Application...");
     QVERIFY(innerReturned);
     QCOMPARE(windowsDuring, 1);
     QCOMPARE(captionAfterTakeOver, QString("Failed.."));
     QVERIFY(*seen < 40);  // the inner count of 2 closed it
     QCOMPARE(openBusyWindows(), 0);
-    QCOMPARE(MYVARS::state().BusyTicks, 0);
+    QCOMPARE(MYVARS::state().busyTicks, 0);
   }
 
 };

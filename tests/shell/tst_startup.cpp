@@ -7,20 +7,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/EntryBar.h"
-#include "shell/FRM.h"
-#include "shell/LabelButton.h"
-#include "shell/MYVARS.h"
+#include "ui/EntryBar.h"
+#include "shell/LauncherWindow.h"
+#include "ui/LabelButton.h"
+#include "ui/MYVARS.h"
 #include "shell/StartSequence.h"
-#include "shell/TransSettings.h"
-#include "shell/frmask.h"
-#include "shell/frmselact.h"
-#include "shell/frmspl.h"
+#include "ui/TransSettings.h"
+#include "shell/TransparencyQuestion.h"
+#include "shell/StartInFolderWindow.h"
+#include "shell/SplashWindow.h"
 #include "support/RecordingWindows.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/LocationBox.h"
-#include "windows/frmall.h"
+#include "windows/AllFilesWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -71,13 +71,13 @@ private Q_SLOTS:
     bool questionShown = false;
     QObject scope;
     QTimer::singleShot(0, &scope, [&] {
-      auto* question = qobject_cast<frmask*>(QApplication::activeModalWidget());
+      auto* question = qobject_cast<TransparencyQuestion*>(QApplication::activeModalWidget());
       questionShown = question;
-      if (question) question->cmdno->click();
+      if (question) question->noButton->click();
     });
-    StartSequence::DecideTransparency();
+    StartSequence::decideTransparency();
     QCOMPARE(questionShown, asked);
-    QCOMPARE(MYVARS::state().WantTrans, transparent);
+    QCOMPARE(MYVARS::state().wantTransparency, transparent);
     QCOMPARE(TransSettings::ask(), ask);  // deciding writes nothing
   }
 
@@ -100,14 +100,14 @@ private Q_SLOTS:
     QFETCH(QString, outcome);
     TransSettings::setWant("old");
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
-    frmask question;
+    TransparencyQuestion question;
     question.show();
     QTRY_COMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
     QVERIFY(question.windowOpacity() < 1);
     question.findChild<QAbstractButton*>(control)->click();
     const auto now = [&] {
       return QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
-          .arg(question.isVisible() ? "open" : "closed", MYVARS::state().WantTrans ? "transparent" : "opaque",
+          .arg(question.isVisible() ? "open" : "closed", MYVARS::state().wantTransparency ? "transparent" : "opaque",
                TransSettings::ask(), TransSettings::want())
           .arg(rig_->dialogs.messages.size());
     };
@@ -118,9 +118,9 @@ private Q_SLOTS:
 
   // An answer given while "Transforming..." shows still closes the question.
   void answeredDuringItsTransparencyDisplay() {
-    frmask question;
+    TransparencyQuestion question;
     rig_->dialogs.duringBusy = [&](const QString& caption) {
-      if (caption == "Transforming...") question.cmdno->click();
+      if (caption == "Transforming...") question.noButton->click();
     };
     bool stuck = false;
     QTimer::singleShot(3000, &question, [&] {
@@ -157,8 +157,8 @@ private Q_SLOTS:
     QFETCH(bool, doubleClick);
     QFETCH(int, opens);
     RecordingWindows windows;
-    FRM launcher(windows);
-    frmselact select(windows);
+    LauncherWindow launcher(windows);
+    StartInFolderWindow select(windows);
     const bool fromLauncher = control.startsWith("cmd");
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
@@ -177,22 +177,22 @@ private Q_SLOTS:
   // and Cancel of "Select Action" end at once with status 0, keeping what was written.
   void exitEndsAtOnce() {
     RecordingWindows windows;
-    QVERIFY(!FRM(windows).chkask->isChecked());
+    QVERIFY(!LauncherWindow(windows).askBox->isChecked());
     QCOMPARE(TransSettings::ask(), QString());
     for (const char* way : {"cmdexit", "lblc", "cmdcls"}) {
       const int status = exitStatusOf([&] {
         RecordingWindows windows;
-        FRM launcher(windows);
-        frmselact select(windows);
+        LauncherWindow launcher(windows);
+        StartInFolderWindow select(windows);
         launcher.show();
         select.show();
-        launcher.chkask->click();  // writes "Ask" = "Y" just before
+        launcher.askBox->click();  // writes "Ask" = "Y" just before
         QWidget* target = launcher.findChild<QWidget*>(way);
         QTest::mouseClick(target ? target : select.findChild<QWidget*>(way), Qt::LeftButton);
       });
       QCOMPARE(status, 0);
       QCOMPARE(TransSettings::ask(), QString("Y"));
-      QVERIFY(FRM(windows).chkask->isChecked());
+      QVERIFY(LauncherWindow(windows).askBox->isChecked());
       QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
       TransSettings::setAsk("N");
     }
@@ -219,7 +219,7 @@ private Q_SLOTS:
     TransSettings::setAsk("N");
     MYVARS::setCommandLine(commandLine.toStdString());
     RecordingWindows windows;
-    frmspl splash(windows, 20);
+    SplashWindow splash(windows, 20);
     splash.show();
     if (!clicked.isEmpty()) {
       QWidget* target = clicked == "frmspl" ? &splash : splash.findChild<QWidget*>(clicked);
@@ -227,7 +227,7 @@ private Q_SLOTS:
     }
     QString shown;
     int ticksSeen = 0;
-    connect(&splash.tmr, &QTimer::timeout, [&] { ++ticksSeen; });
+    connect(&splash.startTimer, &QTimer::timeout, [&] { ++ticksSeen; });
     QTimer probe;
     connect(&probe, &QTimer::timeout, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -249,18 +249,18 @@ private Q_SLOTS:
   void exitIgnoresInputWhileShrinking() {
     const int status = exitStatusOf([&] {
       RecordingWindows windows;
-      FRM launcher(windows);
+      LauncherWindow launcher(windows);
       launcher.show();
       bool delivered = false;  // a busy display before is one the input started
       rig_->dialogs.duringBusy = [&](const QString& caption) {
         ::_exit(delivered && windows.opened.empty() && caption == "Exiting..." ? 0 : 1);
       };
       QTimer::singleShot(0, &launcher, [&] {  // inside the shrink's first event round
-        QTest::keyClick(launcher.pictconx->label, Qt::Key_Space);
-        for (LabelButton* b : {launcher.pictall->label, launcher.lblc}) QTest::mouseClick(b, Qt::LeftButton);
+        QTest::keyClick(launcher.containingTextEntry->label, Qt::Key_Space);
+        for (LabelButton* b : {launcher.allFilesEntry->label, launcher.closeX}) QTest::mouseClick(b, Qt::LeftButton);
         delivered = true;
       });
-      QTest::mouseClick(launcher.pictexit->label, Qt::LeftButton);
+      QTest::mouseClick(launcher.exitEntry->label, Qt::LeftButton);
     });
     QCOMPARE(status, 0);
   }
@@ -276,8 +276,8 @@ private Q_SLOTS:
     MYVARS::setArguments(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
     QVERIFY(::chdir("/") == 0 && ::setenv("PWD", pwd.c_str(), 1) == 0);  // later, elsewhere
     rig_->settings.save("x", "y", "named", "inside");
-    frmall w;
-    w.cmdfind_Click();
+    AllFilesWindow w;
+    w.findPressed();
     QCOMPARE(w.results().size(), std::size_t(1));
     QCOMPARE(w.results().folder(0), start + "/./x/../x");
     w.close();
@@ -302,8 +302,8 @@ private Q_SLOTS:
     QFETCH(QPoint, moved);
     RecordingWindows windows;
     std::unique_ptr<QWidget> window;
-    if (launcher) window = std::make_unique<FRM>(windows);
-    else window = std::make_unique<frmask>();
+    if (launcher) window = std::make_unique<LauncherWindow>(windows);
+    else window = std::make_unique<TransparencyQuestion>();
     window->show();
     auto* strip = window->findChild<QWidget*>(grip);
     QVERIFY(strip);

@@ -1,6 +1,6 @@
 #include "support/RecordingDialogs.h"
 
-#include "shell/MYVARS.h"
+#include "ui/MYVARS.h"
 
 RecordingDialogs::RecordingDialogs() { MYVARS::setDialogs(this); }
 RecordingDialogs::~RecordingDialogs() { MYVARS::setDialogs(nullptr); }

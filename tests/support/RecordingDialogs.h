@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/Dialogs.h"
+#include "ui/Dialogs.h"
 
 // Records busy displays and message boxes instead of showing them, and
 // answers message boxes with a chosen button. An action may run inside a busy

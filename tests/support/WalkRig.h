@@ -15,10 +15,10 @@ inline std::string relativeTo(const std::string& root, const std::string& p) {
   return p.compare(0, root.size() + 1, root + "/") == 0 ? p.substr(root.size() + 1) : p;
 }
 // The folders of the entries, in order, one per run of entries.
-inline std::vector<std::string> folderRuns(const ResultList& lv, const std::string& root) {
+inline std::vector<std::string> folderRuns(const ResultList& results, const std::string& root) {
   std::vector<std::string> out;
-  for (std::size_t r = 0; r < lv.size(); ++r) {
-    const std::string f = relativeTo(root, lv.folder(r));
+  for (std::size_t r = 0; r < results.size(); ++r) {
+    const std::string f = relativeTo(root, results.folder(r));
     if (out.empty() || out.back() != f) out.push_back(f);
   }
   return out;
@@ -28,7 +28,7 @@ inline std::vector<std::string> folderRuns(const ResultList& lv, const std::stri
 struct WalkRig final : WalkHost {
   bool stop = true;
   bool caseOption = false;
-  ResultList lv;
+  ResultList results;
   FailingFileSystem fs;
   std::unique_ptr<FolderWalk> walk;
   QString name;
@@ -41,7 +41,7 @@ struct WalkRig final : WalkHost {
 
   explicit WalkRig(const std::string& rootPath, QString containing = {})
       : contains(std::move(containing)), root(rootPath) {
-    walk = std::make_unique<FolderWalk>(fs, lv, *this);
+    walk = std::make_unique<FolderWalk>(fs, results, *this);
     walk->setContentTest(!contains.isNull());
   }
   void yieldToEvents() override {
@@ -61,10 +61,10 @@ struct WalkRig final : WalkHost {
     walk->start(root);
   }
   std::string relative(const std::string& p) const { return relativeTo(root, p); }
-  std::vector<std::string> folders() const { return folderRuns(lv, root); }
+  std::vector<std::string> folders() const { return folderRuns(results, root); }
   std::vector<std::string> names() const {
     std::vector<std::string> out;
-    for (std::size_t r = 0; r < lv.size(); ++r) out.emplace_back(lv.name(r));
+    for (std::size_t r = 0; r < results.size(); ++r) out.emplace_back(results.name(r));
     return out;
   }
   bool lastStatusIs(const std::string& s) const { return !statuses.empty() && statuses.back() == s; }

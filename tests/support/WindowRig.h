@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/core/IniSettingsStore.h"
-#include "shell/MYVARS.h"
+#include "ui/MYVARS.h"
 #include "support/RecordingDialogs.h"
 
 // What every window test starts from: fresh shared state, its own settings

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "shell/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
-#include "windows/FRMCONTENTS.h"
-#include "windows/frmoffice.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
 const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
@@ -64,14 +64,14 @@ private Q_SLOTS:
     QFETCH(bool, matchCase);
     QFETCH(Names, expected);
     std::unique_ptr<SearchWindow> w;
-    if (office) w = std::make_unique<frmoffice>();
-    else w = std::make_unique<FRMCONTENTS>();
+    if (office) w = std::make_unique<OfficeWindow>();
+    else w = std::make_unique<MultimediaWindow>();
     w->show();
     categories(*w)->setCurrentIndex(category);
-    w->txtname->setText(name);
-    w->chkmatch->setChecked(matchCase);
-    w->cboLoc->setEditText(QString::fromStdString(tree_->root()));
-    QTest::mouseClick(w->cmdfind, Qt::LeftButton);
+    w->nameField->setText(name);
+    w->matchCaseBox->setChecked(matchCase);
+    w->locationBox->setEditText(QString::fromStdString(tree_->root()));
+    QTest::mouseClick(w->findButton, Qt::LeftButton);
     std::sort(expected.begin(), expected.end());
     QCOMPARE(found(*w), expected);
     QVERIFY(rig_->dialogs.messages.empty());
@@ -80,18 +80,18 @@ private Q_SLOTS:
   // A press refused for its location still sets the pattern; with no category
   // chosen the pattern stays; one chosen during a search counts from the next press.
   void whenTheCategoryTakesEffect() {
-    frmoffice w;
+    OfficeWindow w;
     w.show();
     categories(w)->setCurrentIndex(2);
-    w.chkmatch->setChecked(true);
-    w.cboLoc->setEditText("");
-    QTest::mouseClick(w.cmdfind, Qt::LeftButton);
+    w.matchCaseBox->setChecked(true);
+    w.locationBox->setEditText("");
+    QTest::mouseClick(w.findButton, Qt::LeftButton);
     QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
     QCOMPARE(rig_->dialogs.messages[0].text, QString(" path was not found."));
-    QVERIFY(MYVARS::state().MatchCase);
-    w.chkmatch->setChecked(false);
+    QVERIFY(MYVARS::state().matchCase);
+    w.matchCaseBox->setChecked(false);
     categories(w)->setCurrentIndex(-1);
-    w.cboLoc->setEditText(QString::fromStdString(tree_->root()));
+    w.locationBox->setEditText(QString::fromStdString(tree_->root()));
     bool changed = false;
     QTimer::singleShot(0, [&] {
       categories(w)->setCurrentIndex(0);  // Word
@@ -100,7 +100,7 @@ private Q_SLOTS:
     QTest::keyClick(categories(w), Qt::Key_Return);
     QVERIFY(changed);
     QCOMPARE(found(w), (Names{"book.xls", "old.xl"}));
-    QTest::mouseClick(w.cmdfind, Qt::LeftButton);
+    QTest::mouseClick(w.findButton, Qt::LeftButton);
     QCOMPARE(found(w), (Names{"Annual Report.doc"}));
   }
 };

@@ -12,12 +12,12 @@
 #include "engine/ResultList.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "support/RecordingDialogs.h"
-#include "windows/FRMCONTENTS.h"
-#include "windows/FRMFILECONTXT.h"
-#include "shell/LabelButton.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "ui/LabelButton.h"
 #include "windows/ResultsTable.h"
-#include "windows/frmall.h"
-#include "windows/frmoffice.h"
+#include "windows/AllFilesWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
 QString shown(const ResultsTable& t, int row, int column) {
@@ -69,8 +69,8 @@ private Q_SLOTS:
   // Captions fit, nothing overlaps, fields are named or labelled for screen readers.
   void everyWindowFitsAndIsNamed() {
     RecordingDialogs dialogs;
-    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<frmall>(), std::make_unique<FRMFILECONTXT>(),
-                                                  std::make_unique<FRMCONTENTS>(), std::make_unique<frmoffice>()};
+    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<AllFilesWindow>(), std::make_unique<ContainingTextWindow>(),
+                                                  std::make_unique<MultimediaWindow>(), std::make_unique<OfficeWindow>()};
     for (const auto& w : windows) {
       for (QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || label->wordWrap()) continue;
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(a->role(), QAccessible::Button);
         QVERIFY(!a->text(QAccessible::Name).isEmpty());
       }
-      QVERIFY(w->chkmatch->sizeHint().width() <= w->chkmatch->width());
+      QVERIFY(w->matchCaseBox->sizeHint().width() <= w->matchCaseBox->width());
       QList<QWidget*> placed;
       for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!c->isHidden() && c->objectName() != "lblin" && !c->objectName().startsWith("lnn")) placed << c;
@@ -103,20 +103,20 @@ private Q_SLOTS:
   // A button's press action presses it; Tab runs through the fields, then the buttons.
   void pressActionAndTabOrder() {
     RecordingDialogs dialogs;
-    frmall w;
+    AllFilesWindow w;
     w.show();
-    QAccessibleInterface* find = QAccessible::queryAccessibleInterface(w.cmdfind);
-    w.txtname->setText("ab");
+    QAccessibleInterface* find = QAccessible::queryAccessibleInterface(w.findButton);
+    w.nameField->setText("ab");
     find->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(dialogs.messages.size(), std::size_t(1));  // the press is animated
     w.activateWindow();
-    w.txtname->setFocus();
+    w.nameField->setFocus();
     QList<QWidget*> visited;
     for (int i = 0; i < 7; ++i) {
       visited << QApplication::focusWidget();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, (QList<QWidget*>{w.txtname, w.cboLoc, w.cmdfind, w.cmdcanc, w.chkmatch, w.lv, w.closeLabel}));
+    QCOMPARE(visited, (QList<QWidget*>{w.nameField, w.locationBox, w.findButton, w.closeButton, w.matchCaseBox, w.resultsView, w.closeLabel}));
   }
 };
 

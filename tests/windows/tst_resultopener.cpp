@@ -7,11 +7,11 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "shell/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
-#include "windows/FRMFILECONTXT.h"
-#include "windows/frmall.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/AllFilesWindow.h"
 
 namespace {
 QTemporaryDir* desktop = nullptr;
@@ -61,19 +61,19 @@ class ResultOpenerTest : public QObject {
   // with it selected ("below") or with nothing selected ("unselected").
   void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text, const QString& how = "row") {
     w.show();
-    w.txtname->setText(text);
-    w.cboLoc->setEditText(QString::fromStdString(t.root()));
-    QTest::mouseClick(w.cmdfind, Qt::LeftButton);
+    w.nameField->setText(text);
+    w.locationBox->setEditText(QString::fromStdString(t.root()));
+    QTest::mouseClick(w.findButton, Qt::LeftButton);
     QVERIFY(w.results().size() > 0);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.lv->doItemsLayout();
-    if (how != "unselected") w.lv->selectRow(0);
-    const QPoint at = how == "row" ? w.lv->visualRect(w.lv->model()->index(0, 0)).center()
-                                   : QPoint(10, w.lv->viewport()->height() - 5);
-    QCOMPARE(w.lv->indexAt(at).isValid(), how == "row");
+    w.resultsView->doItemsLayout();
+    if (how != "unselected") w.resultsView->selectRow(0);
+    const QPoint at = how == "row" ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
+                                   : QPoint(10, w.resultsView->viewport()->height() - 5);
+    QCOMPARE(w.resultsView->indexAt(at).isValid(), how == "row");
     // As the window system sends it: a click, then the double-click.
-    if (how == "row") QTest::mouseClick(w.lv->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(w.lv->viewport(), Qt::LeftButton, {}, at);
+    if (how == "row") QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
   }
 
 private Q_SLOTS:
@@ -120,8 +120,8 @@ private Q_SLOTS:
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
     std::unique_ptr<SearchWindow> w;
-    if (containingText) w = std::make_unique<FRMFILECONTXT>();
-    else w = std::make_unique<frmall>();
+    if (containingText) w = std::make_unique<ContainingTextWindow>();
+    else w = std::make_unique<AllFilesWindow>();
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), busy);

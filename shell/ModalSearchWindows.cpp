@@ -1,0 +1,19 @@
+#include "shell/ModalSearchWindows.h"
+
+#include <memory>
+
+#include "windows/MultimediaWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/AllFilesWindow.h"
+#include "windows/OfficeWindow.h"
+
+void ModalSearchWindows::open(Kind kind, QWidget* over) {
+  std::unique_ptr<SearchWindow> window;
+  switch (kind) {
+    case AllFiles: window = std::make_unique<AllFilesWindow>(over); break;
+    case ContainingText: window = std::make_unique<ContainingTextWindow>(over); break;
+    case Multimedia: window = std::make_unique<MultimediaWindow>(over); break;
+    case Office: window = std::make_unique<OfficeWindow>(over); break;
+  }
+  window->exec();
+}

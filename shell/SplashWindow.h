@@ -1,0 +1,39 @@
+#pragma once
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class SearchWindows;
+
+// The splash: unrolls downwards, records where the program is installed, and
+// after about 2.5 s (or at the first tick after a click) closes and runs the
+// start sequence; when that returns, the program ends.
+class SplashWindow : public QWidget {
+  Q_OBJECT
+public:
+  static constexpr int kTickMs = 410;
+  explicit SplashWindow(SearchWindows& windows, int tickMs = kTickMs, QWidget* parent = nullptr);
+
+  void startTick();
+  void unrollTick();
+
+  QLabel* titleLabel = nullptr;
+  QLabel* subtitleLabel = nullptr;
+  QLabel* versionLabel = nullptr;
+  QLabel* sloganLabel = nullptr;
+  QLabel* noteLabel = nullptr;
+  QTimer startTimer;
+  QTimer unrollTimer;
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  QLabel* addLabel(const char* name, const QString& text, const QFont& font, const QColor& colour, int top, int height);
+  static void recordInstallPath();
+
+  SearchWindows& windows_;
+  QLabel* background_ = nullptr;
+};

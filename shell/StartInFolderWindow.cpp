@@ -1,0 +1,88 @@
+#include "shell/StartInFolderWindow.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/FontFamilies.h"
+#include "ui/MYVARS.h"
+#include "ui/Twips.h"
+#include "ui/WrapRadio.h"
+
+// A main window of the program, not a dialog: with no transient parent, window
+// lists and task bars show it. Its frame stays a dialog's: a title and a close
+// button, no minimise or maximise.
+StartInFolderWindow::StartInFolderWindow(SearchWindows& windows, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      windows_(windows) {
+  setObjectName("frmselact");
+  setWindowTitle("Select Action");
+  setModal(true);
+  setFixedSize(Twips::toPixels(6585), Twips::toPixels(4080));
+  setFont(FontFamilies::font("Tahoma", 11.25, true));
+
+  prompt = new QLabel(
+      "You have chosen to open this software with a command. Now you have to select what type of search operation "
+      "you wish to perform:",
+      this);
+  prompt->setObjectName("Label1");
+  prompt->setWordWrap(true);
+  prompt->setGeometry(Twips::rect(180, 120, 6225, 960));
+  allFilesOption = addOption("optall", "&Search All Types Of File", 1140);
+  containingTextOption = addOption("optcontext", "S&earch With Containing Text", 1560);
+  multimediaOption = addOption("optconts", "Sea&rch Contents i.e., photos, videos, music files etc.", 1980);
+  closeButton = new QPushButton("C&ancel", this);
+  closeButton->setObjectName("cmdcls");
+  closeButton->setGeometry(Twips::rect(2505, 3420, 1575, 480));
+  officeOption = addOption("optoffice", "Search &Office Documents", 2880);
+  // The multimedia caption is the longest: room for it to break onto two lines.
+  multimediaOption->setGeometry(Twips::rect(360, 1980, 5865, 840));
+
+  // A double-click chooses the first two; merely selecting chooses the others.
+  allFilesOption->installEventFilter(this);
+  containingTextOption->installEventFilter(this);
+  connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(SearchWindows::Multimedia); });
+  connect(officeOption, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(SearchWindows::Office); });
+  connect(closeButton, &QPushButton::clicked, this, &StartInFolderWindow::closePressed);
+  setTabOrder(allFilesOption, containingTextOption);
+  setTabOrder(containingTextOption, multimediaOption);
+  setTabOrder(multimediaOption, closeButton);
+  setTabOrder(closeButton, officeOption);
+}
+
+WrapRadio* StartInFolderWindow::addOption(const char* name, const QString& caption, int top) {
+  auto* option = new WrapRadio(caption, this);
+  option->setObjectName(name);
+  option->setGeometry(Twips::rect(360, top, 5865, 420));
+  return option;
+}
+
+void StartInFolderWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  if (MYVARS::state().wantTransparency) MYVARS::makeTransparentWhenShown(this);
+}
+
+bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == allFilesOption) choose(SearchWindows::AllFiles);
+    if (watched == containingTextOption) choose(SearchWindows::ContainingText);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// This window closes first; the search window then runs inside this handler,
+// a main window itself as nothing else is open.
+void StartInFolderWindow::choose(SearchWindows::Kind kind) {
+  if (chosen_) return;
+  chosen_ = true;
+  accept();
+  windows_.open(kind, nullptr);
+}
+
+void StartInFolderWindow::closePressed() {
+  MYVARS::showBusy(2, "Cancelling..");
+  MYVARS::endAtOnce();
+}

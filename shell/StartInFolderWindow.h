@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+
+#include "shell/SearchWindows.h"
+
+class QLabel;
+class QPushButton;
+class WrapRadio;
+
+// "Select Action": started with a folder on its command line, the program
+// asks which kind of search to run in it. The chosen window then opens with
+// that folder as its location; closing it ends the program.
+class StartInFolderWindow : public QDialog {
+  Q_OBJECT
+public:
+  explicit StartInFolderWindow(SearchWindows& windows, QWidget* parent = nullptr);
+
+  void closePressed();
+
+  QLabel* prompt = nullptr;
+  WrapRadio* allFilesOption = nullptr;
+  WrapRadio* containingTextOption = nullptr;
+  WrapRadio* multimediaOption = nullptr;
+  QPushButton* closeButton = nullptr;
+  WrapRadio* officeOption = nullptr;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void choose(SearchWindows::Kind kind);
+  WrapRadio* addOption(const char* name, const QString& caption, int top);
+
+  SearchWindows& windows_;
+  bool shownOnce_ = false;
+  bool chosen_ = false;
+};

@@ -1,0 +1,115 @@
+#include "shell/TransparencyQuestion.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/FontFamilies.h"
+#include "ui/MYVARS.h"
+#include "ui/TransSettings.h"
+#include "ui/Twips.h"
+#include "ui/WrapRadio.h"
+
+TransparencyQuestion::TransparencyQuestion(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName("frmask");
+  setWindowTitle("Transperancy");
+  setModal(true);
+  setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
+  setFont(FontFamilies::font("Arial", 12, true));
+
+  // The band above the buttons, with the question in it, moves the window.
+  titleStrip_ = new QWidget(this);
+  titleStrip_->setObjectName("titleStrip");
+  titleStrip_->setGeometry(Twips::rect(0, 0, 6585, 600));
+  titleStrip_->installEventFilter(this);
+  question = new QLabel("Would you like to have the windows transparent?", this);
+  question->setObjectName("Label1");
+  question->setGeometry(Twips::rect(240, 180, 6105, 360));
+  question->installEventFilter(this);
+  yesButton = new QPushButton("&Yes", this);
+  yesButton->setObjectName("cmdYes");
+  yesButton->setGeometry(Twips::rect(1560, 660, 1575, 435));
+  noButton = new QPushButton("&No", this);
+  noButton->setObjectName("cmdno");
+  noButton->setGeometry(Twips::rect(3450, 660, 1575, 435));
+  // The two long options break onto two lines in the window's width.
+  QFont options = FontFamilies::font("Arial", 10, true);
+  dontAskYes = new WrapRadio("&Don't Ask Me Again, Set Transperancy as Default", this);
+  dontAskYes->setObjectName("optdontaskY");
+  dontAskYes->setFont(options);
+  dontAskYes->setGeometry(Twips::rect(240, 1290, 6105, 540));
+  dontAskNo = new WrapRadio("D&ont Ask Me Again, Don't set transperancy as Default", this);
+  dontAskNo->setObjectName("optdontaskN");
+  dontAskNo->setFont(options);
+  dontAskNo->setGeometry(Twips::rect(240, 1950, 6105, 540));
+
+  connect(yesButton, &QPushButton::clicked, this, &TransparencyQuestion::yesPressed);
+  connect(noButton, &QPushButton::clicked, this, &TransparencyQuestion::noPressed);
+  connect(dontAskYes, &QRadioButton::toggled, this, [this](bool on) { if (on) dontAskYesChosen(); });
+  connect(dontAskNo, &QRadioButton::toggled, this, [this](bool on) { if (on) dontAskNoChosen(); });
+  setTabOrder(yesButton, noButton);
+  setTabOrder(noButton, dontAskYes);
+  setTabOrder(dontAskYes, dontAskNo);
+}
+
+void TransparencyQuestion::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  MYVARS::makeTransparentWhenShown(this);  // at every load, whatever was decided before
+}
+
+// Only the window's own controls answer it; Escape does not.
+void TransparencyQuestion::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TransparencyQuestion::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == titleStrip_ || watched == question) && titleDrag_.handle(event)) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+void TransparencyQuestion::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  p.setPen(QPen(QColor(60, 90, 140), 1));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool TransparencyQuestion::warningAccepted() {
+  return MYVARS::message(QMessageBox::Warning, "Quorrel 2.0", kWarning, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void TransparencyQuestion::yesPressed() {
+  MYVARS::state().wantTransparency = warningAccepted();
+  accept();
+}
+
+void TransparencyQuestion::noPressed() {
+  MYVARS::state().wantTransparency = false;
+  accept();
+}
+
+void TransparencyQuestion::dontAskYesChosen() {
+  if (warningAccepted()) {
+    TransSettings::setWant("Y");
+    TransSettings::setAsk("N");
+    MYVARS::state().wantTransparency = true;
+    accept();
+  } else {
+    TransSettings::setAsk("N");  // the window stays: Yes or No still decides this run
+  }
+}
+
+void TransparencyQuestion::dontAskNoChosen() {
+  TransSettings::setWant("N");
+  TransSettings::setAsk("N");
+  MYVARS::state().wantTransparency = false;
+  accept();
+}

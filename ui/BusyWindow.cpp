@@ -1,0 +1,109 @@
+#include "ui/BusyWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "ui/FontFamilies.h"
+#include "ui/MYVARS.h"
+#include "ui/Twips.h"
+
+BusyWindow* BusyWindow::open_ = nullptr;
+
+BusyWindow::BusyWindow(int tickMs, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName("frmpgr");
+  setWindowTitle("Process");
+  setModal(true);
+  setFixedSize(Twips::toPixels(6510), Twips::toPixels(3015));
+  setStyleSheet("frmpgr { background: white; }");
+
+  captionLabel = new QLabel("Openning....", this);
+  captionLabel->setObjectName("Label1");
+  captionLabel->setAlignment(Qt::AlignCenter);
+  captionLabel->setWordWrap(true);  // a caption wider than the window breaks, never clips
+  captionLabel->setAttribute(Qt::WA_TranslucentBackground);
+  captionLabel->setFont(FontFamilies::font("Tahoma", 27.75, true));
+  captionLabel->setGeometry(Twips::rect(120, 300, 6270, 1800));
+
+  marker = new QWidget(this);
+  marker->setObjectName("pict");
+  marker->setAutoFillBackground(true);
+  QPalette blue = marker->palette();
+  blue.setColor(QPalette::Window, QColor(0, 0, 255));
+  marker->setPalette(blue);
+  marker->setGeometry(Twips::rect(kMarkerDesignLeft, 2280, 3135, 495));
+
+  rightTimer.setInterval(40);
+  leftTimer.setInterval(40);
+  closeTimer.setInterval(tickMs);
+  connect(&rightTimer, &QTimer::timeout, this, &BusyWindow::moveRight);
+  connect(&leftTimer, &QTimer::timeout, this, &BusyWindow::moveLeft);
+  connect(&closeTimer, &QTimer::timeout, this, &BusyWindow::closeTick);
+  rightTimer.start();
+  closeTimer.start();
+  open_ = this;
+}
+
+BusyWindow::~BusyWindow() {
+  if (open_ == this) open_ = nullptr;
+}
+
+BusyWindow* BusyWindow::current() { return open_; }
+
+void BusyWindow::takeOver(const QString& caption) {
+  captionLabel->setText(caption);
+  counter_ = 0;
+}
+
+void BusyWindow::reject() {
+  if (ticksEnded_) QDialog::reject();
+}
+
+void BusyWindow::closeEvent(QCloseEvent* event) {
+  if (ticksEnded_) QDialog::closeEvent(event);
+  else event->ignore();
+}
+
+void BusyWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  p.setPen(QPen(Qt::black, 1));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void BusyWindow::moveMarker(int deltaTwips) {
+  markerLeft_ += deltaTwips;
+  marker->move(Twips::toPixels(markerLeft_), marker->y());
+}
+
+void BusyWindow::moveRight() {
+  if (markerLeft_ > 3150) {
+    rightTimer.stop();
+    leftTimer.start();
+  }
+  moveMarker(400);
+}
+
+void BusyWindow::moveLeft() {
+  if (markerLeft_ < 300) {
+    leftTimer.stop();
+    rightTimer.start();
+  }
+  moveMarker(-400);
+}
+
+void BusyWindow::closeTick() {
+  SharedState& state = MYVARS::state();
+  if (counter_ == state.busyTicks) {
+    counter_ = 0;
+    state.busyTicks = 0;
+    closeTimer.stop();
+    rightTimer.stop();
+    leftTimer.stop();
+    if (open_ == this) open_ = nullptr;
+    ticksEnded_ = true;
+    done(0);
+    return;
+  }
+  ++counter_;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <QDialog>
+#include <QTimer>
+#include <cstdint>
+
+class QLabel;
+
+// The busy window: a borderless box with a caption and a blue marker sliding
+// left and right. Its close timer counts ticks and closes it on the
+// (BusyTicks + 1)-th. A fresh window every time: counter 0, marker at its
+// design place.
+class BusyWindow : public QDialog {
+  Q_OBJECT
+public:
+  static constexpr int kMarkerDesignLeft = 240;  // twips
+
+  explicit BusyWindow(int tickMs, QWidget* parent = nullptr);
+  ~BusyWindow() override;
+
+  static BusyWindow* current();  // the open busy window, if any
+  // A second busy display while this one is open: new caption, count from 0.
+  void takeOver(const QString& caption);
+
+  int markerLeft() const { return markerLeft_; }
+  std::int16_t tickCount() const { return counter_; }
+
+  QLabel* captionLabel;
+  QWidget* marker;
+  QTimer rightTimer;   // marker to the right
+  QTimer leftTimer;  // marker to the left
+  QTimer closeTimer;  // close timer
+
+  void moveRight();
+  void moveLeft();
+  void closeTick();
+
+  // Only its own close timer closes it: not Escape, not the window manager.
+  void reject() override;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void moveMarker(int deltaTwips);
+
+  int markerLeft_ = kMarkerDesignLeft;
+  std::int16_t counter_ = 0;
+  bool ticksEnded_ = false;
+  static BusyWindow* open_;
+};

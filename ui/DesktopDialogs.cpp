@@ -1,0 +1,29 @@
+#include "ui/DesktopDialogs.h"
+
+#include <QEventLoop>
+#include <QLabel>
+
+#include "ui/MYVARS.h"
+#include "ui/BusyWindow.h"
+
+void DesktopDialogs::busy(std::int16_t, const QString& caption) {
+  // One busy window at a time. A call that comes while it is open (from a
+  // timer that runs inside the wait) takes it over: new caption, count
+  // restarted, and both callers return when it closes.
+  if (BusyWindow* open = BusyWindow::current()) {
+    open->takeOver(caption);
+    QEventLoop wait;
+    QObject::connect(open, &QDialog::finished, &wait, &QEventLoop::quit);
+    wait.exec();
+    return;
+  }
+  BusyWindow window(MYVARS::busyTickMs());
+  window.captionLabel->setText(caption);
+  window.exec();
+}
+
+QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, const QString& title,
+                                                    const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, title, text, buttons);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}

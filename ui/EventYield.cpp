@@ -1,0 +1,11 @@
+#include "ui/EventYield.h"
+
+#include <QCoreApplication>
+
+bool EventYield::due() {
+  if (sinceLast_.isValid() && sinceLast_.nsecsElapsed() < kIntervalNs) return false;
+  sinceLast_.start();
+  return true;
+}
+
+void EventYield::letEventsIn() { QCoreApplication::processEvents(); }

@@ -1,0 +1,9 @@
+#include "ui/Twips.h"
+
+#include <cmath>
+
+int Twips::toPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect Twips::rect(int left, int top, int width, int height) {
+  return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}

@@ -1,0 +1,31 @@
+#include "windows/AllFilesWindow.h"
+
+#include "ui/LabelButton.h"
+#include "ui/WidgetColours.h"
+
+SearchWindowDescription AllFilesWindow::description() {
+  SearchWindowDescription d;
+  d.objectName = "frmall";
+  d.title = "All Files";
+  d.heading = "Search All Files";
+  d.clientWidth = 8745;
+  d.clientHeight = 9645;
+  d.closeCaption = "C&lose";
+  d.closeLabelName = "Label4";
+  d.press = {
+      {PressStep::TextLength, "txtname", {}, "Quorrel 2.0", QMessageBox::Information, true},
+      {PressStep::LocationGiven, nullptr, "Please specify the location.", "Error", QMessageBox::Information, true},
+      {PressStep::MatchCase},
+      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+  };
+  d.press[0].message = "You must provide text at least of 3 characters.";
+  d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
+    w.pressLook(target, action, true);
+    if (action != PointerAction::Move) return;
+    if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::white);
+    else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
+  };
+  return d;
+}
+
+AllFilesWindow::AllFilesWindow(QWidget* parent) : SearchWindow(description(), parent) {}

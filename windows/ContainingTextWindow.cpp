@@ -1,0 +1,58 @@
+#include "windows/ContainingTextWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "engine/FolderWalk.h"
+#include "ui/ButtonFace.h"
+#include "ui/LabelButton.h"
+#include "ui/WidgetColours.h"
+
+namespace {
+// A press on a button or its picture frames the picture; the "X" turns
+// yellow under the pointer.
+void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+  if (action == PointerAction::Move) {
+    if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, QColor(255, 255, 0));
+    else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
+    return;
+  }
+  const bool find = target == PointerTarget::FindLabel || target == PointerTarget::FindFace;
+  const bool close = target == PointerTarget::CloseLabel || target == PointerTarget::CloseFace;
+  if (find || close) (find ? w.findFace : w.closeFace)->setBordered(action == PointerAction::Press);
+}
+}  // namespace
+
+SearchWindowDescription ContainingTextWindow::description() {
+  SearchWindowDescription d;
+  d.objectName = "FRMFILECONTXT";
+  d.title = "File With Containing Text";
+  d.heading = "Files With Containing Text";
+  d.clientWidth = 8745;
+  d.clientHeight = 9645;
+  d.closeCaption = "&Close";
+  d.closeLabelName = "lblc";
+  d.press = {
+      {PressStep::TextLength, "txtname", "Entered characters must be at least 3 in length.", "Quorrel 2.0",
+       QMessageBox::Critical},
+      {PressStep::TextLength, "txtcont", "Containing Text must be at least 3 in length.", "Quorrel 2.0",
+       QMessageBox::Critical},
+      {PressStep::MatchCase},
+      {PressStep::Configure},
+      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+  };
+  d.watchdog = false;  // reading large files can hold the status line for long
+  d.failedDisplay = false;
+  // Below "Named:" and "Location:", above the results.
+  d.addControls = [](SearchWindow& w) {
+    QLabel* caption = w.addLabel("Label3", "Containing Text:", 240, 1935, 1500, 300);
+    QLineEdit* field = w.addField("txtcont", "Containing Text", 1800, 1890, 5175, 345);
+    caption->setBuddy(field);
+    field->setText("Text1");  // at every opening; never kept
+  };
+  d.configure = [](SearchWindow&, FolderWalk& walk) { walk.setContentTest(true); };
+  d.pointer = looks;
+  return d;
+}
+
+ContainingTextWindow::ContainingTextWindow(QWidget* parent) : SearchWindow(description(), parent) {}

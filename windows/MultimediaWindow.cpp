@@ -1,0 +1,59 @@
+#include "windows/MultimediaWindow.h"
+
+#include "engine/CategoryTable.h"
+#include "ui/ButtonFace.h"
+#include "windows/CategorySearch.h"
+#include "ui/LabelButton.h"
+#include "ui/WidgetColours.h"
+
+namespace {
+const QColor kCyan(0, 255, 255);
+
+// Captions turn white while pressed; the pointer over a button frames it.
+void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+  const bool find = target == PointerTarget::FindLabel || target == PointerTarget::FindFace;
+  ButtonFace* face = find ? w.findFace : w.closeFace;
+  LabelButton* label = find ? w.findButton : w.closeButton;
+  switch (action) {
+    case PointerAction::Press:
+      if (target == PointerTarget::FindLabel) WidgetColours::setText(label, Qt::white);
+      if (target == PointerTarget::CloseLabel) {
+        face->setBordered(true);
+        WidgetColours::setText(label, Qt::white);
+      }
+      break;
+    case PointerAction::Release:
+      if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
+        face->setBordered(false);
+        WidgetColours::setText(label, Qt::black);
+      }
+      if (target == PointerTarget::FindFace) face->setBordered(false);
+      break;
+    case PointerAction::Move:
+      if (target == PointerTarget::FindLabel || target == PointerTarget::FindFace ||
+          target == PointerTarget::CloseLabel)
+        face->setBordered(true);
+      if (target == PointerTarget::Background) {
+        w.findFace->setBordered(false);
+        w.closeFace->setBordered(false);
+        WidgetColours::setText(w.closeLabel, kCyan);
+      }
+      if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::black);
+      break;
+  }
+}
+}  // namespace
+
+SearchWindowDescription MultimediaWindow::description() {
+  SearchWindowDescription d = CategorySearch::describe(CategoryTable::multimedia(), "Contents:");
+  d.objectName = "FRMCONTENTS";
+  d.title = "Search Music, Photos, documents etc.";
+  d.heading = "Multimedia Search";
+  d.clientWidth = 8775;
+  d.clientHeight = 9735;
+  d.closeLabelColour = kCyan;
+  d.pointer = looks;
+  return d;
+}
+
+MultimediaWindow::MultimediaWindow(QWidget* parent) : SearchWindow(description(), parent) {}

@@ -1,0 +1,67 @@
+#include "windows/OfficeWindow.h"
+
+#include <QWidget>
+
+#include "engine/CategoryTable.h"
+#include "ui/Twips.h"
+#include "ui/ButtonFace.h"
+#include "windows/CategorySearch.h"
+#include "ui/LabelButton.h"
+#include "ui/WidgetColours.h"
+
+namespace {
+void setLineColour(SearchWindow& w, const char* name, const QColor& colour) {
+  if (auto* line = w.findChild<QWidget*>(name)) WidgetColours::setFill(line, colour);
+}
+
+// A line under each button lights up under the pointer; a press frames the
+// button and shows its pressed face.
+void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+  if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
+    ButtonFace* face = target == PointerTarget::FindLabel ? w.findFace : w.closeFace;
+    if (action == PointerAction::Move) {
+      setLineColour(w, target == PointerTarget::FindLabel ? "lnn" : "lnnb", Qt::white);
+    } else {
+      face->setBordered(action == PointerAction::Press);
+      face->showPressed(action == PointerAction::Press);
+    }
+  } else if (target == PointerTarget::Background) {
+    if (action == PointerAction::Move) {
+      setLineColour(w, "lnn", Qt::black);
+      setLineColour(w, "lnnb", Qt::black);
+      WidgetColours::setText(w.closeLabel, Qt::black);
+    } else {
+      w.closeFace->setBordered(action == PointerAction::Press);
+    }
+  } else if (target == PointerTarget::CloseX && action == PointerAction::Move) {
+    WidgetColours::setText(w.closeLabel, Qt::white);
+  }
+}
+
+void addLine(SearchWindow& w, const char* name, int top) {
+  auto* line = new QWidget(&w);
+  line->setObjectName(name);
+  line->setGeometry(Twips::rect(7080, top, 1575, 15));
+  line->setAutoFillBackground(true);
+  setLineColour(w, name, Qt::black);
+}
+}  // namespace
+
+SearchWindowDescription OfficeWindow::description() {
+  SearchWindowDescription d = CategorySearch::describe(CategoryTable::office(), "Document:");
+  d.objectName = "frmoffice";
+  d.title = "Search Office Documents...";
+  d.heading = "Office Documents";
+  d.clientWidth = 8910;
+  d.clientHeight = 9765;
+  const auto categoryControls = d.addControls;
+  d.addControls = [categoryControls](SearchWindow& w) {
+    categoryControls(w);
+    addLine(w, "lnn", 1110);
+    addLine(w, "lnnb", 1710);
+  };
+  d.pointer = looks;
+  return d;
+}
+
+OfficeWindow::OfficeWindow(QWidget* parent) : SearchWindow(description(), parent) {}
