@@ -275,7 +275,7 @@ int window(int argc, char** argv) {
     alive();
   });
   PaintWatch paints(alive);
-  w.results->viewport()->installEventFilter(&paints);
+  w.resultsView->viewport()->installEventFilter(&paints);
   w.foundLabel->installEventFilter(&paints);
   QTimer idleWatch;  // the idle look: the button back to "&Find Now!"
   idleWatch.setInterval(1);
