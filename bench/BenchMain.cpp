@@ -38,7 +38,7 @@
 #include "platform/core/PathName.h"
 #include "ui/DesktopDialogs.h"
 #include "ui/EventYield.h"
-#include "ui/MYVARS.h"
+#include "ui/Context.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/ContainingTextWindow.h"
 #include "ui/LabelButton.h"
@@ -142,7 +142,9 @@ public:
   }
   QString nameText() override { return text_; }
   bool matchCase() override { return false; }
-  bool& stopFlag() override { return stop_; }
+  void requestStop() override { stop_ = true; }
+  bool stopRequested() override { return stop_; }
+  void clearStopRequest() override { stop_ = false; }
   void statusChanged(const std::string&) override {}
   void resultsCleared() override {}
   void ended() override {}
@@ -193,10 +195,10 @@ int walk(bool realYield, int argc, char** argv) {
 class TimedDialogs final : public Dialogs {
 public:
   double busySeconds = 0;
-  void busy(std::int16_t ticks, const QString& caption) override {
+  void busy(Context& context, std::int16_t ticks, const QString& caption) override {
     QElapsedTimer clock;
     clock.start();
-    real_.busy(ticks, caption);
+    real_.busy(context, ticks, caption);
     busySeconds += clock.nsecsElapsed() / 1e9;
     if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE")) std::fprintf(stderr, "busy %s %.3f\n", qPrintable(caption), clock.nsecsElapsed() / 1e9);
   }
@@ -225,16 +227,16 @@ private:
   std::function<void()> seen_;
 };
 
-std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category, const std::string& contains) {
+std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category, const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
   if (!contains.empty()) {
-    w = std::make_unique<ContainingTextWindow>();
+    w = std::make_unique<ContainingTextWindow>(context);
     w->findChild<QLineEdit*>("txtcont")->setText(QString::fromLocal8Bit(contains.c_str()));
     return w;
   }
-  if (!category.table) return std::make_unique<AllFilesWindow>();
-  if (category.office) w = std::make_unique<OfficeWindow>();
-  else w = std::make_unique<MultimediaWindow>();
+  if (!category.table) return std::make_unique<AllFilesWindow>(context);
+  if (category.office) w = std::make_unique<OfficeWindow>(context);
+  else w = std::make_unique<MultimediaWindow>(context);
   w->findChild<QComboBox*>("cboconts")->setCurrentIndex(category.index);
   return w;
 }
@@ -242,13 +244,12 @@ std::unique_ptr<SearchWindow> makeWindow(const CategoryChoice& category, const s
 int window(int argc, char** argv) {
   QTemporaryDir settingsDir;
   IniSettingsStore settings(settingsDir.path());
-  MYVARS::setSettings(&settings);
-  MYVARS::setCommandLine({});
+  LinuxFileSystem fileSystem;
   TimedDialogs dialogs;
-  MYVARS::setDialogs(&dialogs);
+  Context context(settings, fileSystem, dialogs);
 
   const std::unique_ptr<SearchWindow> window =
-      makeWindow(categoryOption(argc, argv), option(argc, argv, "--contains", ""));
+      makeWindow(context, categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
   readAheadOption(*w.walk(), argc, argv);
   w.show();
@@ -302,8 +303,6 @@ int window(int argc, char** argv) {
               "\"max_frozen_ms\":%.2f,\"peak_kb\":%ld,\"name_bytes\":%lld}\n",
               seconds, busySeconds, int(w.results().size()), worstLateMs, worstFrozenMs, statusKb("VmHWM:"),
               nameBytes(w.results()));
-  MYVARS::setDialogs(nullptr);
-  MYVARS::setSettings(nullptr);
   return 0;
 }
 }  // namespace

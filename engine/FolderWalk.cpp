@@ -43,9 +43,9 @@ bool FolderWalk::isCurrent(const std::shared_ptr<Life>& life, std::uint64_t gene
   return life->alive && life->generation == generation;
 }
 
-void FolderWalk::stop() { host_.stopFlag() = true; }
+void FolderWalk::stop() { host_.requestStop(); }
 
-bool FolderWalk::stopped() { return host_.stopFlag(); }
+bool FolderWalk::stopped() { return host_.stopRequested(); }
 
 bool FolderWalk::yieldNow() {
   const std::shared_ptr<Life> life = life_;  // outlives this walk if a yield destroys it
@@ -68,7 +68,7 @@ void FolderWalk::start(const std::string& startFolder) {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_ = ++life_->generation;
   try {
-    host_.stopFlag() = false;
+    host_.clearStopRequest();
     results_.clear();
     host_.resultsCleared();
     unreadable_.clear();

@@ -18,8 +18,11 @@ public:
   // The text a candidate's content must hold, where the window has one.
   virtual QString containingText() { return {}; }
   virtual bool matchCase() = 0;
-  // The shared stop flag: set when the search is to end.
-  virtual bool& stopFlag() = 0;
+  // The search is to end: asked by the walk when it runs out of folders, or
+  // by the window (Stop, the watchdog). A new walk withdraws the request.
+  virtual void requestStop() = 0;
+  virtual bool stopRequested() = 0;
+  virtual void clearStopRequest() = 0;
   // The status text becomes "Searching In " + folder + "...".
   virtual void statusChanged(const std::string& folder) = 0;
   // The results were emptied for a new search.

@@ -5,11 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "ui/Context.h"
 #include "ui/EntryBar.h"
 #include "ui/FontFamilies.h"
 #include "ui/InputShield.h"
 #include "ui/LabelButton.h"
-#include "ui/MYVARS.h"
 #include "ui/ShellArt.h"
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
@@ -18,8 +18,8 @@
 
 // The program's main window, not a dialog: a task bar entry of its own, with no
 // transient parent that would hide it from window lists.
-LauncherWindow::LauncherWindow(SearchWindows& windows, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), windows_(windows) {
+LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("FRM");
   setWindowTitle("Quorrel");
   setModal(true);
@@ -78,7 +78,7 @@ LauncherWindow::LauncherWindow(SearchWindows& windows, QWidget* parent)
 
   // The stored answer: "Y" checks the box (which writes "Y" back), "N"
   // unchecks it, anything else leaves it as it is.
-  const QString ask = TransSettings::ask();
+  const QString ask = TransSettings(context_.settings(), context_.executableName()).ask();
   if (ask == "Y") askBox->setChecked(true);
   else if (ask == "N") askBox->setChecked(false);
   connect(askBox, &QCheckBox::toggled, this, &LauncherWindow::askToggled);
@@ -108,7 +108,7 @@ void LauncherWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().wantTransparency) MYVARS::makeTransparentWhenShown(this);
+  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 // Leaving the launcher is its exit entry: Escape does not close it.
@@ -165,30 +165,30 @@ void LauncherWindow::resetHover() {
 }
 
 void LauncherWindow::allFilesPressed() {
-  MYVARS::showBusy(1, "Loading...");
+  context_.showBusy(1, "Loading...");
   windows_.open(SearchWindows::AllFiles, this);
 }
 
 void LauncherWindow::containingTextPressed() {
-  MYVARS::showBusy(1, "Loading...");
+  context_.showBusy(1, "Loading...");
   windows_.open(SearchWindows::ContainingText, this);
 }
 
 void LauncherWindow::multimediaPressed() {
-  MYVARS::showBusy(2, "Processing...");
-  MYVARS::showBusy(3, "Examining Types...");
+  context_.showBusy(2, "Processing...");
+  context_.showBusy(3, "Examining Types...");
   windows_.open(SearchWindows::Multimedia, this);
 }
 
 void LauncherWindow::officePressed() {
-  MYVARS::showBusy(2, "Openning...");
+  context_.showBusy(2, "Openning...");
   windows_.open(SearchWindows::Office, this);
 }
 
 void LauncherWindow::datesPressed() {
-  MYVARS::showBusy(4, "Loading..");
-  MYVARS::showBusy(6, "Validating...");
-  MYVARS::message(QMessageBox::Critical, "Quorrel 2.0", "This feature is not available in this version.");
+  context_.showBusy(4, "Loading..");
+  context_.showBusy(6, "Validating...");
+  context_.message(QMessageBox::Critical, "Quorrel 2.0", "This feature is not available in this version.");
 }
 
 void LauncherWindow::aboutPressed() {
@@ -207,8 +207,10 @@ void LauncherWindow::exitPressed() {
     setFixedHeight(Twips::toPixels(h));
     QApplication::processEvents();
   }
-  MYVARS::showBusy(3, "Exiting...");
-  MYVARS::endAtOnce();
+  context_.showBusy(3, "Exiting...");
+  Context::endAtOnce();
 }
 
-void LauncherWindow::askToggled() { TransSettings::setAsk(askBox->isChecked() ? "Y" : "N"); }
+void LauncherWindow::askToggled() {
+  TransSettings(context_.settings(), context_.executableName()).setAsk(askBox->isChecked() ? "Y" : "N");
+}

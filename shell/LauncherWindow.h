@@ -5,6 +5,7 @@
 #include "shell/SearchWindows.h"
 #include "ui/TitleStripDrag.h"
 
+class Context;
 class EntryBar;
 class LabelButton;
 class QCheckBox;
@@ -16,7 +17,7 @@ class QLabel;
 class LauncherWindow : public QDialog {
   Q_OBJECT
 public:
-  explicit LauncherWindow(SearchWindows& windows, QWidget* parent = nullptr);
+  LauncherWindow(Context& context, SearchWindows& windows, QWidget* parent = nullptr);
 
   void allFilesPressed();
   void containingTextPressed();
@@ -51,6 +52,7 @@ private:
   void hover(QObject* over);
   void resetHover();
 
+  Context& context_;
   SearchWindows& windows_;
   std::vector<EntryBar*> bars_;
   QLabel* background_ = nullptr;

@@ -8,8 +8,8 @@
 #include <QScreen>
 
 #include "platform/core/SettingsStore.h"
+#include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/MYVARS.h"
 #include "ui/ShellArt.h"
 #include "shell/StartSequence.h"
 #include "ui/Twips.h"
@@ -19,8 +19,8 @@ constexpr int kWidth = 11220;
 constexpr int kGrownHeight = 5600;  // grows while at most this, in steps of 100
 }
 
-SplashWindow::SplashWindow(SearchWindows& windows, int tickMs, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), windows_(windows) {
+SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("frmspl");
   setWindowTitle("Quorrel");
   background_ = new QLabel(this);
@@ -69,7 +69,7 @@ QLabel* SplashWindow::addLabel(const char* name, const QString& text, const QFon
 void SplashWindow::recordInstallPath() {
   const QString value = QCoreApplication::applicationDirPath() + "/" +
                         QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  MYVARS::settings().save("QRL10", "INSTPATH", "VALUE", value);
+  context_.settings().save("QRL10", "INSTPATH", "VALUE", value);
 }
 
 void SplashWindow::resizeEvent(QResizeEvent* event) {
@@ -83,7 +83,7 @@ void SplashWindow::unrollTick() {
 }
 
 void SplashWindow::startTick() {
-  SharedState& state = MYVARS::state();
+  SharedState& state = context_.state();
   if (state.splashTicks != 5) {
     ++state.splashTicks;
     return;
@@ -91,19 +91,19 @@ void SplashWindow::startTick() {
   startTimer.stop();
   unrollTimer.stop();
   hide();  // closed; this handler runs on to its end
-  StartSequence::run(windows_);
+  StartSequence::run(context_, windows_);
   QCoreApplication::quit();
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent* event) {
-  MYVARS::state().splashTicks = 5;
+  context_.state().splashTicks = 5;
   QWidget::mousePressEvent(event);
 }
 
 // The title labels and the claim start at the next tick; the note does not.
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
-    if (watched != noteLabel) MYVARS::state().splashTicks = 5;
+    if (watched != noteLabel) context_.state().splashTicks = 5;
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class Context;
 class QLabel;
 class SearchWindows;
 
@@ -12,7 +13,7 @@ class SplashWindow : public QWidget {
   Q_OBJECT
 public:
   static constexpr int kTickMs = 410;
-  explicit SplashWindow(SearchWindows& windows, int tickMs = kTickMs, QWidget* parent = nullptr);
+  SplashWindow(Context& context, SearchWindows& windows, int tickMs = kTickMs, QWidget* parent = nullptr);
 
   void startTick();
   void unrollTick();
@@ -32,8 +33,9 @@ protected:
 
 private:
   QLabel* addLabel(const char* name, const QString& text, const QFont& font, const QColor& colour, int top, int height);
-  static void recordInstallPath();
+  void recordInstallPath();
 
+  Context& context_;
   SearchWindows& windows_;
   QLabel* background_ = nullptr;
 };

@@ -4,17 +4,18 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/MYVARS.h"
 #include "ui/Twips.h"
 #include "ui/WrapRadio.h"
 
 // A main window of the program, not a dialog: with no transient parent, window
 // lists and task bars show it. Its frame stays a dialog's: a title and a close
 // button, no minimise or maximise.
-StartInFolderWindow::StartInFolderWindow(SearchWindows& windows, QWidget* parent)
+StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      context_(context),
       windows_(windows) {
   setObjectName("frmselact");
   setWindowTitle("Select Action");
@@ -62,7 +63,7 @@ void StartInFolderWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().wantTransparency) MYVARS::makeTransparentWhenShown(this);
+  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -83,6 +84,6 @@ void StartInFolderWindow::choose(SearchWindows::Kind kind) {
 }
 
 void StartInFolderWindow::closePressed() {
-  MYVARS::showBusy(2, "Cancelling..");
-  MYVARS::endAtOnce();
+  context_.showBusy(2, "Cancelling..");
+  Context::endAtOnce();
 }

@@ -3,6 +3,7 @@
 
 #include "shell/SearchWindows.h"
 
+class Context;
 class QLabel;
 class QPushButton;
 class WrapRadio;
@@ -13,7 +14,7 @@ class WrapRadio;
 class StartInFolderWindow : public QDialog {
   Q_OBJECT
 public:
-  explicit StartInFolderWindow(SearchWindows& windows, QWidget* parent = nullptr);
+  StartInFolderWindow(Context& context, SearchWindows& windows, QWidget* parent = nullptr);
 
   void closePressed();
 
@@ -32,6 +33,7 @@ private:
   void choose(SearchWindows::Kind kind);
   WrapRadio* addOption(const char* name, const QString& caption, int top);
 
+  Context& context_;
   SearchWindows& windows_;
   bool shownOnce_ = false;
   bool chosen_ = false;

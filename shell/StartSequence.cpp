@@ -1,34 +1,35 @@
 #include "shell/StartSequence.h"
 
 #include "shell/LauncherWindow.h"
-#include "ui/MYVARS.h"
+#include "ui/Context.h"
 #include "ui/TransSettings.h"
 #include "shell/TransparencyQuestion.h"
 #include "shell/StartInFolderWindow.h"
 
-void StartSequence::decideTransparency() {
-  const QString ask = TransSettings::ask();
+void StartSequence::decideTransparency(Context& context) {
+  const TransSettings trans(context.settings(), context.executableName());
+  const QString ask = trans.ask();
   if (ask == "N") {
-    const QString want = TransSettings::want();
-    if (want == "Y") MYVARS::state().wantTransparency = true;
-    else if (want == "N") MYVARS::state().wantTransparency = false;
+    const QString want = trans.want();
+    if (want == "Y") context.state().wantTransparency = true;
+    else if (want == "N") context.state().wantTransparency = false;
     return;
   }
   if (ask.isEmpty() || ask == "Y") {
-    TransparencyQuestion question;
+    TransparencyQuestion question(context);
     question.exec();
   }
   // Any other value: no question, and the windows stay opaque.
 }
 
-void StartSequence::run(SearchWindows& windows) {
-  decideTransparency();
-  const std::string& commandLine = MYVARS::commandLine();
+void StartSequence::run(Context& context, SearchWindows& windows) {
+  decideTransparency(context);
+  const std::string& commandLine = context.commandLine();
   if (commandLine.find_first_not_of(' ') != std::string::npos) {
-    StartInFolderWindow select(windows);
+    StartInFolderWindow select(context, windows);
     select.exec();
   } else {
-    LauncherWindow launcher(windows);
+    LauncherWindow launcher(context, windows);
     launcher.exec();
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class Context;
 class SearchWindows;
 
 // What the program does once its splash has closed: decide on transparency,
@@ -7,6 +8,6 @@ class SearchWindows;
 // launcher, modally. When that window closes, nothing is left open.
 class StartSequence {
 public:
-  static void decideTransparency();
-  static void run(SearchWindows& windows);
+  static void decideTransparency(Context& context);
+  static void run(Context& context, SearchWindows& windows);
 };

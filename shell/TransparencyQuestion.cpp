@@ -5,13 +5,16 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/MYVARS.h"
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
 #include "ui/WrapRadio.h"
 
-TransparencyQuestion::TransparencyQuestion(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      context_(context),
+      trans_(context.settings(), context.executableName()) {
   setObjectName("frmask");
   setWindowTitle("Transperancy");
   setModal(true);
@@ -57,7 +60,7 @@ void TransparencyQuestion::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  MYVARS::makeTransparentWhenShown(this);  // at every load, whatever was decided before
+  context_.makeTransparentWhenShown(this);  // at every load, whatever was decided before
 }
 
 // Only the window's own controls answer it; Escape does not.
@@ -82,34 +85,34 @@ void TransparencyQuestion::paintEvent(QPaintEvent* event) {
 }
 
 bool TransparencyQuestion::warningAccepted() {
-  return MYVARS::message(QMessageBox::Warning, "Quorrel 2.0", kWarning, QMessageBox::Yes | QMessageBox::No) ==
+  return context_.message(QMessageBox::Warning, "Quorrel 2.0", kWarning, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
 void TransparencyQuestion::yesPressed() {
-  MYVARS::state().wantTransparency = warningAccepted();
+  context_.state().wantTransparency = warningAccepted();
   accept();
 }
 
 void TransparencyQuestion::noPressed() {
-  MYVARS::state().wantTransparency = false;
+  context_.state().wantTransparency = false;
   accept();
 }
 
 void TransparencyQuestion::dontAskYesChosen() {
   if (warningAccepted()) {
-    TransSettings::setWant("Y");
-    TransSettings::setAsk("N");
-    MYVARS::state().wantTransparency = true;
+    trans_.setWant("Y");
+    trans_.setAsk("N");
+    context_.state().wantTransparency = true;
     accept();
   } else {
-    TransSettings::setAsk("N");  // the window stays: Yes or No still decides this run
+    trans_.setAsk("N");  // the window stays: Yes or No still decides this run
   }
 }
 
 void TransparencyQuestion::dontAskNoChosen() {
-  TransSettings::setWant("N");
-  TransSettings::setAsk("N");
-  MYVARS::state().wantTransparency = false;
+  trans_.setWant("N");
+  trans_.setAsk("N");
+  context_.state().wantTransparency = false;
   accept();
 }

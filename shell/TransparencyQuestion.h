@@ -2,7 +2,9 @@
 #include <QDialog>
 
 #include "ui/TitleStripDrag.h"
+#include "ui/TransSettings.h"
 
+class Context;
 class QLabel;
 class QPushButton;
 class WrapRadio;
@@ -16,7 +18,7 @@ public:
       "Selecting Yes or having transparent windows will reduce the searching process performance to some extent. "
       "Would you like to still have transparency in the searching sessions?");
 
-  explicit TransparencyQuestion(QWidget* parent = nullptr);
+  explicit TransparencyQuestion(Context& context, QWidget* parent = nullptr);
 
   void yesPressed();
   void noPressed();
@@ -37,6 +39,8 @@ protected:
 
 private:
   bool warningAccepted();
+  Context& context_;
+  TransSettings trans_;
   bool shownOnce_ = false;
   QWidget* titleStrip_ = nullptr;
   TitleStripDrag titleDrag_{this};

@@ -5,12 +5,13 @@
 #include <QPainter>
 
 #include "ui/FontFamilies.h"
-#include "ui/MYVARS.h"
+#include "ui/Context.h"
 #include "ui/Twips.h"
 
 BusyWindow* BusyWindow::open_ = nullptr;
 
-BusyWindow::BusyWindow(int tickMs, QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+BusyWindow::BusyWindow(Context& context, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {
   setObjectName("frmpgr");
   setWindowTitle("Process");
   setModal(true);
@@ -35,7 +36,7 @@ BusyWindow::BusyWindow(int tickMs, QWidget* parent) : QDialog(parent, Qt::Dialog
 
   rightTimer.setInterval(40);
   leftTimer.setInterval(40);
-  closeTimer.setInterval(tickMs);
+  closeTimer.setInterval(context_.busyTickMs());
   connect(&rightTimer, &QTimer::timeout, this, &BusyWindow::moveRight);
   connect(&leftTimer, &QTimer::timeout, this, &BusyWindow::moveLeft);
   connect(&closeTimer, &QTimer::timeout, this, &BusyWindow::closeTick);
@@ -93,7 +94,7 @@ void BusyWindow::moveLeft() {
 }
 
 void BusyWindow::closeTick() {
-  SharedState& state = MYVARS::state();
+  SharedState& state = context_.state();
   if (counter_ == state.busyTicks) {
     counter_ = 0;
     state.busyTicks = 0;

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdint>
 
+class Context;
 class QLabel;
 
 // The busy window: a borderless box with a caption and a blue marker sliding
@@ -14,7 +15,8 @@ class BusyWindow : public QDialog {
 public:
   static constexpr int kMarkerDesignLeft = 240;  // twips
 
-  explicit BusyWindow(int tickMs, QWidget* parent = nullptr);
+  // Its ticks are the context's busy ticks; it waits for the shared BusyTicks.
+  explicit BusyWindow(Context& context, QWidget* parent = nullptr);
   ~BusyWindow() override;
 
   static BusyWindow* current();  // the open busy window, if any
@@ -44,6 +46,7 @@ protected:
 private:
   void moveMarker(int deltaTwips);
 
+  Context& context_;
   int markerLeft_ = kMarkerDesignLeft;
   std::int16_t counter_ = 0;
   bool ticksEnded_ = false;

@@ -3,10 +3,9 @@
 #include <QEventLoop>
 #include <QLabel>
 
-#include "ui/MYVARS.h"
 #include "ui/BusyWindow.h"
 
-void DesktopDialogs::busy(std::int16_t, const QString& caption) {
+void DesktopDialogs::busy(Context& context, std::int16_t, const QString& caption) {
   // One busy window at a time. A call that comes while it is open (from a
   // timer that runs inside the wait) takes it over: new caption, count
   // restarted, and both callers return when it closes.
@@ -17,7 +16,7 @@ void DesktopDialogs::busy(std::int16_t, const QString& caption) {
     wait.exec();
     return;
   }
-  BusyWindow window(MYVARS::busyTickMs());
+  BusyWindow window(context);
   window.captionLabel->setText(caption);
   window.exec();
 }

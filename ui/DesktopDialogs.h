@@ -4,7 +4,7 @@
 // The real busy window and the desktop's message boxes.
 class DesktopDialogs final : public Dialogs {
 public:
-  void busy(std::int16_t ticks, const QString& caption) override;
+  void busy(Context& context, std::int16_t ticks, const QString& caption) override;
   QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                       QMessageBox::StandardButtons buttons) override;
 };

@@ -1,6 +1,9 @@
 #pragma once
 #include <QMessageBox>
 #include <QString>
+#include <cstdint>
+
+class Context;
 
 // The modal displays of the program: the busy window and message boxes. The
 // program uses the desktop's; tests put a recorder in their place, so that
@@ -9,8 +12,8 @@ class Dialogs {
 public:
   virtual ~Dialogs() = default;
   // Shows the busy window with the caption until it closes itself after
-  // BusyTicks + 1 ticks (BusyTicks is already set).
-  virtual void busy(std::int16_t ticks, const QString& caption) = 0;
+  // BusyTicks + 1 of the context's busy ticks (BusyTicks is already set).
+  virtual void busy(Context& context, std::int16_t ticks, const QString& caption) = 0;
   virtual QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                               QMessageBox::StandardButtons buttons) = 0;
 };

@@ -1,13 +1,10 @@
 #pragma once
 #include <cstdint>
 
-class FileSystem;
-
-// The process-wide variables every window shares, zeroed at start and touched
-// only from the user-interface thread.
+// The variables every window of the program shares (its context holds them),
+// zeroed at start and touched only from the user-interface thread.
 struct SharedState {
   std::int16_t splashTicks = 0;  // splash start-timer ticks; a click sets 5
-  FileSystem* fileSystem = nullptr;     // the file-system object, created on first use
   bool stopFlag = false;         // the running search is to end
   bool matchCase = false;        // the match-case option of the running search
   bool wantTransparency = false;        // windows are made semi-transparent when they open

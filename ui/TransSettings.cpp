@@ -1,16 +1,16 @@
 #include "ui/TransSettings.h"
 
+#include <utility>
+
 #include "platform/core/SettingsStore.h"
-#include "ui/MYVARS.h"
 
-QString TransSettings::ask() { return MYVARS::settings().get(MYVARS::executableName(), "Trans", "Ask", ""); }
+TransSettings::TransSettings(SettingsStore& store, QString application)
+    : store_(store), application_(std::move(application)) {}
 
-QString TransSettings::want() { return MYVARS::settings().get(MYVARS::executableName(), "Trans", "Want", ""); }
+QString TransSettings::ask() const { return store_.get(application_, "Trans", "Ask", ""); }
 
-void TransSettings::setAsk(const QString& value) {
-  MYVARS::settings().save(MYVARS::executableName(), "Trans", "Ask", value);
-}
+QString TransSettings::want() const { return store_.get(application_, "Trans", "Want", ""); }
 
-void TransSettings::setWant(const QString& value) {
-  MYVARS::settings().save(MYVARS::executableName(), "Trans", "Want", value);
-}
+void TransSettings::setAsk(const QString& value) { store_.save(application_, "Trans", "Ask", value); }
+
+void TransSettings::setWant(const QString& value) { store_.save(application_, "Trans", "Want", value); }

@@ -28,4 +28,4 @@ SearchWindowDescription AllFilesWindow::description() {
   return d;
 }
 
-AllFilesWindow::AllFilesWindow(QWidget* parent) : SearchWindow(description(), parent) {}
+AllFilesWindow::AllFilesWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -5,6 +5,6 @@
 class AllFilesWindow : public SearchWindow {
   Q_OBJECT
 public:
-  explicit AllFilesWindow(QWidget* parent = nullptr);
+  explicit AllFilesWindow(Context& context, QWidget* parent = nullptr);
   static SearchWindowDescription description();
 };

@@ -55,4 +55,4 @@ SearchWindowDescription ContainingTextWindow::description() {
   return d;
 }
 
-ContainingTextWindow::ContainingTextWindow(QWidget* parent) : SearchWindow(description(), parent) {}
+ContainingTextWindow::ContainingTextWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -6,6 +6,6 @@
 class ContainingTextWindow : public SearchWindow {
   Q_OBJECT
 public:
-  explicit ContainingTextWindow(QWidget* parent = nullptr);
+  explicit ContainingTextWindow(Context& context, QWidget* parent = nullptr);
   static SearchWindowDescription description();
 };

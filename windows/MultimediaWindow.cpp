@@ -56,4 +56,4 @@ SearchWindowDescription MultimediaWindow::description() {
   return d;
 }
 
-MultimediaWindow::MultimediaWindow(QWidget* parent) : SearchWindow(description(), parent) {}
+MultimediaWindow::MultimediaWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -6,6 +6,6 @@
 class MultimediaWindow : public SearchWindow {
   Q_OBJECT
 public:
-  explicit MultimediaWindow(QWidget* parent = nullptr);
+  explicit MultimediaWindow(Context& context, QWidget* parent = nullptr);
   static SearchWindowDescription description();
 };

@@ -64,4 +64,4 @@ SearchWindowDescription OfficeWindow::description() {
   return d;
 }
 
-OfficeWindow::OfficeWindow(QWidget* parent) : SearchWindow(description(), parent) {}
+OfficeWindow::OfficeWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

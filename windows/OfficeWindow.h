@@ -6,6 +6,6 @@
 class OfficeWindow : public SearchWindow {
   Q_OBJECT
 public:
-  explicit OfficeWindow(QWidget* parent = nullptr);
+  explicit OfficeWindow(Context& context, QWidget* parent = nullptr);
   static SearchWindowDescription description();
 };

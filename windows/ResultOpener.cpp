@@ -5,17 +5,17 @@
 #include "engine/ResultList.h"
 #include "platform/core/FileSystem.h"
 #include "platform/desktop/FileOpener.h"
-#include "ui/MYVARS.h"
+#include "ui/Context.h"
 #include "windows/DesktopServices.h"
 
-void ResultOpener::open(const ResultList& results, std::size_t row, bool failedDisplay) {
+void ResultOpener::open(Context& context, const ResultList& results, std::size_t row, bool failedDisplay) {
   if (row >= results.size()) return;
   // Copies: the list may be emptied by a search while the busy window waits.
   const std::string name(results.name(row));
   const std::string folder = results.folder(row);
-  MYVARS::showBusy(2, "Openning Application...");
-  const std::string path = MYVARS::fso().absolutePathName(folder, name);
+  context.showBusy(2, "Openning Application...");
+  const std::string path = context.fileSystem().absolutePathName(folder, name);
   if (DesktopServices::opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
-  if (failedDisplay) MYVARS::showBusy(2, "Failed..");
-  MYVARS::message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
+  if (failedDisplay) context.showBusy(2, "Failed..");
+  context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
 }

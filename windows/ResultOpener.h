@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 
+class Context;
 class ResultList;
 
 // A double-click on a result: the busy display, then the file handed to the
@@ -9,5 +10,5 @@ class ResultList;
 class ResultOpener {
 public:
   // failedDisplay: show "Failed.." before the message (all windows but one).
-  static void open(const ResultList& results, std::size_t row, bool failedDisplay);
+  static void open(Context& context, const ResultList& results, std::size_t row, bool failedDisplay);
 };

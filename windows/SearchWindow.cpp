@@ -13,7 +13,7 @@
 #include "engine/FolderWalk.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
-#include "ui/MYVARS.h"
+#include "ui/Context.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/ButtonFace.h"
@@ -56,14 +56,15 @@ QString earlyEndText(FolderWalk::EarlyEnd why) {
 
 // Opened over another window, the window is its dialog; opened on its own, it
 // is a main window of the program (a task bar entry, no transient parent).
-SearchWindow::SearchWindow(SearchWindowDescription description, QWidget* parent)
+SearchWindow::SearchWindow(Context& context, SearchWindowDescription description, QWidget* parent)
     : QDialog(parent, (parent ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
+      context_(context),
       description_(std::move(description)) {
   setObjectName(description_.objectName);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
   table_ = new ResultsTable(results_, DesktopServices::icons(), this);
-  walk_ = std::make_unique<FolderWalk>(MYVARS::fso(), results_, *this);
+  walk_ = std::make_unique<FolderWalk>(context_.fileSystem(), results_, *this);
   buildControls();
   if (description_.addControls) description_.addControls(*this);
   // Read for every candidate of a content search: found once, here.
@@ -217,12 +218,12 @@ void SearchWindow::setTabOrder() {
 void SearchWindow::loadFields() {
   nameField->clear();
   locationBox->clearEditText();
-  for (const std::string& drive : MYVARS::fso().drives()) locations_->addItem(drive);
+  for (const std::string& drive : context_.fileSystem().drives()) locations_->addItem(drive);
   if (locationBox->count() > 0) locationBox->setCurrentIndex(0);
-  SettingsStore& settings = MYVARS::settings();
+  SettingsStore& settings = context_.settings();
   nameField->setText(settings.get("x", "y", "named", ""));
   locations_->setText(LocationBox::fromSetting(settings.get("x", "y", "loc", "/")));
-  const std::string& commandLine = MYVARS::commandLine();
+  const std::string& commandLine = context_.commandLine();
   if (!blank(commandLine)) {
     locations_->addItem(commandLine);
     locationBox->setCurrentIndex(locationBox->count() - 1);
@@ -233,22 +234,22 @@ void SearchWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (MYVARS::state().wantTransparency) MYVARS::makeTransparentWhenShown(this);
+  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 bool SearchWindow::passes(const PressStep& step) {
-  SharedState& state = MYVARS::state();
+  SharedState& state = context_.state();
   switch (step.kind) {
     case PressStep::TextLength: {
       auto* field = findChild<QLineEdit*>(step.field);
       if (!field || characters(trimBlanks(field->text())) >= 3) return true;
-      MYVARS::message(step.icon, step.title, step.message);
+      context_.message(step.icon, step.title, step.message);
       if (step.focus) field->setFocus();
       return false;
     }
     case PressStep::LocationGiven:
       if (!trimBlanks(locationBox->currentText()).isEmpty()) return true;
-      MYVARS::message(step.icon, step.title, step.message);
+      context_.message(step.icon, step.title, step.message);
       if (step.focus) locationBox->setFocus();
       return false;
     case PressStep::Configure:
@@ -258,8 +259,8 @@ bool SearchWindow::passes(const PressStep& step) {
       state.matchCase = matchCaseBox->isChecked();
       return true;
     case PressStep::LocationExists:
-      if (MYVARS::fso().folderExists(locations_->bytes())) return true;
-      MYVARS::message(step.icon, step.title, locationBox->currentText() + step.message);
+      if (context_.fileSystem().folderExists(locations_->bytes())) return true;
+      context_.message(step.icon, step.title, locationBox->currentText() + step.message);
       return false;
   }
   return true;
@@ -272,7 +273,7 @@ void SearchWindow::findPressed() {
     if (!passes(step)) return;
   const std::string start = locations_->bytes();
   const QPointer<SearchWindow> self(this);
-  MYVARS::showBusy(1, description_.busyCaption);
+  context_.showBusy(1, description_.busyCaption);
   if (!self || !walk_) return;
   if (findButton->text() == kFind) {
     findButton->setText(kStop);
@@ -280,7 +281,7 @@ void SearchWindow::findPressed() {
     yield_.restart();
     walk_->start(start);  // returns when the walk has ended; the window may be gone by then
   } else {
-    MYVARS::state().stopFlag = true;
+    requestStop();
     findButton->setText(kFind);
     statusLabel->setVisible(false);
   }
@@ -297,17 +298,17 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   statusShow_.stop();
   // A walk waiting in a yield ends there without touching this window again.
   walk_.reset();
-  SettingsStore& settings = MYVARS::settings();
+  SettingsStore& settings = context_.settings();
   settings.save("x", "y", "named", nameField->text());
   settings.save("x", "y", "loc", LocationBox::toSetting(locations_->bytes()));
   QDialog::closeEvent(event);
   hide();
-  MYVARS::showBusy(1, "Returning...");
+  context_.showBusy(1, "Returning...");
 }
 
 void SearchWindow::refreshLook() {
   showFoundCount();
-  if (MYVARS::state().stopFlag) {
+  if (stopRequested()) {
     findButton->setText(kFind);
     statusLabel->setVisible(false);
   }
@@ -337,10 +338,10 @@ void SearchWindow::showFoundCount() {
 
 void SearchWindow::watchdogTick() {
   if (findButton->text() != kStop) return;
-  SharedState& state = MYVARS::state();
+  SharedState& state = context_.state();
   if (state.idleTicks == 3) {
-    MYVARS::showBusy(4, "Processing...");
-    state.stopFlag = true;
+    context_.showBusy(4, "Processing...");
+    requestStop();
     state.idleTicks = 0;
   } else {
     ++state.idleTicks;
@@ -350,13 +351,13 @@ void SearchWindow::watchdogTick() {
 void SearchWindow::resultActivated() {
   const QModelIndexList selected = resultsView->selectionModel()->selectedRows();
   if (results_.size() == 0 || selected.isEmpty()) return;
-  ResultOpener::open(results_, std::size_t(selected.first().row()), description_.failedDisplay);
+  ResultOpener::open(context_, results_, std::size_t(selected.first().row()), description_.failedDisplay);
 }
 
 void SearchWindow::yieldToEvents() {
   if (!yield_.due()) return;
   // The walk moves on, inside one huge folder too: the watchdog is not to take it for stalled.
-  if (description_.watchdog) MYVARS::state().idleTicks = 0;
+  if (description_.watchdog) context_.state().idleTicks = 0;
   table_->flush();
   // Nothing of this window is touched after the events have run: one of
   // them may close and free it.
@@ -367,12 +368,16 @@ QString SearchWindow::nameText() { return nameField->text(); }
 
 QString SearchWindow::containingText() { return contentField_ ? contentField_->text() : QString(); }
 
-bool SearchWindow::matchCase() { return MYVARS::state().matchCase; }
+bool SearchWindow::matchCase() { return context_.state().matchCase; }
 
-bool& SearchWindow::stopFlag() { return MYVARS::state().stopFlag; }
+void SearchWindow::requestStop() { context_.state().stopFlag = true; }
+
+bool SearchWindow::stopRequested() { return context_.state().stopFlag; }
+
+void SearchWindow::clearStopRequest() { context_.state().stopFlag = false; }
 
 void SearchWindow::statusChanged(const std::string& folder) {
-  if (description_.watchdog) MYVARS::state().idleTicks = 0;
+  if (description_.watchdog) context_.state().idleTicks = 0;
   statusPath_.assign(folder);
   if (!statusShow_.isActive()) statusShow_.start();
 }

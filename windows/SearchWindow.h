@@ -11,6 +11,7 @@
 #include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
+class Context;
 class FolderWalk;
 class LabelButton;
 class LocationBox;
@@ -30,7 +31,7 @@ public:
   static inline const QString kFind = QStringLiteral("&Find Now!");
   static inline const QString kStop = QStringLiteral("&Stop!");
 
-  explicit SearchWindow(SearchWindowDescription description, QWidget* parent = nullptr);
+  SearchWindow(Context& context, SearchWindowDescription description, QWidget* parent = nullptr);
   ~SearchWindow() override;
 
   // Handlers, one per control event.
@@ -86,7 +87,9 @@ private:
   QString nameText() override;
   QString containingText() override;
   bool matchCase() override;
-  bool& stopFlag() override;
+  void requestStop() override;
+  bool stopRequested() override;
+  void clearStopRequest() override;
   void statusChanged(const std::string& folder) override;
   void resultsCleared() override;
   void ended() override;
@@ -102,6 +105,7 @@ private:
   void showFoundCount();
   void showStatus();
 
+  Context& context_;
   const SearchWindowDescription description_;
   ResultList results_;
   ResultsTable* table_ = nullptr;

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "ui/MYVARS.h"
+#include "support/WindowRig.h"
 #include "ui/BusyWindow.h"
+#include "ui/DesktopDialogs.h"
 
 namespace {
 constexpr int kFastTickMs = 5;
@@ -29,11 +30,12 @@ int openBusyWindows() {
 
 class SharedServicesTest : public QObject {
   Q_OBJECT
+  WindowRig rig_;
+  DesktopDialogs desktop_;
+  std::unique_ptr<Context> context_;
+
 private Q_SLOTS:
-  void init() {
-    MYVARS::resetState();
-    MYVARS::setBusyTickMs(kFastTickMs);
-  }
+  void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, desktop_, "", kFastTickMs); }
 
   void busyWindowClosesOnTheTickAfterItsCount_data() {
     QTest::addColumn<int>("ticks");
@@ -49,16 +51,16 @@ private Q_SLOTS:
     QTimer::singleShot(0, [&] {
       if (BusyWindow* w = BusyWindow::current()) {
         shownCaption = w->captionLabel->text();
-        busyTicksInside = MYVARS::state().busyTicks;
+        busyTicksInside = context_->state().busyTicks;
         QTest::keyClick(w, Qt::Key_Escape);
         w->close();
       }
     });
-    MYVARS::showBusy(std::int16_t(ticks), "Processing...");
+    context_->showBusy(std::int16_t(ticks), "Processing...");
     QCOMPARE(*seen, ticks + 1);
     QCOMPARE(shownCaption, QString("Processing..."));
     QCOMPARE(busyTicksInside, ticks);
-    QCOMPARE(MYVARS::state().busyTicks, 0);
+    QCOMPARE(context_->state().busyTicks, 0);
     QVERIFY(BusyWindow::current() == nullptr && openBusyWindows() == 0);
   }
 
@@ -74,16 +76,16 @@ private Q_SLOTS:
         captionAfterTakeOver = BusyWindow::current()->captionLabel->text();
         windowsDuring = openBusyWindows();
       });
-      MYVARS::showBusy(2, "Failed..");
+      context_->showBusy(2, "Failed..");
       innerReturned = true;
     });
-    MYVARS::showBusy(40, "Openning Application...");
+    context_->showBusy(40, "Openning Application...");
     QVERIFY(innerReturned);
     QCOMPARE(windowsDuring, 1);
     QCOMPARE(captionAfterTakeOver, QString("Failed.."));
     QVERIFY(*seen < 40);  // the inner count of 2 closed it
     QCOMPARE(openBusyWindows(), 0);
-    QCOMPARE(MYVARS::state().busyTicks, 0);
+    QCOMPARE(context_->state().busyTicks, 0);
   }
 
 };

@@ -10,7 +10,6 @@
 #include "ui/EntryBar.h"
 #include "shell/LauncherWindow.h"
 #include "ui/LabelButton.h"
-#include "ui/MYVARS.h"
 #include "shell/StartSequence.h"
 #include "ui/TransSettings.h"
 #include "shell/TransparencyQuestion.h"
@@ -42,10 +41,7 @@ class StartupTest : public QObject {
   std::unique_ptr<WindowRig> rig_;
 
 private Q_SLOTS:
-  void init() {
-    rig_ = std::make_unique<WindowRig>();
-    MYVARS::setExecutableName("quorrel-test");
-  }
+  void init() { rig_ = std::make_unique<WindowRig>(); }
   void cleanup() { rig_.reset(); }
 
   // What the stored "Ask" and "Want" ("": absent) make of the next start.
@@ -66,8 +62,8 @@ private Q_SLOTS:
     QFETCH(QString, want);
     QFETCH(bool, asked);
     QFETCH(bool, transparent);
-    if (!ask.isEmpty()) TransSettings::setAsk(ask);
-    if (!want.isEmpty()) TransSettings::setWant(want);
+    if (!ask.isEmpty()) rig_->trans().setAsk(ask);
+    if (!want.isEmpty()) rig_->trans().setWant(want);
     bool questionShown = false;
     QObject scope;
     QTimer::singleShot(0, &scope, [&] {
@@ -75,10 +71,10 @@ private Q_SLOTS:
       questionShown = question;
       if (question) question->noButton->click();
     });
-    StartSequence::decideTransparency();
+    StartSequence::decideTransparency(rig_->context());
     QCOMPARE(questionShown, asked);
-    QCOMPARE(MYVARS::state().wantTransparency, transparent);
-    QCOMPARE(TransSettings::ask(), ask);  // deciding writes nothing
+    QCOMPARE(rig_->context().state().wantTransparency, transparent);
+    QCOMPARE(rig_->trans().ask(), ask);  // deciding writes nothing
   }
 
   // The question's four answers, with the performance warning answered both ways.
@@ -98,17 +94,17 @@ private Q_SLOTS:
     QFETCH(QString, control);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
-    TransSettings::setWant("old");
+    rig_->trans().setWant("old");
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
-    TransparencyQuestion question;
+    TransparencyQuestion question(rig_->context());
     question.show();
     QTRY_COMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
     QVERIFY(question.windowOpacity() < 1);
     question.findChild<QAbstractButton*>(control)->click();
     const auto now = [&] {
       return QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
-          .arg(question.isVisible() ? "open" : "closed", MYVARS::state().wantTransparency ? "transparent" : "opaque",
-               TransSettings::ask(), TransSettings::want())
+          .arg(question.isVisible() ? "open" : "closed", rig_->context().state().wantTransparency ? "transparent" : "opaque",
+               rig_->trans().ask(), rig_->trans().want())
           .arg(rig_->dialogs.messages.size());
     };
     QCOMPARE(now(), outcome);
@@ -118,7 +114,7 @@ private Q_SLOTS:
 
   // An answer given while "Transforming..." shows still closes the question.
   void answeredDuringItsTransparencyDisplay() {
-    TransparencyQuestion question;
+    TransparencyQuestion question(rig_->context());
     rig_->dialogs.duringBusy = [&](const QString& caption) {
       if (caption == "Transforming...") question.noButton->click();
     };
@@ -157,8 +153,8 @@ private Q_SLOTS:
     QFETCH(bool, doubleClick);
     QFETCH(int, opens);
     RecordingWindows windows;
-    LauncherWindow launcher(windows);
-    StartInFolderWindow select(windows);
+    LauncherWindow launcher(rig_->context(), windows);
+    StartInFolderWindow select(rig_->context(), windows);
     const bool fromLauncher = control.startsWith("cmd");
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
@@ -177,13 +173,13 @@ private Q_SLOTS:
   // and Cancel of "Select Action" end at once with status 0, keeping what was written.
   void exitEndsAtOnce() {
     RecordingWindows windows;
-    QVERIFY(!LauncherWindow(windows).askBox->isChecked());
-    QCOMPARE(TransSettings::ask(), QString());
+    QVERIFY(!LauncherWindow(rig_->context(), windows).askBox->isChecked());
+    QCOMPARE(rig_->trans().ask(), QString());
     for (const char* way : {"cmdexit", "lblc", "cmdcls"}) {
       const int status = exitStatusOf([&] {
         RecordingWindows windows;
-        LauncherWindow launcher(windows);
-        StartInFolderWindow select(windows);
+        LauncherWindow launcher(rig_->context(), windows);
+        StartInFolderWindow select(rig_->context(), windows);
         launcher.show();
         select.show();
         launcher.askBox->click();  // writes "Ask" = "Y" just before
@@ -191,10 +187,10 @@ private Q_SLOTS:
         QTest::mouseClick(target ? target : select.findChild<QWidget*>(way), Qt::LeftButton);
       });
       QCOMPARE(status, 0);
-      QCOMPARE(TransSettings::ask(), QString("Y"));
-      QVERIFY(LauncherWindow(windows).askBox->isChecked());
+      QCOMPARE(rig_->trans().ask(), QString("Y"));
+      QVERIFY(LauncherWindow(rig_->context(), windows).askBox->isChecked());
       QCOMPARE(rig_->settings.get("x", "y", "loc", "(none)"), QString("(none)"));
-      TransSettings::setAsk("N");
+      rig_->trans().setAsk("N");
     }
   }
 
@@ -216,10 +212,10 @@ private Q_SLOTS:
     QFETCH(QByteArray, commandLine);
     QFETCH(int, ticks);
     QFETCH(QString, opened);
-    TransSettings::setAsk("N");
-    MYVARS::setCommandLine(commandLine.toStdString());
+    rig_->trans().setAsk("N");
+    rig_->restart(commandLine.toStdString());
     RecordingWindows windows;
-    SplashWindow splash(windows, 20);
+    SplashWindow splash(rig_->context(), windows, 20);
     splash.show();
     if (!clicked.isEmpty()) {
       QWidget* target = clicked == "frmspl" ? &splash : splash.findChild<QWidget*>(clicked);
@@ -240,7 +236,7 @@ private Q_SLOTS:
     QCOMPARE(shown, opened);
     QCOMPARE(ticksSeen, ticks);
     QVERIFY(!splash.isVisible());
-    QCOMPARE(MYVARS::settings().get("QRL10", "INSTPATH", "VALUE", ""),
+    QCOMPARE(rig_->settings.get("QRL10", "INSTPATH", "VALUE", ""),
              QCoreApplication::applicationDirPath() + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     QTRY_VERIFY(splash.height() > 0);
   }
@@ -249,7 +245,7 @@ private Q_SLOTS:
   void exitIgnoresInputWhileShrinking() {
     const int status = exitStatusOf([&] {
       RecordingWindows windows;
-      LauncherWindow launcher(windows);
+      LauncherWindow launcher(rig_->context(), windows);
       launcher.show();
       bool delivered = false;  // a busy display before is one the input started
       rig_->dialogs.duringBusy = [&](const QString& caption) {
@@ -273,10 +269,10 @@ private Q_SLOTS:
     t.link("here", t.path("caf\xe9"));
     const std::string start = t.path("here"), pwd = qgetenv("PWD").toStdString();
     QVERIFY(::chdir(start.c_str()) == 0 && ::setenv("PWD", start.c_str(), 1) == 0);
-    MYVARS::setArguments(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
+    rig_->restart(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
     QVERIFY(::chdir("/") == 0 && ::setenv("PWD", pwd.c_str(), 1) == 0);  // later, elsewhere
     rig_->settings.save("x", "y", "named", "inside");
-    AllFilesWindow w;
+    AllFilesWindow w(rig_->context());
     w.findPressed();
     QCOMPARE(w.results().size(), std::size_t(1));
     QCOMPARE(w.results().folder(0), start + "/./x/../x");
@@ -302,8 +298,8 @@ private Q_SLOTS:
     QFETCH(QPoint, moved);
     RecordingWindows windows;
     std::unique_ptr<QWidget> window;
-    if (launcher) window = std::make_unique<LauncherWindow>(windows);
-    else window = std::make_unique<TransparencyQuestion>();
+    if (launcher) window = std::make_unique<LauncherWindow>(rig_->context(), windows);
+    else window = std::make_unique<TransparencyQuestion>(rig_->context());
     window->show();
     auto* strip = window->findChild<QWidget*>(grip);
     QVERIFY(strip);

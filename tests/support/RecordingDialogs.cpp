@@ -1,11 +1,6 @@
 #include "support/RecordingDialogs.h"
 
-#include "ui/MYVARS.h"
-
-RecordingDialogs::RecordingDialogs() { MYVARS::setDialogs(this); }
-RecordingDialogs::~RecordingDialogs() { MYVARS::setDialogs(nullptr); }
-
-void RecordingDialogs::busy(std::int16_t ticks, const QString& caption) {
+void RecordingDialogs::busy(Context&, std::int16_t ticks, const QString& caption) {
   busies.push_back({ticks, caption});
   if (duringBusy) duringBusy(caption);
 }

@@ -21,10 +21,7 @@ public:
     QString text;
   };
 
-  RecordingDialogs();   // installs itself
-  ~RecordingDialogs() override;  // puts the desktop's back
-
-  void busy(std::int16_t ticks, const QString& caption) override;
+  void busy(Context& context, std::int16_t ticks, const QString& caption) override;
   QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                       QMessageBox::StandardButtons buttons) override;
 

@@ -51,7 +51,9 @@ struct WalkRig final : WalkHost {
   QString nameText() override { return name; }
   QString containingText() override { return contains; }
   bool matchCase() override { return caseOption; }
-  bool& stopFlag() override { return stop; }
+  void requestStop() override { stop = true; }
+  bool stopRequested() override { return stop; }
+  void clearStopRequest() override { stop = false; }
   void statusChanged(const std::string& p) override { statuses.push_back(relative(p)); }
   void resultsCleared() override {}
   void ended() override { ++endings; }

@@ -1,22 +1,32 @@
 #pragma once
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 #include "platform/core/IniSettingsStore.h"
-#include "ui/MYVARS.h"
+#include "platform/core/LinuxFileSystem.h"
 #include "support/RecordingDialogs.h"
+#include "ui/Context.h"
+#include "ui/TransSettings.h"
 
-// What every window test starts from: fresh shared state, its own settings
-// in a temporary folder, no command line, and recorded dialogs.
+// What every window test starts from: its own settings in a temporary
+// folder, the real file system, recorded dialogs, and a context over them
+// with fresh shared state and no command line.
 struct WindowRig {
   QTemporaryDir settingsDir;
   IniSettingsStore settings{settingsDir.path()};
+  LinuxFileSystem fileSystem;
   RecordingDialogs dialogs;
+  std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, dialogs);
 
-  WindowRig() {
-    MYVARS::resetState();
-    MYVARS::setSettings(&settings);
-    MYVARS::setCommandLine({});
+  Context& context() { return *started; }
+  // The program started again with this command line or these arguments:
+  // fresh shared state, the same settings.
+  void restart(std::string commandLine) {
+    started = std::make_unique<Context>(settings, fileSystem, dialogs, std::move(commandLine));
   }
-  ~WindowRig() { MYVARS::setSettings(nullptr); }
+  void restart(int argc, const char* const* argv) {
+    started = std::make_unique<Context>(settings, fileSystem, dialogs, argc, argv);
+  }
+  TransSettings trans() { return {settings, context().executableName()}; }
 };

@@ -27,7 +27,7 @@ class AllFilesTest : public QObject {
   std::unique_ptr<WindowRig> rig_;
 
   std::unique_ptr<AllFilesWindow> open() {
-    auto w = std::make_unique<AllFilesWindow>();
+    auto w = std::make_unique<AllFilesWindow>(rig_->context());
     w->show();
     return w;
   }
@@ -58,7 +58,7 @@ private Q_SLOTS:
     w->matchCaseBox->setChecked(true);
     search(*w, "abc", "/no/such/Nowhere ");
     expectMessage(2, "/no/such/Nowhere  path was not found.", "Error", QMessageBox::Critical);
-    QVERIFY(MYVARS::state().matchCase);  // set before the folder check
+    QVERIFY(rig_->context().state().matchCase);  // set before the folder check
     QVERIFY(rig_->dialogs.busies.empty());
   }
 
@@ -164,8 +164,9 @@ private Q_SLOTS:
     if (endsEarly) fs.fault = FailingFileSystem::Fault::OutOfHandles;
     else fs.unreadableFolders = {t.path("B")};
     fs.faultAtCall = 5;  // the first search only, entering its third folder: R and A were listed
-    MYVARS::state().fileSystem = &fs;
-    auto w = open();
+    Context failing(rig_->settings, fs, rig_->dialogs);
+    auto w = std::make_unique<AllFilesWindow>(failing);
+    w->show();
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), found, 1000);
     QVERIFY(w->foundLabel->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
@@ -173,7 +174,6 @@ private Q_SLOTS:
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), QString("7 File(s) Found!"), 1000);
     QCOMPARE(w->foundLabel->toolTip(), QString());
-    MYVARS::state().fileSystem = nullptr;
   }
 
   // Closed or deleted mid-search while reading ahead: no worker left running, no handle open.
@@ -187,7 +187,7 @@ private Q_SLOTS:
     SampleTree t;
     const int handles = openHandles();
     const int threads = runningThreads();
-    QPointer<AllFilesWindow> w = new AllFilesWindow;
+    QPointer<AllFilesWindow> w = new AllFilesWindow(rig_->context());
     w->walk()->setReadAhead(4, ReadAhead::When::Always);
     w->show();
     w->nameField->setText("f.txt");
@@ -228,7 +228,7 @@ private Q_SLOTS:
     t.file("caf\xe9/sub/inside.txt");
     const std::string sub = t.path("caf\xe9/sub");
     const QString shown = QString::fromStdString(t.root()) + "/caf\\xe9";
-    MYVARS::setCommandLine(t.path("caf\xe9"));
+    rig_->restart(t.path("caf\xe9"));
     {
       auto w = open();
       QCOMPARE(w->locationBox->currentText(), shown);
@@ -243,7 +243,7 @@ private Q_SLOTS:
       click(w->closeButton);
     }
     QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), sub);
-    MYVARS::setCommandLine("   ");  // blank: no location of its own
+    rig_->restart("   ");  // blank: no location of its own
     auto again = open();
     QCOMPARE(again->locationBox->currentText(), shown + "/sub");
     click(again->findButton);

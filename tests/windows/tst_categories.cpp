@@ -64,8 +64,8 @@ private Q_SLOTS:
     QFETCH(bool, matchCase);
     QFETCH(Names, expected);
     std::unique_ptr<SearchWindow> w;
-    if (office) w = std::make_unique<OfficeWindow>();
-    else w = std::make_unique<MultimediaWindow>();
+    if (office) w = std::make_unique<OfficeWindow>(rig_->context());
+    else w = std::make_unique<MultimediaWindow>(rig_->context());
     w->show();
     categories(*w)->setCurrentIndex(category);
     w->nameField->setText(name);
@@ -80,7 +80,7 @@ private Q_SLOTS:
   // A press refused for its location still sets the pattern; with no category
   // chosen the pattern stays; one chosen during a search counts from the next press.
   void whenTheCategoryTakesEffect() {
-    OfficeWindow w;
+    OfficeWindow w(rig_->context());
     w.show();
     categories(w)->setCurrentIndex(2);
     w.matchCaseBox->setChecked(true);
@@ -88,7 +88,7 @@ private Q_SLOTS:
     QTest::mouseClick(w.findButton, Qt::LeftButton);
     QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
     QCOMPARE(rig_->dialogs.messages[0].text, QString(" path was not found."));
-    QVERIFY(MYVARS::state().matchCase);
+    QVERIFY(rig_->context().state().matchCase);
     w.matchCaseBox->setChecked(false);
     categories(w)->setCurrentIndex(-1);
     w.locationBox->setEditText(QString::fromStdString(tree_->root()));

@@ -36,7 +36,7 @@ private Q_SLOTS:
     QFETCH(QString, text);
     QFETCH(QString, location);
     QFETCH(QString, message);
-    ContainingTextWindow w;
+    ContainingTextWindow w(rig_->context());
     w.show();
     w.nameField->setText(name);
     contains(w)->setText(text);
@@ -54,7 +54,7 @@ private Q_SLOTS:
     t.file("sub/other.txt", "nothing");
     t.file("abc.dat", "no");
     for (int opening = 0; opening < 2; ++opening) {
-      ContainingTextWindow w;
+      ContainingTextWindow w(rig_->context());
       w.show();
       QCOMPARE(contains(w)->text(), QString("Text1"));
       QVERIFY(!w.watchdogTimer.isActive());

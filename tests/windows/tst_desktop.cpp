@@ -11,7 +11,7 @@
 
 #include "engine/ResultList.h"
 #include "platform/desktop/ThemeIconSource.h"
-#include "support/RecordingDialogs.h"
+#include "support/WindowRig.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/ContainingTextWindow.h"
 #include "ui/LabelButton.h"
@@ -68,9 +68,10 @@ private Q_SLOTS:
 
   // Captions fit, nothing overlaps, fields are named or labelled for screen readers.
   void everyWindowFitsAndIsNamed() {
-    RecordingDialogs dialogs;
-    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<AllFilesWindow>(), std::make_unique<ContainingTextWindow>(),
-                                                  std::make_unique<MultimediaWindow>(), std::make_unique<OfficeWindow>()};
+    WindowRig rig;
+    Context& c = rig.context();
+    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<AllFilesWindow>(c), std::make_unique<ContainingTextWindow>(c),
+                                                  std::make_unique<MultimediaWindow>(c), std::make_unique<OfficeWindow>(c)};
     for (const auto& w : windows) {
       for (QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || label->wordWrap()) continue;
@@ -102,13 +103,13 @@ private Q_SLOTS:
 
   // A button's press action presses it; Tab runs through the fields, then the buttons.
   void pressActionAndTabOrder() {
-    RecordingDialogs dialogs;
-    AllFilesWindow w;
+    WindowRig rig;
+    AllFilesWindow w(rig.context());
     w.show();
     QAccessibleInterface* find = QAccessible::queryAccessibleInterface(w.findButton);
     w.nameField->setText("ab");
     find->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(dialogs.messages.size(), std::size_t(1));  // the press is animated
+    QTRY_COMPARE(rig.dialogs.messages.size(), std::size_t(1));  // the press is animated
     w.activateWindow();
     w.nameField->setFocus();
     QList<QWidget*> visited;

@@ -120,8 +120,8 @@ private Q_SLOTS:
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
     std::unique_ptr<SearchWindow> w;
-    if (containingText) w = std::make_unique<ContainingTextWindow>();
-    else w = std::make_unique<AllFilesWindow>();
+    if (containingText) w = std::make_unique<ContainingTextWindow>(rig_->context());
+    else w = std::make_unique<AllFilesWindow>(rig_->context());
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), busy);

@@ -1,0 +1,88 @@
+#include "ui/Context.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/core/WorkingFolder.h"
+#include "ui/Dialogs.h"
+
+namespace {
+std::string joined(int argc, const char* const* argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) text.push_back(' ');
+    text.append(argv[i]);
+  }
+  // A relative folder is made absolute now, against the folder the program
+  // starts in: searched and kept in "loc" so, it still holds in a later
+  // start from elsewhere.
+  if (text.find_first_not_of(' ') != std::string::npos) text = WorkingFolder::absolute(text);
+  return text;
+}
+}  // namespace
+
+Context::Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, std::string commandLine,
+                 int busyTickMs)
+    : settings_(settings),
+      fileSystem_(fileSystem),
+      dialogs_(dialogs),
+      commandLine_(std::move(commandLine)),
+      busyTickMs_(busyTickMs) {}
+
+Context::Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, int argc, const char* const* argv)
+    : Context(settings, fileSystem, dialogs, joined(argc, argv)) {
+  if (argc > 0) executableName_ = QFileInfo(QFile::decodeName(argv[0])).fileName();
+}
+
+void Context::endAtOnce() {
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+void Context::showBusy(std::int16_t ticks, const QString& caption) {
+  state_.busyTicks = ticks;
+  dialogs_.busy(*this, ticks, caption);
+  state_.busyTicks = 0;
+}
+
+void Context::makeTransparent(QWidget* window) {
+  showBusy(1, "Transforming...");
+  if (!window) {
+    reportError("Object variable not set", 91);
+    return;
+  }
+  if (!window->isWindow() || !window->windowHandle()) {
+    reportError("The window has no native window handle", 5);
+    return;
+  }
+  // Where the window system cannot blend windows this goes unnoticed, as a
+  // layered-window call that fails quietly would.
+  window->setWindowOpacity(200.0 / 255.0);
+}
+
+void Context::makeTransparentWhenShown(QWidget* window) {
+  QTimer::singleShot(0, window, [this, window] { makeTransparent(window); });
+}
+
+QString Context::reportErrorText(const QString& description, std::int32_t number) {
+  return QStringLiteral(
+             "Technical Software Error occurred while could not be handled. To ignore this error temporarily, "
+             "click OK. If the error persists, contact the developer of this software. Technical Error And "
+             "Description as under: ") +
+         "\r\n\r\n" + "Error Description: " + description + "\r\n\r\n" + "Error Code: " + QString::number(number);
+}
+
+void Context::reportError(const QString& description, std::int32_t number) {
+  message(QMessageBox::Critical, "Technical Software Error!", reportErrorText(description, number));
+}
+
+QMessageBox::StandardButton Context::message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                             QMessageBox::StandardButtons buttons) {
+  return dialogs_.message(icon, title, text, buttons);
+}

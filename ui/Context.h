@@ -1,0 +1,65 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "ui/SharedState.h"
+
+class Dialogs;
+class FileSystem;
+class QWidget;
+class SettingsStore;
+
+// What every window leans on, made once by the program (each test makes its
+// own) and handed down by reference: the platform objects, the displays, what
+// the program was started with, the state the windows share, and the services
+// they all call (busy display, transparency, technical-error box).
+class Context {
+public:
+  static constexpr int kBusyTickMs = 200;
+
+  // commandLine: a folder to start in, as raw bytes; blank for none.
+  Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, std::string commandLine = {},
+          int busyTickMs = kBusyTickMs);
+  // From the program's arguments, as the raw bytes they came as (a folder's
+  // name need not be UTF-8), joined by blanks; a relative folder is made
+  // absolute; the executable's name is the first argument's file name.
+  Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, int argc, const char* const* argv);
+  Context(const Context&) = delete;
+  Context& operator=(const Context&) = delete;
+
+  SettingsStore& settings() { return settings_; }
+  FileSystem& fileSystem() { return fileSystem_; }
+  SharedState& state() { return state_; }
+  const std::string& commandLine() const { return commandLine_; }
+  const QString& executableName() const { return executableName_; }  // "quorrel"
+  int busyTickMs() const { return busyTickMs_; }
+
+  // Shows the busy window with the caption and returns when it has closed
+  // itself, about (ticks + 1) busy ticks later.
+  void showBusy(std::int16_t ticks, const QString& caption);
+  // Makes a window semi-transparent (opacity 200 of 255).
+  void makeTransparent(QWidget* window);
+  // The same, from a window's show: once the window's own modal loop runs,
+  // so that a window closed during the busy display really closes.
+  void makeTransparentWhenShown(QWidget* window);
+  // The technical-error message box.
+  void reportError(const QString& description, std::int32_t number);
+  static QString reportErrorText(const QString& description, std::int32_t number);
+  // A plain message box.
+  QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                      QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+  // Ends the program at once: no window's close handler runs and nothing more
+  // is written (every settings write is on disk when it returns).
+  [[noreturn]] static void endAtOnce();
+
+private:
+  SettingsStore& settings_;
+  FileSystem& fileSystem_;
+  Dialogs& dialogs_;
+  SharedState state_;
+  std::string commandLine_;
+  QString executableName_ = QStringLiteral("quorrel");
+  int busyTickMs_;
+};
