@@ -36,6 +36,8 @@
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
+#include "platform/desktop/GioFileOpener.h"
+#include "platform/desktop/ThemeIconSource.h"
 #include "ui/DesktopDialogs.h"
 #include "ui/EventYield.h"
 #include "ui/Context.h"
@@ -245,8 +247,10 @@ int window(int argc, char** argv) {
   QTemporaryDir settingsDir;
   IniSettingsStore settings(settingsDir.path());
   LinuxFileSystem fileSystem;
+  ThemeIconSource icons;
+  GioFileOpener opener;
   TimedDialogs dialogs;
-  Context context(settings, fileSystem, dialogs);
+  Context context(settings, fileSystem, icons, opener, dialogs);
 
   const std::unique_ptr<SearchWindow> window =
       makeWindow(context, categoryOption(argc, argv), option(argc, argv, "--contains", ""));

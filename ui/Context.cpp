@@ -27,16 +27,19 @@ std::string joined(int argc, const char* const* argv) {
 }
 }  // namespace
 
-Context::Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, std::string commandLine,
-                 int busyTickMs)
+Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
+                 Dialogs& dialogs, std::string commandLine, int busyTickMs)
     : settings_(settings),
       fileSystem_(fileSystem),
+      icons_(icons),
+      opener_(opener),
       dialogs_(dialogs),
       commandLine_(std::move(commandLine)),
       busyTickMs_(busyTickMs) {}
 
-Context::Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, int argc, const char* const* argv)
-    : Context(settings, fileSystem, dialogs, joined(argc, argv)) {
+Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
+                 Dialogs& dialogs, int argc, const char* const* argv)
+    : Context(settings, fileSystem, icons, opener, dialogs, joined(argc, argv)) {
   if (argc > 0) executableName_ = QFileInfo(QFile::decodeName(argv[0])).fileName();
 }
 

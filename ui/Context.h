@@ -7,12 +7,14 @@
 #include "ui/SharedState.h"
 
 class Dialogs;
+class FileOpener;
 class FileSystem;
+class IconSource;
 class QWidget;
 class SettingsStore;
 
 // What every window leans on, made once by the program (each test makes its
-// own) and handed down by reference: the platform objects, the displays, what
+// own) and handed down by reference: the platform and desktop objects, the displays, what
 // the program was started with, the state the windows share, and the services
 // they all call (busy display, transparency, technical-error box).
 class Context {
@@ -20,17 +22,20 @@ public:
   static constexpr int kBusyTickMs = 200;
 
   // commandLine: a folder to start in, as raw bytes; blank for none.
-  Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, std::string commandLine = {},
-          int busyTickMs = kBusyTickMs);
+  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener, Dialogs& dialogs,
+          std::string commandLine = {}, int busyTickMs = kBusyTickMs);
   // From the program's arguments, as the raw bytes they came as (a folder's
   // name need not be UTF-8), joined by blanks; a relative folder is made
   // absolute; the executable's name is the first argument's file name.
-  Context(SettingsStore& settings, FileSystem& fileSystem, Dialogs& dialogs, int argc, const char* const* argv);
+  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener, Dialogs& dialogs,
+          int argc, const char* const* argv);
   Context(const Context&) = delete;
   Context& operator=(const Context&) = delete;
 
   SettingsStore& settings() { return settings_; }
   FileSystem& fileSystem() { return fileSystem_; }
+  IconSource& icons() { return icons_; }     // file-type images
+  FileOpener& opener() { return opener_; }  // default applications
   SharedState& state() { return state_; }
   const std::string& commandLine() const { return commandLine_; }
   const QString& executableName() const { return executableName_; }  // "quorrel"
@@ -57,6 +62,8 @@ public:
 private:
   SettingsStore& settings_;
   FileSystem& fileSystem_;
+  IconSource& icons_;
+  FileOpener& opener_;
   Dialogs& dialogs_;
   SharedState state_;
   std::string commandLine_;

@@ -6,7 +6,6 @@
 #include "platform/core/FileSystem.h"
 #include "platform/desktop/FileOpener.h"
 #include "ui/Context.h"
-#include "windows/DesktopServices.h"
 
 void ResultOpener::open(Context& context, const ResultList& results, std::size_t row, bool failedDisplay) {
   if (row >= results.size()) return;
@@ -15,7 +14,7 @@ void ResultOpener::open(Context& context, const ResultList& results, std::size_t
   const std::string folder = results.folder(row);
   context.showBusy(2, "Openning Application...");
   const std::string path = context.fileSystem().absolutePathName(folder, name);
-  if (DesktopServices::opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
+  if (context.opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
   if (failedDisplay) context.showBusy(2, "Failed..");
   context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
 }

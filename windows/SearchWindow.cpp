@@ -17,7 +17,6 @@
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/ButtonFace.h"
-#include "windows/DesktopServices.h"
 #include "ui/LabelButton.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultOpener.h"
@@ -63,7 +62,7 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   setObjectName(description_.objectName);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
-  table_ = new ResultsTable(results_, DesktopServices::icons(), this);
+  table_ = new ResultsTable(results_, context_.icons(), this);
   walk_ = std::make_unique<FolderWalk>(context_.fileSystem(), results_, *this);
   buildControls();
   if (description_.addControls) description_.addControls(*this);

@@ -35,7 +35,7 @@ class SharedServicesTest : public QObject {
   std::unique_ptr<Context> context_;
 
 private Q_SLOTS:
-  void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, desktop_, "", kFastTickMs); }
+  void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, rig_.icons, rig_.opener, desktop_, "", kFastTickMs); }
 
   void busyWindowClosesOnTheTickAfterItsCount_data() {
     QTest::addColumn<int>("ticks");

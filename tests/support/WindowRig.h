@@ -5,28 +5,32 @@
 
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
+#include "platform/desktop/GioFileOpener.h"
+#include "platform/desktop/ThemeIconSource.h"
 #include "support/RecordingDialogs.h"
 #include "ui/Context.h"
 #include "ui/TransSettings.h"
 
 // What every window test starts from: its own settings in a temporary
-// folder, the real file system, recorded dialogs, and a context over them
-// with fresh shared state and no command line.
+// folder, the real file system and desktop, recorded dialogs, and a
+// context over them with fresh shared state and no command line.
 struct WindowRig {
   QTemporaryDir settingsDir;
   IniSettingsStore settings{settingsDir.path()};
   LinuxFileSystem fileSystem;
+  ThemeIconSource icons;
+  GioFileOpener opener;
   RecordingDialogs dialogs;
-  std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, dialogs);
+  std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs);
 
   Context& context() { return *started; }
   // The program started again with this command line or these arguments:
   // fresh shared state, the same settings.
   void restart(std::string commandLine) {
-    started = std::make_unique<Context>(settings, fileSystem, dialogs, std::move(commandLine));
+    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::move(commandLine));
   }
   void restart(int argc, const char* const* argv) {
-    started = std::make_unique<Context>(settings, fileSystem, dialogs, argc, argv);
+    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, argc, argv);
   }
   TransSettings trans() { return {settings, context().executableName()}; }
 };

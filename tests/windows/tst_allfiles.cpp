@@ -164,7 +164,7 @@ private Q_SLOTS:
     if (endsEarly) fs.fault = FailingFileSystem::Fault::OutOfHandles;
     else fs.unreadableFolders = {t.path("B")};
     fs.faultAtCall = 5;  // the first search only, entering its third folder: R and A were listed
-    Context failing(rig_->settings, fs, rig_->dialogs);
+    Context failing(rig_->settings, fs, rig_->icons, rig_->opener, rig_->dialogs);
     auto w = std::make_unique<AllFilesWindow>(failing);
     w->show();
     search(*w, "f.txt", t.root());
