@@ -1,7 +1,7 @@
 #pragma once
 #include <QTemporaryDir>
 #include <memory>
-#include <string>
+#include <utility>
 
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
@@ -24,13 +24,10 @@ struct WindowRig {
   std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs);
 
   Context& context() { return *started; }
-  // The program started again with this command line or these arguments:
-  // fresh shared state, the same settings.
-  void restart(std::string commandLine) {
-    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::move(commandLine));
-  }
-  void restart(int argc, const char* const* argv) {
-    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, argc, argv);
+  // Started again (a command line, or arguments): fresh shared state, the same settings.
+  template <typename... Start>
+  void restart(Start&&... start) {
+    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::forward<Start>(start)...);
   }
   TransSettings trans() { return {settings, context().executableName()}; }
 };
