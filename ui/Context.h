@@ -14,9 +14,9 @@ class QWidget;
 class SettingsStore;
 
 // What every window leans on, made once by the program (each test makes its
-// own) and handed down by reference: the platform and desktop objects, the displays, what
-// the program was started with, the state the windows share, and the services
-// they all call (busy display, transparency, technical-error box).
+// own) and handed down by reference: the platform and desktop objects, the
+// displays, what the program was started with, the state the windows share,
+// and the services they all call (busy display, transparency, error box).
 class Context {
 public:
   static constexpr int kBusyTickMs = 200;
