@@ -4,10 +4,9 @@
 
 // The shell's pictures, drawn in code at the device's pixel ratio: the
 // splash's background, the launcher's background and its entry bars.
-class ShellArt {
-public:
-  static constexpr int kLauncherStripHeight = 34;  // the launcher's title strip, in pixels
-  static QPixmap splashBackground(QSize size, qreal ratio);
-  static QPixmap launcherBackground(QSize size, qreal ratio);
-  static QPixmap entryBar(QSize size, int entry, qreal ratio);
-};
+namespace ShellArt {
+inline constexpr int kLauncherStripHeight = 34;  // the launcher's title strip, in pixels
+QPixmap splashBackground(QSize size, qreal ratio);
+QPixmap launcherBackground(QSize size, qreal ratio);
+QPixmap entryBar(QSize size, int entry, qreal ratio);
+}  // namespace ShellArt

@@ -4,9 +4,8 @@
 
 // The search windows' pictures, drawn in code: the title strip and the two
 // button faces.
-class WindowArt {
-public:
-  static QPixmap titleStrip(QSize size);
-  static QPixmap normalFace(QSize size);
-  static QPixmap pressedFace(QSize size);
-};
+namespace WindowArt {
+QPixmap titleStrip(QSize size);
+QPixmap normalFace(QSize size);
+QPixmap pressedFace(QSize size);
+}  // namespace WindowArt
