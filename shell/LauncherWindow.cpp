@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "ui/Art.h"
 #include "ui/Context.h"
-#include "ui/EntryBar.h"
 #include "ui/FontFamilies.h"
 #include "ui/InputShield.h"
 #include "ui/LabelButton.h"
-#include "ui/ShellArt.h"
+#include "ui/PictureLabels.h"
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"

@@ -10,7 +10,7 @@
 #include "platform/core/SettingsStore.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/ShellArt.h"
+#include "ui/Art.h"
 #include "shell/StartSequence.h"
 #include "ui/Twips.h"
 

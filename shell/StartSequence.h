@@ -6,8 +6,7 @@ class SearchWindows;
 // What the program does once its splash has closed: decide on transparency,
 // then open the command-line window (when started with a folder) or the
 // launcher, modally. When that window closes, nothing is left open.
-class StartSequence {
-public:
-  static void decideTransparency(Context& context);
-  static void run(Context& context, SearchWindows& windows);
-};
+namespace StartSequence {
+void decideTransparency(Context& context);
+void run(Context& context, SearchWindows& windows);
+}  // namespace StartSequence

@@ -7,9 +7,8 @@
 // mapped to a metric-compatible family where one exists (Liberation Sans for
 // Arial, Liberation Serif for Times New Roman) and to the closest sans for
 // Tahoma, so every window asks for its design family and gets the substitute.
-class FontFamilies {
-public:
-  static void install();
-  // A font of a design family, mapped.
-  static QFont font(const QString& family, qreal pointSize, bool bold = false);
-};
+namespace FontFamilies {
+void install();
+// A font of a design family, mapped.
+QFont font(const QString& family, qreal pointSize, bool bold = false);
+}  // namespace FontFamilies

@@ -3,9 +3,8 @@
 
 // Window layouts are given in twips (1/1440 inch, 15 to a pixel at 96 dpi).
 // Qt's device-independent pixels already follow the screen's scale factor.
-class Twips {
-public:
-  static int toPixels(int twips);
-  static int fromPixels(int pixels) { return pixels * 15; }
-  static QRect rect(int left, int top, int width, int height);
-};
+namespace Twips {
+int toPixels(int twips);
+inline int fromPixels(int pixels) { return pixels * 15; }
+QRect rect(int left, int top, int width, int height);
+}  // namespace Twips

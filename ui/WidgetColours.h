@@ -5,9 +5,8 @@ class QWidget;
 
 // The colours the windows change under the pointer: a caption's text, a
 // line's fill.
-class WidgetColours {
-public:
-  static void setText(QWidget* widget, const QColor& colour);
-  static void setFill(QWidget* widget, const QColor& colour);
-  static QColor text(const QWidget* widget);
-};
+namespace WidgetColours {
+void setText(QWidget* widget, const QColor& colour);
+void setFill(QWidget* widget, const QColor& colour);
+QColor text(const QWidget* widget);
+}  // namespace WidgetColours

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "engine/FolderWalk.h"
-#include "ui/ButtonFace.h"
+#include "ui/PictureLabels.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
 

@@ -1,7 +1,7 @@
 #include "windows/MultimediaWindow.h"
 
 #include "engine/CategoryTable.h"
-#include "ui/ButtonFace.h"
+#include "ui/PictureLabels.h"
 #include "windows/CategorySearch.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"

@@ -4,7 +4,7 @@
 
 #include "engine/CategoryTable.h"
 #include "ui/Twips.h"
-#include "ui/ButtonFace.h"
+#include "ui/PictureLabels.h"
 #include "windows/CategorySearch.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"

@@ -16,12 +16,12 @@
 #include "ui/Context.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
-#include "ui/ButtonFace.h"
+#include "ui/PictureLabels.h"
 #include "ui/LabelButton.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultOpener.h"
 #include "windows/ResultsTable.h"
-#include "ui/WindowArt.h"
+#include "ui/Art.h"
 
 namespace {
 // Only blanks count as leading and trailing space here, not tabs.

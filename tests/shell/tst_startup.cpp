@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "ui/EntryBar.h"
+#include "ui/PictureLabels.h"
 #include "shell/LauncherWindow.h"
 #include "ui/LabelButton.h"
 #include "shell/StartSequence.h"
