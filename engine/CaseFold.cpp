@@ -58,28 +58,30 @@ void CaseFold::appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+namespace {
 // Folds text into out; a byte that is not UTF-8 goes in as itself, after the
 // marker where one is given.
-void CaseFold::appendWith(std::string& out, std::string_view text, const char* strayMarker) {
+void appendWith(std::string& out, std::string_view text, const char* strayMarker) {
   for (std::size_t i = 0; i < text.size();) {
     const char b = text[i];
     if (!(static_cast<unsigned char>(b) & 0x80)) {
-      out.push_back(lowerAscii(b));
+      out.push_back(CaseFold::lowerAscii(b));
       ++i;
       continue;
     }
     char32_t c;
-    const int length = decode(text, i, c);
+    const int length = CaseFold::decode(text, i, c);
     if (length == 0) {
       if (strayMarker) out.push_back(*strayMarker);
       out.push_back(b);
       ++i;
       continue;
     }
-    appendUtf8(out, fold(c));
+    CaseFold::appendUtf8(out, CaseFold::fold(c));
     i += std::size_t(length);
   }
 }
+}  // namespace
 
 void CaseFold::appendFolded(std::string& out, std::string_view text) { appendWith(out, text, nullptr); }
 
