@@ -6,8 +6,8 @@
 
 #include "engine/CaseFold.h"
 #include "engine/DisplayText.h"
+#include "engine/Listing.h"
 #include "engine/ListingPattern.h"
-#include "engine/NameList.h"
 #include "engine/NameOrder.h"
 #include "engine/NameTest.h"
 #include "engine/SizeText.h"
