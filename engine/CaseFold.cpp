@@ -155,14 +155,3 @@ int CaseFold::longestForm(std::uint32_t key) {
   for (char32_t c : foldClass(key)) longest = std::max(longest, c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4);
   return longest;
 }
-
-int CaseFold::compare(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    const std::uint32_t ka = key(a, i), kb = key(b, j);
-    if (ka != kb) return ka < kb ? -1 : 1;
-  }
-  if (i < a.size()) return 1;
-  if (j < b.size()) return -1;
-  return 0;
-}

@@ -21,12 +21,10 @@ int decode(std::string_view text, std::size_t i, char32_t& c);
 // again, other bytes unchanged.
 void appendFolded(std::string& out, std::string_view text);
 std::string folded(std::string_view text);
-// Appends a key whose byte order is compare()'s order: the folded form,
-// with each byte that is not UTF-8 as 0xF8 (which no UTF-8 has) and itself.
+// Appends a key whose byte order is the order of folded forms, bytes that are
+// not UTF-8 after every character: the folded form, with each byte that is
+// not UTF-8 as 0xF8 (which no UTF-8 has) and itself.
 void appendSortKey(std::string& out, std::string_view text);
-// Orders folded forms: <0, 0 or >0. Bytes that are not UTF-8 sort after
-// every character.
-int compare(std::string_view a, std::string_view b);
 
 // The comparison key of the character at text[i], moving i past it: the
 // folded character, or for a byte that is not UTF-8, 0x110000 + the byte.

@@ -22,7 +22,7 @@ void NameList::add(std::string_view name, std::uint8_t tag) {
 
 // Each name's sort key is made once (CaseFold::appendSortKey), so that a
 // folder of 200,000 names costs one fold per name and byte comparisons, not a
-// fold per comparison. The order is NameOrder's.
+// fold per comparison.
 bool NameList::sort(const std::function<bool()>& yield) {
   keys_.clear();
   sorting_.clear();

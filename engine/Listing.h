@@ -20,9 +20,11 @@ class NameList {
 public:
   void clear();
   void add(std::string_view name, std::uint8_t tag = 0);
-  // NameOrder. A long list is sorted in runs, then merged, with yield() asked
-  // every kRun names: false from it ends the sort at once, touching nothing
-  // of the list again (its owner may be gone), and is returned.
+  // By name without regard to case (CaseFold), then by raw bytes, so the
+  // order is total and stable from one run to the next. A long list is sorted
+  // in runs, then merged, with yield() asked every kRun names: false from it
+  // ends the sort at once, touching nothing of the list again (its owner may
+  // be gone), and is returned.
   bool sort(const std::function<bool()>& yield);
   void sort() { sort([] { return true; }); }
   static constexpr std::size_t kRun = 1024;
