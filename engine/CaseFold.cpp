@@ -58,28 +58,30 @@ void CaseFold::appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+namespace {
 // Folds text into out; a byte that is not UTF-8 goes in as itself, after the
 // marker where one is given.
-void CaseFold::appendWith(std::string& out, std::string_view text, const char* strayMarker) {
+void appendWith(std::string& out, std::string_view text, const char* strayMarker) {
   for (std::size_t i = 0; i < text.size();) {
     const char b = text[i];
     if (!(static_cast<unsigned char>(b) & 0x80)) {
-      out.push_back(lowerAscii(b));
+      out.push_back(CaseFold::lowerAscii(b));
       ++i;
       continue;
     }
     char32_t c;
-    const int length = decode(text, i, c);
+    const int length = CaseFold::decode(text, i, c);
     if (length == 0) {
       if (strayMarker) out.push_back(*strayMarker);
       out.push_back(b);
       ++i;
       continue;
     }
-    appendUtf8(out, fold(c));
+    CaseFold::appendUtf8(out, CaseFold::fold(c));
     i += std::size_t(length);
   }
 }
+}  // namespace
 
 void CaseFold::appendFolded(std::string& out, std::string_view text) { appendWith(out, text, nullptr); }
 
@@ -152,15 +154,4 @@ int CaseFold::longestForm(std::uint32_t key) {
   int longest = 1;
   for (char32_t c : foldClass(key)) longest = std::max(longest, c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4);
   return longest;
-}
-
-int CaseFold::compare(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    const std::uint32_t ka = key(a, i), kb = key(b, j);
-    if (ka != kb) return ka < kb ? -1 : 1;
-  }
-  if (i < a.size()) return 1;
-  if (j < b.size()) return -1;
-  return 0;
 }

@@ -10,13 +10,12 @@
 // separator, bidirectional control or other character that draws nothing
 // (Unicode's default-ignorable code points) as \uHHHH, or \UHHHHHHHH past
 // U+FFFF; a backslash shows as \\, so the text maps back to the exact bytes.
-class DisplayText {
-public:
-  static QString fromBytes(std::string_view bytes);
-  static bool isHidden(char32_t c);
-  // The bytes the text stands for: the inverse of fromBytes, and for typed
-  // text the escapes above read the same way (hex digits in either case). A
-  // backslash that starts none of them is a backslash: "\q" stays as it is,
-  // while "C:\temp" holds a tab. Everything else is UTF-8.
-  static std::string toBytes(QStringView text);
-};
+namespace DisplayText {
+QString fromBytes(std::string_view bytes);
+bool isHidden(char32_t c);
+// The bytes the text stands for: the inverse of fromBytes, and for typed
+// text the escapes above read the same way (hex digits in either case). A
+// backslash that starts none of them is a backslash: "\q" stays as it is,
+// while "C:\temp" holds a tab. Everything else is UTF-8.
+std::string toBytes(QStringView text);
+}  // namespace DisplayText

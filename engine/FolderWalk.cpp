@@ -5,7 +5,7 @@
 #include <new>
 #include <thread>
 
-#include "engine/ListingSink.h"
+#include "engine/Listing.h"
 #include "engine/ResultList.h"
 #include "engine/WalkHost.h"
 #include "platform/core/FileReader.h"

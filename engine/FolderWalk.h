@@ -5,8 +5,7 @@
 #include <string>
 
 #include "engine/ContentMatcher.h"
-#include "engine/FileListing.h"
-#include "engine/FolderListing.h"
+#include "engine/Listing.h"
 #include "engine/NameTest.h"
 #include "engine/UnreadableLog.h"
 #include "platform/core/ReadAhead.h"

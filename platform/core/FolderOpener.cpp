@@ -48,9 +48,8 @@ int openComponents(int dirHandle, std::string_view path) {
   }
   return current == dirHandle ? ::openat(dirHandle, ".", kFolderFlags) : current;
 }
-}  // namespace
 
-int FolderOpener::openPiece(int dirHandle, const char* piece) {
+int openPiece(int dirHandle, const char* piece) {
   if (!openat2Missing) {
     const int handle = openat2Beneath(dirHandle, piece);
     if (handle >= 0 || (errno != ENOSYS && errno != EPERM)) return handle;
@@ -58,6 +57,7 @@ int FolderOpener::openPiece(int dirHandle, const char* piece) {
   }
   return openComponents(dirHandle, piece);
 }
+}  // namespace
 
 int FolderOpener::openBeneath(int dirHandle, std::string_view relative, const char* terminated) {
   if (relative.empty()) return ::openat(dirHandle, ".", kFolderFlags);

@@ -6,12 +6,8 @@
 // RESOLVE_BENEATH and RESOLVE_NO_SYMLINKS, or one component at a time with
 // O_NOFOLLOW where openat2 is missing). Paths longer than the system takes
 // are opened in pieces. Safe from any thread.
-class FolderOpener {
-public:
-  // relative: the path below dirHandle, "" for itself; terminated: the same
-  // bytes, NUL-terminated. A handle, or -1 with errno set.
-  static int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
-
-private:
-  static int openPiece(int dirHandle, const char* piece);
-};
+namespace FolderOpener {
+// relative: the path below dirHandle, "" for itself; terminated: the same
+// bytes, NUL-terminated. A handle, or -1 with errno set.
+int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
+}  // namespace FolderOpener

@@ -6,31 +6,30 @@
 
 // A small file read and replaced whole, that is only ever a regular file: a
 // read never waits on a FIFO or a device, and a write never replaces one.
-class SettingsFile {
-public:
-  // What stood at a path (after its links), to tell whether it changed; all
-  // zero where nothing could be found.
-  struct Stamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    mode_t mode = 0;
-    off_t size = 0;
-    long long seconds = 0;
-    long nanoseconds = 0;
-    bool operator==(const Stamp&) const = default;
-  };
-  enum class Outcome { Read, Absent, Unreadable };  // Unreadable: not a regular file, or no access
-  struct Contents {
-    Outcome outcome = Outcome::Unreadable;
-    QByteArray bytes;
-    Stamp stamp;
-  };
-
-  static Stamp stampOf(const std::string& path);
-  static Contents read(const std::string& path);
-  // Writes the bytes to a new file beside the final target of the path's links
-  // and renames it over that target, whose permissions it keeps; false, and
-  // nothing changed, where the target exists and is not a regular file we may
-  // write to, or where the write fails.
-  static bool replace(const std::string& path, const QByteArray& bytes);
+namespace SettingsFile {
+// What stood at a path (after its links), to tell whether it changed; all
+// zero where nothing could be found.
+struct Stamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  mode_t mode = 0;
+  off_t size = 0;
+  long long seconds = 0;
+  long nanoseconds = 0;
+  bool operator==(const Stamp&) const = default;
 };
+enum class Outcome { Read, Absent, Unreadable };  // Unreadable: not a regular file, or no access
+struct Contents {
+  Outcome outcome = Outcome::Unreadable;
+  QByteArray bytes;
+  Stamp stamp;
+};
+
+Stamp stampOf(const std::string& path);
+Contents read(const std::string& path);
+// Writes the bytes to a new file beside the final target of the path's links
+// and renames it over that target, whose permissions it keeps; false, and
+// nothing changed, where the target exists and is not a regular file we may
+// write to, or where the write fails.
+bool replace(const std::string& path, const QByteArray& bytes);
+}  // namespace SettingsFile

@@ -3,7 +3,6 @@
 enum class FsOutcome;
 
 // What a failed system call's error means to a search.
-class SystemErrors {
-public:
-  static FsOutcome outcome(int error);
-};
+namespace SystemErrors {
+FsOutcome outcome(int error);
+}  // namespace SystemErrors

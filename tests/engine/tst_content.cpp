@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "engine/ContentMatcher.h"
-#include "engine/ListingSink.h"
+#include "engine/Listing.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"

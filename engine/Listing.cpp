@@ -1,8 +1,12 @@
-#include "engine/NameList.h"
+#include "engine/Listing.h"
 
 #include <algorithm>
 
 #include "engine/CaseFold.h"
+#include "engine/NameTest.h"
+#include "engine/UnreadableLog.h"
+#include "engine/WalkHost.h"
+#include "platform/core/PathName.h"
 
 void NameList::clear() {
   buffer_.clear();
@@ -18,7 +22,7 @@ void NameList::add(std::string_view name, std::uint8_t tag) {
 
 // Each name's sort key is made once (CaseFold::appendSortKey), so that a
 // folder of 200,000 names costs one fold per name and byte comparisons, not a
-// fold per comparison. The order is NameOrder's.
+// fold per comparison.
 bool NameList::sort(const std::function<bool()>& yield) {
   keys_.clear();
   sorting_.clear();
@@ -61,3 +65,44 @@ bool NameList::sort(const std::function<bool()>& yield) {
   for (std::size_t i = 0; i < n; ++i) entries_[i] = sorting_[i].entry;
   return true;
 }
+
+std::string FolderListing::folderPath(std::size_t i) const { return PathName::join(path_, names_.at(i)); }
+
+void FolderListing::reset(std::string_view path) {
+  path_.assign(path);
+  names_.clear();
+}
+
+void FolderListing::freeMemory() {
+  path_ = std::string();
+  names_ = NameList();
+}
+
+void FileListing::clear() {
+  folder_.release();
+  names_.clear();
+}
+
+void FileListing::freeMemory() {
+  folder_.release();
+  names_ = NameList();
+}
+
+// A folder of many thousands of names lets events in as it is read.
+void ListingSink::counted() {
+  if (++entries_ % kEntriesPerYield != 0) return;
+  if (!yield_()) abandon();
+  else if (names_) matchCase_ = host_.matchCase();  // the name text is the walk's, refreshed by its yield
+}
+
+void ListingSink::addFolder(std::string_view name) {
+  dirx_.add(name);
+  counted();
+}
+
+void ListingSink::addFile(std::string_view name, bool isLink) {
+  if (!names_ || names_->matches(name, matchCase_)) flx_.offer(name, isLink);
+  counted();
+}
+
+void ListingSink::addUnreadable(std::string_view name) { log_.addFile(PathName::join(dirx_.path(), name)); }
