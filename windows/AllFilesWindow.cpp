@@ -13,12 +13,12 @@ SearchWindowDescription AllFilesWindow::description() {
   d.closeCaption = "C&lose";
   d.closeLabelName = "Label4";
   d.press = {
-      {PressStep::TextLength, "txtname", {}, "Quorrel 2.0", QMessageBox::Information, true},
-      {PressStep::LocationGiven, nullptr, "Please specify the location.", "Error", QMessageBox::Information, true},
+      {PressStep::TextLength, PressStep::NameField, "You must provide text at least of 3 characters.", "Quorrel 2.0",
+       QMessageBox::Information, true},
+      {PressStep::LocationGiven, PressStep::NameField, "Please specify the location.", "Error", QMessageBox::Information, true},
       {PressStep::MatchCase},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
   };
-  d.press[0].message = "You must provide text at least of 3 characters.";
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
     w.pressLook(target, action, true);
     if (action != PointerAction::Move) return;

@@ -15,7 +15,7 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
   d.press = {
       {PressStep::Configure},
       {PressStep::MatchCase},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
   };
   // Beside the name and location fields, above the results.
   d.addControls = [&table, categoryCaption](SearchWindow& w) {
@@ -23,11 +23,11 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
     QComboBox* box = w.addList("cboconts", caption, 1440, 1890, 5535, 345);
     for (std::size_t i = 0; i < table.size(); ++i) box->addItem(QString::fromUtf8(table.at(i).caption));
     box->setCurrentIndex(0);
+    return OwnControls{.categoryBox = box};
   };
   // By position only; with no category chosen the pattern stays as it was.
-  d.configure = [&table](SearchWindow& w, FolderWalk& walk) {
-    const auto* box = w.findChild<QComboBox*>("cboconts");
-    if (const std::string* pattern = table.patternAt(box ? box->currentIndex() : -1))
+  d.configure = [&table](const OwnControls& own, FolderWalk& walk) {
+    if (const std::string* pattern = table.patternAt(own.categoryBox->currentIndex()))
       walk.setPattern(ListingPattern(*pattern));
   };
   return d;

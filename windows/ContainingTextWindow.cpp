@@ -33,13 +33,13 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.closeCaption = "&Close";
   d.closeLabelName = "lblc";
   d.press = {
-      {PressStep::TextLength, "txtname", "Entered characters must be at least 3 in length.", "Quorrel 2.0",
+      {PressStep::TextLength, PressStep::NameField, "Entered characters must be at least 3 in length.", "Quorrel 2.0",
        QMessageBox::Critical},
-      {PressStep::TextLength, "txtcont", "Containing Text must be at least 3 in length.", "Quorrel 2.0",
+      {PressStep::TextLength, PressStep::ContainingField, "Containing Text must be at least 3 in length.", "Quorrel 2.0",
        QMessageBox::Critical},
       {PressStep::MatchCase},
       {PressStep::Configure},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
   };
   d.watchdog = false;  // reading large files can hold the status line for long
   d.failedDisplay = false;
@@ -49,8 +49,9 @@ SearchWindowDescription ContainingTextWindow::description() {
     QLineEdit* field = w.addField("txtcont", "Containing Text", 1800, 1890, 5175, 345);
     caption->setBuddy(field);
     field->setText("Text1");  // at every opening; never kept
+    return OwnControls{.containingField = field};
   };
-  d.configure = [](SearchWindow&, FolderWalk& walk) { walk.setContentTest(true); };
+  d.configure = [](const OwnControls&, FolderWalk& walk) { walk.setContentTest(true); };
   d.pointer = looks;
   return d;
 }

@@ -25,6 +25,10 @@ class ResultsTable;
 // The common search window: name text, location, Find/Stop, Match Case, the
 // live results list, the found count and the status line, over one folder
 // walk. Each kind of search is this window built from its description.
+// Its parts by job: SearchWindowControls.cpp lays the controls out,
+// SearchWindowPress.cpp runs a press and its checks, SearchWindowResults.cpp
+// is the walk's host and shows what it finds, SearchWindowPointer.cpp gives
+// the pointer and keys their looks and effects.
 class SearchWindow : public QDialog, public WalkHost {
   Q_OBJECT
 public:
@@ -44,6 +48,7 @@ public:
   const ResultList& results() const { return results_; }
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
   const SearchWindowDescription& description() const { return description_; }
+  const OwnControls& own() const { return own_; }  // what the description's controls handed over
 
   // For the descriptions' hooks: a label, a one-line field or a drop-down
   // list at a place in twips.
@@ -109,7 +114,7 @@ private:
   const SearchWindowDescription description_;
   ResultList results_;
   ResultsTable* table_ = nullptr;
-  QLineEdit* contentField_ = nullptr;  // the containing text, where the window has one
+  OwnControls own_;
   std::unique_ptr<FolderWalk> walk_;
   std::unique_ptr<LocationBox> locations_;
   EventYield yield_;
