@@ -46,6 +46,7 @@
 #include "ui/LabelButton.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 long statusKb(const char* field) {
@@ -232,13 +233,13 @@ private:
 std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category, const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
   if (!contains.empty()) {
-    w = std::make_unique<ContainingTextWindow>(context);
+    w = std::make_unique<SearchWindow>(context, ContainingTextWindow::description());
     w->findChild<QLineEdit*>("txtcont")->setText(QString::fromLocal8Bit(contains.c_str()));
     return w;
   }
-  if (!category.table) return std::make_unique<AllFilesWindow>(context);
-  if (category.office) w = std::make_unique<OfficeWindow>(context);
-  else w = std::make_unique<MultimediaWindow>(context);
+  if (!category.table) return std::make_unique<SearchWindow>(context, AllFilesWindow::description());
+  if (category.office) w = std::make_unique<SearchWindow>(context, OfficeWindow::description());
+  else w = std::make_unique<SearchWindow>(context, MultimediaWindow::description());
   w->findChild<QComboBox*>("cboconts")->setCurrentIndex(category.index);
   return w;
 }

@@ -1,4 +1,5 @@
 #include "windows/AllFilesWindow.h"
+#include "windows/SearchWindow.h"
 
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -27,5 +28,3 @@ SearchWindowDescription AllFilesWindow::description() {
   };
   return d;
 }
-
-AllFilesWindow::AllFilesWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

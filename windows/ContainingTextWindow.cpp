@@ -1,4 +1,5 @@
 #include "windows/ContainingTextWindow.h"
+#include "windows/SearchWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,5 +56,3 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.pointer = looks;
   return d;
 }
-
-ContainingTextWindow::ContainingTextWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

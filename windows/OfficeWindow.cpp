@@ -1,4 +1,5 @@
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 #include <QWidget>
 
@@ -62,5 +63,3 @@ SearchWindowDescription OfficeWindow::description() {
   d.pointer = looks;
   return d;
 }
-
-OfficeWindow::OfficeWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}
