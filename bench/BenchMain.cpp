@@ -173,15 +173,15 @@ int walk(bool realYield, int argc, char** argv) {
   const std::string contains = option(argc, argv, "--contains", "");
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, results, host);
-  walk.setContentTest(!contains.empty());
   readAheadOption(walk, argc, argv);
+  SearchQuery query{.startFolder = argv[2], .contentTest = !contains.empty()};
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
-    walk.setPattern(ListingPattern(*pattern));
+    query.pattern = ListingPattern(*pattern);
   const long rssBefore = statusKb("VmRSS:");
   QElapsedTimer clock;
   clock.start();
-  walk.start(argv[2]);
+  walk.start(query);
   const double seconds = clock.nsecsElapsed() / 1e9;
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"

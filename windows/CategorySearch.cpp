@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "engine/CategoryTable.h"
-#include "engine/FolderWalk.h"
+#include "engine/SearchQuery.h"
 #include "windows/SearchWindow.h"
 
 SearchWindowDescription CategorySearch::describe(const CategoryTable& table, const QString& categoryCaption) {
@@ -26,9 +26,9 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
     return OwnControls{.categoryBox = box};
   };
   // By position only; with no category chosen the pattern stays as it was.
-  d.configure = [&table](const OwnControls& own, FolderWalk& walk) {
+  d.configure = [&table](const OwnControls& own, SearchQuery& query) {
     if (const std::string* pattern = table.patternAt(own.categoryBox->currentIndex()))
-      walk.setPattern(ListingPattern(*pattern));
+      query.pattern = ListingPattern(*pattern);
   };
   return d;
 }

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "engine/FolderWalk.h"
+#include "engine/SearchQuery.h"
 #include "ui/ButtonFace.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -52,7 +52,7 @@ SearchWindowDescription ContainingTextWindow::description() {
     field->setText("Text1");  // at every opening; never kept
     return OwnControls{.containingField = field};
   };
-  d.configure = [](const OwnControls&, FolderWalk& walk) { walk.setContentTest(true); };
+  d.configure = [](const OwnControls&, SearchQuery& query) { query.contentTest = true; };
   d.pointer = looks;
   return d;
 }

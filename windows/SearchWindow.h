@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/ResultList.h"
+#include "engine/SearchQuery.h"
 #include "engine/WalkHost.h"
 #include "ui/EventYield.h"
 #include "ui/TitleStripDrag.h"
@@ -106,7 +107,7 @@ private:
   void buildResultsList();
   void setTabOrder();
   void loadFields();
-  bool passes(const PressStep& step);
+  bool passes(const PressStep& step, SearchQuery& query);
   void showFoundCount();
   void showStatus();
 
@@ -115,6 +116,9 @@ private:
   ResultList results_;
   ResultsTable* table_ = nullptr;
   OwnControls own_;
+  // Built up by the presses: one refused for its location has still set the
+  // pattern, and a press with no category chosen keeps the last one.
+  SearchQuery query_;
   std::unique_ptr<FolderWalk> walk_;
   std::unique_ptr<LocationBox> locations_;
   EventYield yield_;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-class FolderWalk;
+struct SearchQuery;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -16,7 +16,7 @@ struct PressStep {
   enum Kind {
     TextLength,      // the field's text, blanks trimmed, must have 3 characters
     LocationGiven,   // the location, blanks trimmed, must not be empty
-    Configure,       // the window's own hook on the walk (pattern, content test)
+    Configure,       // the window's own hook on the query (pattern, content test)
     MatchCase,       // MatchCase from the check box
     LocationExists,  // the location must be an existing folder
   };
@@ -61,7 +61,7 @@ struct SearchWindowDescription {
   // and hands over those the other hooks use.
   std::function<OwnControls(SearchWindow&)> addControls;
   // Runs at the Configure step of a press.
-  std::function<void(const OwnControls&, FolderWalk&)> configure;
+  std::function<void(const OwnControls&, SearchQuery&)> configure;
   // The window's looks under the pointer: button faces, borders, hover colours.
   std::function<void(SearchWindow&, PointerTarget, PointerAction)> pointer;
 };

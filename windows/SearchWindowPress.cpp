@@ -24,7 +24,7 @@ QString trimBlanks(const QString& text) {
 qsizetype characters(const QString& text) { return text.toUcs4().size(); }
 }  // namespace
 
-bool SearchWindow::passes(const PressStep& step) {
+bool SearchWindow::passes(const PressStep& step, SearchQuery& query) {
   SharedState& state = context_.state();
   switch (step.kind) {
     case PressStep::TextLength: {
@@ -40,7 +40,7 @@ bool SearchWindow::passes(const PressStep& step) {
       if (step.focus) locationBox->setFocus();
       return false;
     case PressStep::Configure:
-      if (description_.configure) description_.configure(own_, *walk_);
+      if (description_.configure) description_.configure(own_, query);
       return true;
     case PressStep::MatchCase:
       state.matchCase = matchCaseBox->isChecked();
@@ -57,8 +57,9 @@ void SearchWindow::findPressed() {
   if (!walk_) return;
   walk_->emptyQueue();  // every press, before any check
   for (const PressStep& step : description_.press)
-    if (!passes(step)) return;
-  const std::string start = locations_->bytes();
+    if (!passes(step, query_)) return;
+  query_.startFolder = locations_->bytes();
+  const SearchQuery query = query_;  // the walk may outlive the window
   const QPointer<SearchWindow> self(this);
   context_.showBusy(1, description_.busyCaption);
   if (!self || !walk_) return;
@@ -66,7 +67,7 @@ void SearchWindow::findPressed() {
     findButton->setText(kStop);
     statusLabel->setVisible(true);
     yield_.restart();
-    walk_->start(start);  // returns when the walk has ended; the window may be gone by then
+    walk_->start(query);  // returns when the walk has ended; the window may be gone by then
   } else {
     requestStop();
     findButton->setText(kFind);
