@@ -14,11 +14,12 @@ SearchWindowDescription AllFilesWindow::description() {
   d.closeCaption = "C&lose";
   d.closeLabelName = "Label4";
   d.press = {
-      {PressStep::TextLength, PressStep::NameField, "You must provide text at least of 3 characters.", "Quorrel 2.0",
-       QMessageBox::Information, true},
-      {PressStep::LocationGiven, PressStep::NameField, "Please specify the location.", "Error", QMessageBox::Information, true},
-      {PressStep::MatchCase},
-      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .message = "You must provide text at least of 3 characters.",
+       .title = "Quorrel 2.0", .focus = true},
+      {.kind = PressStep::LocationGiven, .message = "Please specify the location.", .title = "Error", .focus = true},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
     w.pressLook(target, action, true);

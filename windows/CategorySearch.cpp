@@ -13,9 +13,10 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
   d.closeLabelName = "lblc";
   d.busyCaption = "Processing....";
   d.press = {
-      {PressStep::Configure},
-      {PressStep::MatchCase},
-      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::Configure},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
   // Beside the name and location fields, above the results.
   d.addControls = [&table, categoryCaption](SearchWindow& w) {

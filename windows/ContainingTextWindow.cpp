@@ -34,13 +34,15 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.closeCaption = "&Close";
   d.closeLabelName = "lblc";
   d.press = {
-      {PressStep::TextLength, PressStep::NameField, "Entered characters must be at least 3 in length.", "Quorrel 2.0",
-       QMessageBox::Critical},
-      {PressStep::TextLength, PressStep::ContainingField, "Containing Text must be at least 3 in length.", "Quorrel 2.0",
-       QMessageBox::Critical},
-      {PressStep::MatchCase},
-      {PressStep::Configure},
-      {PressStep::LocationExists, PressStep::NameField, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .message = "Entered characters must be at least 3 in length.",
+       .title = "Quorrel 2.0", .icon = QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .field = PressStep::ContainingField,
+       .message = "Containing Text must be at least 3 in length.", .title = "Quorrel 2.0",
+       .icon = QMessageBox::Critical},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::Configure},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
   d.watchdog = false;  // reading large files can hold the status line for long
   d.failedDisplay = false;

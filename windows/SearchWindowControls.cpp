@@ -40,7 +40,8 @@ void SearchWindow::buildControls() {
   heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   heading->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
   heading->installEventFilter(this);
-  closeLabel = placed(new LabelButton("X", titleStrip), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
+  closeLabel =
+      placed(new LabelButton("X", titleStrip), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
   closeLabel->setAccessibleName("Close");
   QFont bold = closeLabel->font();
   bold.setBold(true);
