@@ -46,6 +46,7 @@
 #include "ui/LabelButton.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 long statusKb(const char* field) {
@@ -172,15 +173,15 @@ int walk(bool realYield, int argc, char** argv) {
   const std::string contains = option(argc, argv, "--contains", "");
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, results, host);
-  walk.setContentTest(!contains.empty());
   readAheadOption(walk, argc, argv);
+  SearchQuery query{.startFolder = argv[2], .contentTest = !contains.empty()};
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
-    walk.setPattern(ListingPattern(*pattern));
+    query.pattern = ListingPattern(*pattern);
   const long rssBefore = statusKb("VmRSS:");
   QElapsedTimer clock;
   clock.start();
-  walk.start(argv[2]);
+  walk.start(query);
   const double seconds = clock.nsecsElapsed() / 1e9;
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
@@ -232,13 +233,13 @@ private:
 std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category, const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
   if (!contains.empty()) {
-    w = std::make_unique<ContainingTextWindow>(context);
+    w = std::make_unique<SearchWindow>(context, ContainingTextWindow::description());
     w->findChild<QLineEdit*>("txtcont")->setText(QString::fromLocal8Bit(contains.c_str()));
     return w;
   }
-  if (!category.table) return std::make_unique<AllFilesWindow>(context);
-  if (category.office) w = std::make_unique<OfficeWindow>(context);
-  else w = std::make_unique<MultimediaWindow>(context);
+  if (!category.table) return std::make_unique<SearchWindow>(context, AllFilesWindow::description());
+  if (category.office) w = std::make_unique<SearchWindow>(context, OfficeWindow::description());
+  else w = std::make_unique<SearchWindow>(context, MultimediaWindow::description());
   w->findChild<QComboBox*>("cboconts")->setCurrentIndex(category.index);
   return w;
 }

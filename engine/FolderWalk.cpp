@@ -64,9 +64,12 @@ bool FolderWalk::yieldInRead() {
   return true;
 }
 
-void FolderWalk::start(const std::string& startFolder) {
+void FolderWalk::start(const SearchQuery& query) {
   const std::shared_ptr<Life> life = life_;
   const std::uint64_t generation = walkGeneration_ = ++life_->generation;
+  const std::string& startFolder = query.startFolder;
+  currentFiles.setPattern(query.pattern);
+  contentTest_ = query.contentTest;
   try {
     host_.clearStopRequest();
     results_.clear();

@@ -7,6 +7,7 @@
 #include "engine/ContentMatcher.h"
 #include "engine/Listing.h"
 #include "engine/NameTest.h"
+#include "engine/SearchQuery.h"
 #include "engine/UnreadableLog.h"
 #include "platform/core/ReadAhead.h"
 #include "platform/core/SearchRoot.h"
@@ -39,10 +40,11 @@ public:
   FolderWalk(const FolderWalk&) = delete;
   FolderWalk& operator=(const FolderWalk&) = delete;
 
-  // The start sequence: clears the stop flag and the results, enters the
-  // start folder, lists it, queues its subfolders and runs the walk loop.
-  // Returns when the walk has ended (or was replaced or destroyed).
-  void start(const std::string& startFolder);
+  // The start sequence: takes the query's pattern and content test, clears
+  // the stop flag and the results, enters the start folder, lists it, queues
+  // its subfolders and runs the walk loop. Returns when the walk has ended
+  // (or was replaced or destroyed).
+  void start(const SearchQuery& query);
   // What a press of the window's button does first, whatever its caption.
   void emptyQueue();
   // Reads ahead of the walk with this many threads, while its reads show a
@@ -50,11 +52,6 @@ public:
   void setReadAhead(int workers, ReadAhead::When when = ReadAhead::When::Cold);
   // Two for each core, at most 4.
   static int readAheadWorkers();
-  // The file listing's pattern, from the next folder entered on.
-  void setPattern(ListingPattern pattern) { currentFiles.setPattern(std::move(pattern)); }
-  // With the content test, a file whose name passes is a result only if its
-  // content holds the host's containing text.
-  void setContentTest(bool on) { contentTest_ = on; }
 
   const UnreadableLog& unreadable() const { return unreadable_; }
   EarlyEnd earlyEnd() const { return earlyEnd_; }

@@ -1,19 +1,24 @@
 #include "shell/ModalSearchWindows.h"
 
-#include <memory>
-
-#include "windows/MultimediaWindow.h"
-#include "windows/ContainingTextWindow.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
+
+namespace {
+SearchWindowDescription describe(SearchWindows::Kind kind) {
+  switch (kind) {
+    case SearchWindows::AllFiles: return AllFilesWindow::description();
+    case SearchWindows::ContainingText: return ContainingTextWindow::description();
+    case SearchWindows::Multimedia: return MultimediaWindow::description();
+    case SearchWindows::Office: break;
+  }
+  return OfficeWindow::description();
+}
+}  // namespace
 
 void ModalSearchWindows::open(Kind kind, QWidget* over) {
-  std::unique_ptr<SearchWindow> window;
-  switch (kind) {
-    case AllFiles: window = std::make_unique<AllFilesWindow>(context_, over); break;
-    case ContainingText: window = std::make_unique<ContainingTextWindow>(context_, over); break;
-    case Multimedia: window = std::make_unique<MultimediaWindow>(context_, over); break;
-    case Office: window = std::make_unique<OfficeWindow>(context_, over); break;
-  }
-  window->exec();
+  SearchWindow window(context_, describe(kind), over);
+  window.exec();
 }

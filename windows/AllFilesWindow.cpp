@@ -1,4 +1,5 @@
 #include "windows/AllFilesWindow.h"
+#include "windows/SearchWindow.h"
 
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -13,12 +14,13 @@ SearchWindowDescription AllFilesWindow::description() {
   d.closeCaption = "C&lose";
   d.closeLabelName = "Label4";
   d.press = {
-      {PressStep::TextLength, "txtname", {}, "Quorrel 2.0", QMessageBox::Information, true},
-      {PressStep::LocationGiven, nullptr, "Please specify the location.", "Error", QMessageBox::Information, true},
-      {PressStep::MatchCase},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .message = "You must provide text at least of 3 characters.",
+       .title = "Quorrel 2.0", .focus = true},
+      {.kind = PressStep::LocationGiven, .message = "Please specify the location.", .title = "Error", .focus = true},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
-  d.press[0].message = "You must provide text at least of 3 characters.";
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
     w.pressLook(target, action, true);
     if (action != PointerAction::Move) return;
@@ -27,5 +29,3 @@ SearchWindowDescription AllFilesWindow::description() {
   };
   return d;
 }
-
-AllFilesWindow::AllFilesWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "engine/CategoryTable.h"
-#include "engine/FolderWalk.h"
+#include "engine/SearchQuery.h"
 #include "windows/SearchWindow.h"
 
 SearchWindowDescription CategorySearch::describe(const CategoryTable& table, const QString& categoryCaption) {
@@ -13,9 +13,10 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
   d.closeLabelName = "lblc";
   d.busyCaption = "Processing....";
   d.press = {
-      {PressStep::Configure},
-      {PressStep::MatchCase},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::Configure},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
   // Beside the name and location fields, above the results.
   d.addControls = [&table, categoryCaption](SearchWindow& w) {
@@ -23,12 +24,12 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
     QComboBox* box = w.addList("cboconts", caption, 1440, 1890, 5535, 345);
     for (std::size_t i = 0; i < table.size(); ++i) box->addItem(QString::fromUtf8(table.at(i).caption));
     box->setCurrentIndex(0);
+    return OwnControls{.categoryBox = box};
   };
   // By position only; with no category chosen the pattern stays as it was.
-  d.configure = [&table](SearchWindow& w, FolderWalk& walk) {
-    const auto* box = w.findChild<QComboBox*>("cboconts");
-    if (const std::string* pattern = table.patternAt(box ? box->currentIndex() : -1))
-      walk.setPattern(ListingPattern(*pattern));
+  d.configure = [&table](const OwnControls& own, SearchQuery& query) {
+    if (const std::string* pattern = table.patternAt(own.categoryBox->currentIndex()))
+      query.pattern = ListingPattern(*pattern);
   };
   return d;
 }

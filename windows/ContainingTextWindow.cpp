@@ -1,9 +1,10 @@
 #include "windows/ContainingTextWindow.h"
+#include "windows/SearchWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-#include "engine/FolderWalk.h"
+#include "engine/SearchQuery.h"
 #include "ui/PictureLabels.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -33,13 +34,15 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.closeCaption = "&Close";
   d.closeLabelName = "lblc";
   d.press = {
-      {PressStep::TextLength, "txtname", "Entered characters must be at least 3 in length.", "Quorrel 2.0",
-       QMessageBox::Critical},
-      {PressStep::TextLength, "txtcont", "Containing Text must be at least 3 in length.", "Quorrel 2.0",
-       QMessageBox::Critical},
-      {PressStep::MatchCase},
-      {PressStep::Configure},
-      {PressStep::LocationExists, nullptr, " path was not found.", "Error", QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .message = "Entered characters must be at least 3 in length.",
+       .title = "Quorrel 2.0", .icon = QMessageBox::Critical},
+      {.kind = PressStep::TextLength, .field = PressStep::ContainingField,
+       .message = "Containing Text must be at least 3 in length.", .title = "Quorrel 2.0",
+       .icon = QMessageBox::Critical},
+      {.kind = PressStep::MatchCase},
+      {.kind = PressStep::Configure},
+      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+       .icon = QMessageBox::Critical},
   };
   d.watchdog = false;  // reading large files can hold the status line for long
   d.failedDisplay = false;
@@ -49,10 +52,9 @@ SearchWindowDescription ContainingTextWindow::description() {
     QLineEdit* field = w.addField("txtcont", "Containing Text", 1800, 1890, 5175, 345);
     caption->setBuddy(field);
     field->setText("Text1");  // at every opening; never kept
+    return OwnControls{.containingField = field};
   };
-  d.configure = [](SearchWindow&, FolderWalk& walk) { walk.setContentTest(true); };
+  d.configure = [](const OwnControls&, SearchQuery& query) { query.contentTest = true; };
   d.pointer = looks;
   return d;
 }
-
-ContainingTextWindow::ContainingTextWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -1,4 +1,5 @@
 #include "windows/MultimediaWindow.h"
+#include "windows/SearchWindow.h"
 
 #include "engine/CategoryTable.h"
 #include "ui/PictureLabels.h"
@@ -55,5 +56,3 @@ SearchWindowDescription MultimediaWindow::description() {
   d.pointer = looks;
   return d;
 }
-
-MultimediaWindow::MultimediaWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -1,11 +1,8 @@
 #pragma once
-#include "windows/SearchWindow.h"
+#include "windows/SearchWindowDescription.h"
 
 // Multimedia Search: files of a chosen kind (music, pictures, videos, mobile
 // content), optionally filtered by name.
-class MultimediaWindow : public SearchWindow {
-  Q_OBJECT
-public:
-  explicit MultimediaWindow(Context& context, QWidget* parent = nullptr);
-  static SearchWindowDescription description();
-};
+namespace MultimediaWindow {
+SearchWindowDescription description();
+}

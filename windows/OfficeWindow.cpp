@@ -1,4 +1,5 @@
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 #include <QWidget>
 
@@ -10,9 +11,6 @@
 #include "ui/WidgetColours.h"
 
 namespace {
-void setLineColour(SearchWindow& w, const char* name, const QColor& colour) {
-  if (auto* line = w.findChild<QWidget*>(name)) WidgetColours::setFill(line, colour);
-}
 
 // A line under each button lights up under the pointer; a press frames the
 // button and shows its pressed face.
@@ -20,15 +18,15 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
     ButtonFace* face = target == PointerTarget::FindLabel ? w.findFace : w.closeFace;
     if (action == PointerAction::Move) {
-      setLineColour(w, target == PointerTarget::FindLabel ? "lnn" : "lnnb", Qt::white);
+      WidgetColours::setFill(target == PointerTarget::FindLabel ? w.own().findLine : w.own().closeLine, Qt::white);
     } else {
       face->setBordered(action == PointerAction::Press);
       face->showPressed(action == PointerAction::Press);
     }
   } else if (target == PointerTarget::Background) {
     if (action == PointerAction::Move) {
-      setLineColour(w, "lnn", Qt::black);
-      setLineColour(w, "lnnb", Qt::black);
+      WidgetColours::setFill(w.own().findLine, Qt::black);
+      WidgetColours::setFill(w.own().closeLine, Qt::black);
       WidgetColours::setText(w.closeLabel, Qt::black);
     } else {
       w.closeFace->setBordered(action == PointerAction::Press);
@@ -38,12 +36,13 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   }
 }
 
-void addLine(SearchWindow& w, const char* name, int top) {
+QWidget* addLine(SearchWindow& w, const char* name, int top) {
   auto* line = new QWidget(&w);
   line->setObjectName(name);
   line->setGeometry(Twips::rect(7080, top, 1575, 15));
   line->setAutoFillBackground(true);
-  setLineColour(w, name, Qt::black);
+  WidgetColours::setFill(line, Qt::black);
+  return line;
 }
 }  // namespace
 
@@ -56,12 +55,11 @@ SearchWindowDescription OfficeWindow::description() {
   d.clientHeight = 9765;
   const auto categoryControls = d.addControls;
   d.addControls = [categoryControls](SearchWindow& w) {
-    categoryControls(w);
-    addLine(w, "lnn", 1110);
-    addLine(w, "lnnb", 1710);
+    OwnControls own = categoryControls(w);
+    own.findLine = addLine(w, "lnn", 1110);
+    own.closeLine = addLine(w, "lnnb", 1710);
+    return own;
   };
   d.pointer = looks;
   return d;
 }
-
-OfficeWindow::OfficeWindow(Context& context, QWidget* parent) : SearchWindow(context, description(), parent) {}

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/ResultList.h"
+#include "engine/SearchQuery.h"
 #include "engine/WalkHost.h"
 #include "ui/EventYield.h"
 #include "ui/TitleStripDrag.h"
@@ -25,6 +26,10 @@ class ResultsTable;
 // The common search window: name text, location, Find/Stop, Match Case, the
 // live results list, the found count and the status line, over one folder
 // walk. Each kind of search is this window built from its description.
+// Its parts by job: SearchWindowControls.cpp lays the controls out,
+// SearchWindowPress.cpp runs a press and its checks, SearchWindowResults.cpp
+// is the walk's host and shows what it finds, SearchWindowPointer.cpp gives
+// the pointer and keys their looks and effects.
 class SearchWindow : public QDialog, public WalkHost {
   Q_OBJECT
 public:
@@ -44,6 +49,7 @@ public:
   const ResultList& results() const { return results_; }
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
   const SearchWindowDescription& description() const { return description_; }
+  const OwnControls& own() const { return own_; }  // what the description's controls handed over
 
   // For the descriptions' hooks: a label, a one-line field or a drop-down
   // list at a place in twips.
@@ -101,7 +107,7 @@ private:
   void buildResultsList();
   void setTabOrder();
   void loadFields();
-  bool passes(const PressStep& step);
+  bool passes(const PressStep& step, SearchQuery& query);
   void showFoundCount();
   void showStatus();
 
@@ -109,7 +115,10 @@ private:
   const SearchWindowDescription description_;
   ResultList results_;
   ResultsTable* table_ = nullptr;
-  QLineEdit* contentField_ = nullptr;  // the containing text, where the window has one
+  OwnControls own_;
+  // Built up by the presses: one refused for its location has still set the
+  // pattern, and a press with no category chosen keeps the last one.
+  SearchQuery query_;
   std::unique_ptr<FolderWalk> walk_;
   std::unique_ptr<LocationBox> locations_;
   EventYield yield_;

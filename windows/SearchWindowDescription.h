@@ -5,7 +5,10 @@
 #include <functional>
 #include <vector>
 
-class FolderWalk;
+struct SearchQuery;
+class QComboBox;
+class QLineEdit;
+class QWidget;
 class SearchWindow;
 
 // One step of a press of the Find/Stop button, in the window's order.
@@ -13,14 +16,16 @@ struct PressStep {
   enum Kind {
     TextLength,      // the field's text, blanks trimmed, must have 3 characters
     LocationGiven,   // the location, blanks trimmed, must not be empty
-    Configure,       // the window's own hook on the walk (pattern, content test)
+    Configure,       // the window's own hook on the query (pattern, content test)
     MatchCase,       // MatchCase from the check box
     LocationExists,  // the location must be an existing folder
   };
+  // TextLength: which field; the containing text is the one a window's own controls hand over.
+  enum Field { NameField, ContainingField };
   Kind kind;
-  const char* field = nullptr;  // TextLength: the field's object name
-  QString message;              // LocationExists: what follows the location text
-  QString title;
+  Field field = NameField;
+  QString message{};            // LocationExists: what follows the location text
+  QString title{};
   QMessageBox::Icon icon = QMessageBox::Information;
   bool focus = false;  // the field (or the location box) takes the focus after the message
 };
@@ -28,6 +33,14 @@ struct PressStep {
 // Where the pointer acts, for a window's button looks and hover colours.
 enum class PointerTarget { FindLabel, FindFace, CloseLabel, CloseFace, CloseX, Background };
 enum class PointerAction { Press, Release, Move };
+
+// The controls a kind of window adds to the common ones, as its hooks need them.
+struct OwnControls {
+  QLineEdit* containingField = nullptr;  // read for every candidate of a content search
+  QComboBox* categoryBox = nullptr;
+  QWidget* findLine = nullptr;  // lines under the buttons, lit under the pointer
+  QWidget* closeLine = nullptr;
+};
 
 // What sets one kind of search window apart from the others. The common
 // window is built from it; each kind is a short file of this data and hooks.
@@ -44,10 +57,11 @@ struct SearchWindowDescription {
   QString busyCaption = QStringLiteral("Processing...");
   bool watchdog = true;
   bool failedDisplay = true;  // "Failed.." before the no-application message
-  // Adds the window's own controls (created as children, named, in twips).
-  std::function<void(SearchWindow&)> addControls;
+  // Adds the window's own controls (created as children, named, in twips)
+  // and hands over those the other hooks use.
+  std::function<OwnControls(SearchWindow&)> addControls;
   // Runs at the Configure step of a press.
-  std::function<void(SearchWindow&, FolderWalk&)> configure;
+  std::function<void(const OwnControls&, SearchQuery&)> configure;
   // The window's looks under the pointer: button faces, borders, hover colours.
   std::function<void(SearchWindow&, PointerTarget, PointerAction)> pointer;
 };

@@ -20,6 +20,7 @@
 #include "support/WindowRig.h"
 #include "windows/LocationBox.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -272,7 +273,7 @@ private Q_SLOTS:
     rig_->restart(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
     QVERIFY(::chdir("/") == 0 && ::setenv("PWD", pwd.c_str(), 1) == 0);  // later, elsewhere
     rig_->settings.save("x", "y", "named", "inside");
-    AllFilesWindow w(rig_->context());
+    SearchWindow w(rig_->context(), AllFilesWindow::description());
     w.findPressed();
     QCOMPARE(w.results().size(), std::size_t(1));
     QCOMPARE(w.results().folder(0), start + "/./x/../x");

@@ -42,7 +42,6 @@ struct WalkRig final : WalkHost {
   explicit WalkRig(const std::string& rootPath, QString containing = {})
       : contains(std::move(containing)), root(rootPath) {
     walk = std::make_unique<FolderWalk>(fs, results, *this);
-    walk->setContentTest(!contains.isNull());
   }
   void yieldToEvents() override {
     ++yields;
@@ -60,7 +59,7 @@ struct WalkRig final : WalkHost {
 
   void run() {  // as a press does: the queue emptied first
     walk->emptyQueue();
-    walk->start(root);
+    walk->start(SearchQuery{.startFolder = root, .contentTest = !contains.isNull()});
   }
   std::string relative(const std::string& p) const { return relativeTo(root, p); }
   std::vector<std::string> folders() const { return folderRuns(results, root); }

@@ -14,6 +14,7 @@
 #include "windows/LocationBox.h"
 #include "ui/LabelButton.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 Names foldersOf(SearchWindow& w, const std::string& root) { return folderRuns(w.results(), root); }
@@ -26,8 +27,8 @@ class AllFilesTest : public QObject {
   Q_OBJECT
   std::unique_ptr<WindowRig> rig_;
 
-  std::unique_ptr<AllFilesWindow> open() {
-    auto w = std::make_unique<AllFilesWindow>(rig_->context());
+  std::unique_ptr<SearchWindow> open() {
+    auto w = std::make_unique<SearchWindow>(rig_->context(), AllFilesWindow::description());
     w->show();
     return w;
   }
@@ -165,7 +166,7 @@ private Q_SLOTS:
     else fs.unreadableFolders = {t.path("B")};
     fs.faultAtCall = 5;  // the first search only, entering its third folder: R and A were listed
     Context failing(rig_->settings, fs, rig_->icons, rig_->opener, rig_->dialogs);
-    auto w = std::make_unique<AllFilesWindow>(failing);
+    auto w = std::make_unique<SearchWindow>(failing, AllFilesWindow::description());
     w->show();
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), found, 1000);
@@ -187,7 +188,7 @@ private Q_SLOTS:
     SampleTree t;
     const int handles = openHandles();
     const int threads = runningThreads();
-    QPointer<AllFilesWindow> w = new AllFilesWindow(rig_->context());
+    QPointer<SearchWindow> w = new SearchWindow(rig_->context(), AllFilesWindow::description());
     w->walk()->setReadAhead(4, ReadAhead::When::Always);
     w->show();
     w->nameField->setText("f.txt");

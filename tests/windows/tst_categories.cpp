@@ -10,6 +10,7 @@
 #include "support/WindowRig.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
@@ -64,8 +65,8 @@ private Q_SLOTS:
     QFETCH(bool, matchCase);
     QFETCH(Names, expected);
     std::unique_ptr<SearchWindow> w;
-    if (office) w = std::make_unique<OfficeWindow>(rig_->context());
-    else w = std::make_unique<MultimediaWindow>(rig_->context());
+    if (office) w = std::make_unique<SearchWindow>(rig_->context(), OfficeWindow::description());
+    else w = std::make_unique<SearchWindow>(rig_->context(), MultimediaWindow::description());
     w->show();
     categories(*w)->setCurrentIndex(category);
     w->nameField->setText(name);
@@ -80,7 +81,7 @@ private Q_SLOTS:
   // A press refused for its location still sets the pattern; with no category
   // chosen the pattern stays; one chosen during a search counts from the next press.
   void whenTheCategoryTakesEffect() {
-    OfficeWindow w(rig_->context());
+    SearchWindow w(rig_->context(), OfficeWindow::description());
     w.show();
     categories(w)->setCurrentIndex(2);
     w.matchCaseBox->setChecked(true);

@@ -8,6 +8,7 @@
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/ContainingTextWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 QLineEdit* contains(SearchWindow& w) { return w.findChild<QLineEdit*>("txtcont"); }
@@ -36,7 +37,7 @@ private Q_SLOTS:
     QFETCH(QString, text);
     QFETCH(QString, location);
     QFETCH(QString, message);
-    ContainingTextWindow w(rig_->context());
+    SearchWindow w(rig_->context(), ContainingTextWindow::description());
     w.show();
     w.nameField->setText(name);
     contains(w)->setText(text);
@@ -54,7 +55,7 @@ private Q_SLOTS:
     t.file("sub/other.txt", "nothing");
     t.file("abc.dat", "no");
     for (int opening = 0; opening < 2; ++opening) {
-      ContainingTextWindow w(rig_->context());
+      SearchWindow w(rig_->context(), ContainingTextWindow::description());
       w.show();
       QCOMPARE(contains(w)->text(), QString("Text1"));
       QVERIFY(!w.watchdogTimer.isActive());

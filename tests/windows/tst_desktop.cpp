@@ -18,6 +18,7 @@
 #include "windows/ResultsTable.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 QString shown(const ResultsTable& t, int row, int column) {
@@ -70,8 +71,10 @@ private Q_SLOTS:
   void everyWindowFitsAndIsNamed() {
     WindowRig rig;
     Context& c = rig.context();
-    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<AllFilesWindow>(c), std::make_unique<ContainingTextWindow>(c),
-                                                  std::make_unique<MultimediaWindow>(c), std::make_unique<OfficeWindow>(c)};
+    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<SearchWindow>(c, AllFilesWindow::description()),
+                                                  std::make_unique<SearchWindow>(c, ContainingTextWindow::description()),
+                                                  std::make_unique<SearchWindow>(c, MultimediaWindow::description()),
+                                                  std::make_unique<SearchWindow>(c, OfficeWindow::description())};
     for (const auto& w : windows) {
       for (QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || label->wordWrap()) continue;
@@ -104,7 +107,7 @@ private Q_SLOTS:
   // A button's press action presses it; Tab runs through the fields, then the buttons.
   void pressActionAndTabOrder() {
     WindowRig rig;
-    AllFilesWindow w(rig.context());
+    SearchWindow w(rig.context(), AllFilesWindow::description());
     w.show();
     QAccessibleInterface* find = QAccessible::queryAccessibleInterface(w.findButton);
     w.nameField->setText("ab");

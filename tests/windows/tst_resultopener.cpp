@@ -12,6 +12,7 @@
 #include "support/WindowRig.h"
 #include "windows/ContainingTextWindow.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/SearchWindow.h"
 
 namespace {
 QTemporaryDir* desktop = nullptr;
@@ -120,8 +121,8 @@ private Q_SLOTS:
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
     std::unique_ptr<SearchWindow> w;
-    if (containingText) w = std::make_unique<ContainingTextWindow>(rig_->context());
-    else w = std::make_unique<AllFilesWindow>(rig_->context());
+    if (containingText) w = std::make_unique<SearchWindow>(rig_->context(), ContainingTextWindow::description());
+    else w = std::make_unique<SearchWindow>(rig_->context(), AllFilesWindow::description());
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), busy);

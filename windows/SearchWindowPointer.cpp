@@ -1,0 +1,93 @@
+#include "windows/SearchWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableView>
+
+#include "ui/PictureLabels.h"
+#include "ui/LabelButton.h"
+
+void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
+  if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;
+  ButtonFace* face = (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? findFace : closeFace;
+  const bool down = action == PointerAction::Press;
+  const bool onLabel = target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel;
+  if (onLabel) face->setBordered(down);
+  if (pressedFace) face->showPressed(down);
+}
+
+void SearchWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window only from the fields that say so (eventFilter).
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void SearchWindow::mousePressEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Press);
+  QDialog::mousePressEvent(event);
+}
+
+void SearchWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Release);
+  QDialog::mouseReleaseEvent(event);
+}
+
+void SearchWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+  QDialog::mouseMoveEvent(event);
+}
+
+// The pointer over the buttons, their pictures and the "X", for the window's
+// looks. Nothing is taken from the controls themselves: a click on a label
+// still presses it.
+bool SearchWindow::pointerEvent(QObject* watched, QEvent* event) {
+  PointerAction action;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: action = PointerAction::Press; break;
+    case QEvent::MouseButtonRelease: action = PointerAction::Release; break;
+    case QEvent::MouseMove: action = PointerAction::Move; break;
+    case QEvent::Leave:  // off the "X": as over the window around it
+      if (watched == closeLabel && description_.pointer)
+        description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+      return false;
+    default: return false;
+  }
+  PointerTarget target;
+  if (watched == findButton) target = PointerTarget::FindLabel;
+  else if (watched == findFace) target = PointerTarget::FindFace;
+  else if (watched == closeButton) target = PointerTarget::CloseLabel;
+  else if (watched == closeFace) target = PointerTarget::CloseFace;
+  else if (watched == closeLabel) target = PointerTarget::CloseX;
+  else if (watched == titleStrip || watched == heading) target = PointerTarget::Background;
+  else return false;
+  if (description_.pointer) description_.pointer(*this, target, action);
+  // A picture box takes its own presses: they are not the window's.
+  return watched == findFace || watched == closeFace;
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (!locationBox) return QDialog::eventFilter(watched, event);  // still being built
+  if (resultsView && watched == resultsView->viewport() && type == QEvent::MouseButtonDblClick) {
+    resultActivated();
+    return true;
+  }
+  if (pointerEvent(watched, event)) return true;
+  if (watched == titleStrip || watched == heading) return titleDrag_.handle(event);
+  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      findPressed();
+      return true;
+    }
+    if (key == Qt::Key_Escape) {
+      closePressed();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
