@@ -14,7 +14,8 @@ namespace {
 // blank, the line end and the zero byte of binaries. The scan looks for the
 // character of the text whose first bytes are rarest.
 int commonness(unsigned char b) {
-  static const char byUse[] = " \0" "etaoinsrhldcu\n.mfpgwybv,\xff";
+  static const char byUse[] = " \0"
+                              "etaoinsrhldcu\n.mfpgwybv,\xff";
   const char* const end = byUse + sizeof byUse - 1;
   const char lower = CaseFold::lowerAscii(char(b));
   for (const char* p = byUse; p < end; ++p)

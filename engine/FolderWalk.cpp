@@ -84,7 +84,8 @@ void FolderWalk::start(const SearchQuery& query) {
     } else {
       currentFolder.reset(startFolder);
       currentFiles.clear();
-      if (exhausted(opened)) endEarly(opened == FsOutcome::OutOfMemory ? EarlyEnd::OutOfMemory : EarlyEnd::OutOfHandles);
+      if (exhausted(opened))
+        endEarly(opened == FsOutcome::OutOfMemory ? EarlyEnd::OutOfMemory : EarlyEnd::OutOfHandles);
       else unreadable_.addFolder(startFolder);
     }
     searchInto();
@@ -137,7 +138,8 @@ bool FolderWalk::enterFolder(const std::string& path) {
   }
   const FsOutcome outcome = fs_.enter(root_, path, currentFiles.folder(), sink);
   if (!isCurrent(life, generation)) return false;  // the read was abandoned
-  if (outcome == FsOutcome::Ok) return currentFolder.sort(yield) && currentFiles.sort(yield);  // events come in as it sorts too
+  if (outcome == FsOutcome::Ok)
+    return currentFolder.sort(yield) && currentFiles.sort(yield);  // events come in as it sorts too
   // A folder that cannot be read to its end contributes nothing.
   currentFolder.reset(path);
   currentFiles.clear();
@@ -211,7 +213,8 @@ bool FolderWalk::listFiles() {
     if (!nameTest_.matches(name, host_.matchCase())) continue;
     if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
     std::int64_t size = 0;
-    const FsOutcome outcome = fs_.fileDetails(root_, currentFiles.folder(), currentFiles.cName(i), currentFiles.isLink(i), size);
+    const FsOutcome outcome =
+        fs_.fileDetails(root_, currentFiles.folder(), currentFiles.cName(i), currentFiles.isLink(i), size);
     if (outcome != FsOutcome::Ok) {
       skipFile(outcome, i);
       continue;

@@ -84,8 +84,8 @@ private:
   static bool isCurrent(const std::shared_ptr<Life>& life, std::uint64_t generation);
 
   std::deque<std::string> folderQueue;  // the folder queue
-  FolderListing currentFolder;           // the entered folder and its subfolders
-  FileListing currentFiles;              // its files, through the listing pattern
+  FolderListing currentFolder;          // the entered folder and its subfolders
+  FileListing currentFiles;             // its files, through the listing pattern
 
   FileSystem& fs_;
   ResultList& results_;

@@ -26,7 +26,9 @@ public:
   // ends the sort at once, touching nothing of the list again (its owner may
   // be gone), and is returned.
   bool sort(const std::function<bool()>& yield);
-  void sort() { sort([] { return true; }); }
+  void sort() {
+    sort([] { return true; });
+  }
   static constexpr std::size_t kRun = 1024;
 
   std::size_t size() const { return entries_.size(); }

@@ -28,7 +28,7 @@ private:
 
   bool everything_ = true;
   std::unordered_set<std::string, Hash, std::equal_to<>> extensions_;  // folded, no dot
-  std::vector<std::vector<std::uint32_t>> wildcards_;  // any other element, as CaseFold keys and stars
-  mutable std::string scratch_;                       // a folded extension, reused
-  mutable std::vector<std::uint32_t> nameKeys_;       // a name's keys, reused
+  std::vector<std::vector<std::uint32_t>> wildcards_;                  // any other element, as CaseFold keys and stars
+  mutable std::string scratch_;                                        // a folded extension, reused
+  mutable std::vector<std::uint32_t> nameKeys_;                        // a name's keys, reused
 };

@@ -7,7 +7,7 @@
 // The name text, the containing text and Match Case are not here: the walk
 // reads them from its host (WalkHost) after every yield, as they stand then.
 struct SearchQuery {
-  std::string startFolder;  // raw bytes, as the location box holds them
+  std::string startFolder;   // raw bytes, as the location box holds them
   ListingPattern pattern{};  // the file listing's
   // A file whose name passes is a result only if its content holds the
   // host's containing text.

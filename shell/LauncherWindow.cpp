@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "shell/AboutWindow.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
@@ -14,7 +15,6 @@
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
-#include "shell/AboutWindow.h"
 
 // The program's main window, not a dialog: a task bar entry of its own, with no
 // transient parent that would hide it from window lists.
@@ -85,7 +85,8 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
   if (askBox->isChecked()) askToggled();
 }
 
-EntryBar* LauncherWindow::addEntry(const char* barName, const char* labelName, const QString& caption, int top, qreal points) {
+EntryBar* LauncherWindow::addEntry(const char* barName, const char* labelName, const QString& caption, int top,
+                                   qreal points) {
   auto* bar = new EntryBar(int(bars_.size()), caption, points, this);
   bar->setObjectName(barName);
   bar->label->setObjectName(labelName);
@@ -140,12 +141,18 @@ void LauncherWindow::hover(QObject* over) {
     bool whiteText;
   };
   const Row rows[] = {
-      {allFilesEntry, allFilesEntry, true},          {allFilesEntry->label, allFilesEntry, true},
-      {containingTextEntry, containingTextEntry, false},       {containingTextEntry->label, containingTextEntry, false},
-      {multimediaEntry, multimediaEntry, false},     {multimediaEntry->label, multimediaEntry, true},
-      {officeEntry, officeEntry, true},    {officeEntry->label, officeEntry, true},
-      {datesEntry, datesEntry, true},        {datesEntry->label, datesEntry, true},
-      {aboutEntry->label, aboutEntry, false}, {exitEntry, exitEntry, true},
+      {allFilesEntry, allFilesEntry, true},
+      {allFilesEntry->label, allFilesEntry, true},
+      {containingTextEntry, containingTextEntry, false},
+      {containingTextEntry->label, containingTextEntry, false},
+      {multimediaEntry, multimediaEntry, false},
+      {multimediaEntry->label, multimediaEntry, true},
+      {officeEntry, officeEntry, true},
+      {officeEntry->label, officeEntry, true},
+      {datesEntry, datesEntry, true},
+      {datesEntry->label, datesEntry, true},
+      {aboutEntry->label, aboutEntry, false},
+      {exitEntry, exitEntry, true},
   };
   if (over == closeX) {
     WidgetColours::setText(closeX, Qt::white);
@@ -160,7 +167,8 @@ void LauncherWindow::hover(QObject* over) {
 
 void LauncherWindow::resetHover() {
   for (EntryBar* bar : bars_) bar->setHighlighted(false);
-  for (EntryBar* bar : {multimediaEntry, allFilesEntry, containingTextEntry, officeEntry, datesEntry, exitEntry}) WidgetColours::setText(bar->label, Qt::black);
+  for (EntryBar* bar : {multimediaEntry, allFilesEntry, containingTextEntry, officeEntry, datesEntry, exitEntry})
+    WidgetColours::setText(bar->label, Qt::black);
   WidgetColours::setText(closeX, Qt::black);
 }
 

@@ -2,22 +2,22 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QGuiApplication>
 #include <QScreen>
 
 #include "platform/core/SettingsStore.h"
+#include "shell/StartSequence.h"
+#include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/Art.h"
-#include "shell/StartSequence.h"
 #include "ui/Twips.h"
 
 namespace {
 constexpr int kWidth = 11220;
 constexpr int kGrownHeight = 5600;  // grows while at most this, in steps of 100
-}
+}  // namespace
 
 SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), context_(context), windows_(windows) {
@@ -30,9 +30,9 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
   subtitleLabel = addLabel("Label2", "File Finder", FontFamilies::font("Arial", 54.75, true), Qt::black, 2280, 1140);
   versionLabel = addLabel("Label3", "Real Time v2.0", FontFamilies::font("Arial", 45, true), Qt::black, 3360, 960);
   sloganLabel = addLabel("Label6", "Now Upto 250% Faster", FontFamilies::font("Times New Roman", 27.75, true),
-                    QColor(0, 255, 255), 4320, 600);
+                         QColor(0, 255, 255), 4320, 600);
   noteLabel = addLabel("Label8", "Note: The Software is Free to Use.", FontFamilies::font("Times New Roman", 20.25),
-                    Qt::white, 5040, 480);
+                       Qt::white, 5040, 480);
 
   // Load: 100 twips high at first, and the install-path record. It unrolls
   // from where the middle of the screen puts its top.
@@ -51,7 +51,7 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
 }
 
 QLabel* SplashWindow::addLabel(const char* name, const QString& text, const QFont& font, const QColor& colour, int top,
-                         int height) {
+                               int height) {
   auto* label = new QLabel(text, this);
   label->setObjectName(name);
   label->setFont(font);
@@ -67,8 +67,8 @@ QLabel* SplashWindow::addLabel(const char* name, const QString& text, const QFon
 // Where the program is: its folder and its file name, joined by "/" whatever
 // the folder ends in. Written at every start, never read.
 void SplashWindow::recordInstallPath() {
-  const QString value = QCoreApplication::applicationDirPath() + "/" +
-                        QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  const QString value =
+      QCoreApplication::applicationDirPath() + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   context_.settings().save("QRL10", "INSTPATH", "VALUE", value);
 }
 

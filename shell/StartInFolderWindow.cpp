@@ -43,8 +43,12 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   // A double-click chooses the first two; merely selecting chooses the others.
   allFilesOption->installEventFilter(this);
   containingTextOption->installEventFilter(this);
-  connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(SearchWindows::Multimedia); });
-  connect(officeOption, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(SearchWindows::Office); });
+  connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) choose(SearchWindows::Multimedia);
+  });
+  connect(officeOption, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) choose(SearchWindows::Office);
+  });
   connect(closeButton, &QPushButton::clicked, this, &StartInFolderWindow::closePressed);
   setTabOrder(allFilesOption, containingTextOption);
   setTabOrder(containingTextOption, multimediaOption);

@@ -1,10 +1,10 @@
 #include "shell/StartSequence.h"
 
 #include "shell/LauncherWindow.h"
+#include "shell/StartInFolderWindow.h"
+#include "shell/TransparencyQuestion.h"
 #include "ui/Context.h"
 #include "ui/TransSettings.h"
-#include "shell/TransparencyQuestion.h"
-#include "shell/StartInFolderWindow.h"
 
 void StartSequence::decideTransparency(Context& context) {
   const TransSettings trans(context.settings(), context.executableName());

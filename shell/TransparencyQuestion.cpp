@@ -49,8 +49,12 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
 
   connect(yesButton, &QPushButton::clicked, this, &TransparencyQuestion::yesPressed);
   connect(noButton, &QPushButton::clicked, this, &TransparencyQuestion::noPressed);
-  connect(dontAskYes, &QRadioButton::toggled, this, [this](bool on) { if (on) dontAskYesChosen(); });
-  connect(dontAskNo, &QRadioButton::toggled, this, [this](bool on) { if (on) dontAskNoChosen(); });
+  connect(dontAskYes, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) dontAskYesChosen();
+  });
+  connect(dontAskNo, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) dontAskNoChosen();
+  });
   setTabOrder(yesButton, noButton);
   setTabOrder(noButton, dontAskYes);
   setTabOrder(dontAskYes, dontAskNo);

@@ -109,7 +109,7 @@ QPixmap ShellArt::launcherBackground(QSize size, qreal ratio) {
 }
 
 QPixmap ShellArt::entryBar(QSize size, int entry, qreal ratio) {
-  static const QColor hues[] = {QColor(64, 140, 220), QColor(80, 170, 120), QColor(200, 110, 60), QColor(150, 90, 190),
+  static const QColor hues[] = {QColor(64, 140, 220),  QColor(80, 170, 120), QColor(200, 110, 60), QColor(150, 90, 190),
                                 QColor(120, 120, 120), QColor(70, 150, 170), QColor(190, 70, 80)};
   const QColor hue = hues[std::abs(entry) % 7];
   QPixmap pixmap = canvas(size, ratio);

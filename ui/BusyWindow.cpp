@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "ui/FontFamilies.h"
 #include "ui/Context.h"
+#include "ui/FontFamilies.h"
 #include "ui/Twips.h"
 
 BusyWindow* BusyWindow::open_ = nullptr;

@@ -28,8 +28,8 @@ public:
 
   QLabel* captionLabel;
   QWidget* marker;
-  QTimer rightTimer;   // marker to the right
-  QTimer leftTimer;  // marker to the left
+  QTimer rightTimer;  // marker to the right
+  QTimer leftTimer;   // marker to the left
   QTimer closeTimer;  // close timer
 
   void moveRight();

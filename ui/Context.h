@@ -34,7 +34,7 @@ public:
 
   SettingsStore& settings() { return settings_; }
   FileSystem& fileSystem() { return fileSystem_; }
-  IconSource& icons() { return icons_; }     // file-type images
+  IconSource& icons() { return icons_; }    // file-type images
   FileOpener& opener() { return opener_; }  // default applications
   SharedState& state() { return state_; }
   const std::string& commandLine() const { return commandLine_; }

@@ -21,8 +21,8 @@ void DesktopDialogs::busy(Context& context, std::int16_t, const QString& caption
   window.exec();
 }
 
-QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, const QString& title,
-                                                    const QString& text, QMessageBox::StandardButtons buttons) {
+QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                                    QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, title, text, buttons);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -24,9 +24,7 @@ void ButtonFace::resizeEvent(QResizeEvent* event) {
   refresh();
 }
 
-void ButtonFace::refresh() {
-  setPixmap(pressed_ ? WindowArt::pressedFace(size()) : WindowArt::normalFace(size()));
-}
+void ButtonFace::refresh() { setPixmap(pressed_ ? WindowArt::pressedFace(size()) : WindowArt::normalFace(size())); }
 
 EntryBar::EntryBar(int entry, const QString& caption, qreal pointSize, QWidget* parent)
     : QLabel(parent), label(new LabelButton(caption, this)), entry_(entry) {

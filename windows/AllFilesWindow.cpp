@@ -14,11 +14,15 @@ SearchWindowDescription AllFilesWindow::description() {
   d.closeCaption = "C&lose";
   d.closeLabelName = "Label4";
   d.press = {
-      {.kind = PressStep::TextLength, .message = "You must provide text at least of 3 characters.",
-       .title = "Quorrel 2.0", .focus = true},
+      {.kind = PressStep::TextLength,
+       .message = "You must provide text at least of 3 characters.",
+       .title = "Quorrel 2.0",
+       .focus = true},
       {.kind = PressStep::LocationGiven, .message = "Please specify the location.", .title = "Error", .focus = true},
       {.kind = PressStep::MatchCase},
-      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+      {.kind = PressStep::LocationExists,
+       .message = " path was not found.",
+       .title = "Error",
        .icon = QMessageBox::Critical},
   };
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {

@@ -15,7 +15,9 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
   d.press = {
       {.kind = PressStep::Configure},
       {.kind = PressStep::MatchCase},
-      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+      {.kind = PressStep::LocationExists,
+       .message = " path was not found.",
+       .title = "Error",
        .icon = QMessageBox::Critical},
   };
   // Beside the name and location fields, above the results.

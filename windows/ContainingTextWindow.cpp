@@ -5,8 +5,8 @@
 #include <QLineEdit>
 
 #include "engine/SearchQuery.h"
-#include "ui/PictureLabels.h"
 #include "ui/LabelButton.h"
+#include "ui/PictureLabels.h"
 #include "ui/WidgetColours.h"
 
 namespace {
@@ -34,14 +34,20 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.closeCaption = "&Close";
   d.closeLabelName = "lblc";
   d.press = {
-      {.kind = PressStep::TextLength, .message = "Entered characters must be at least 3 in length.",
-       .title = "Quorrel 2.0", .icon = QMessageBox::Critical},
-      {.kind = PressStep::TextLength, .field = PressStep::ContainingField,
-       .message = "Containing Text must be at least 3 in length.", .title = "Quorrel 2.0",
+      {.kind = PressStep::TextLength,
+       .message = "Entered characters must be at least 3 in length.",
+       .title = "Quorrel 2.0",
+       .icon = QMessageBox::Critical},
+      {.kind = PressStep::TextLength,
+       .field = PressStep::ContainingField,
+       .message = "Containing Text must be at least 3 in length.",
+       .title = "Quorrel 2.0",
        .icon = QMessageBox::Critical},
       {.kind = PressStep::MatchCase},
       {.kind = PressStep::Configure},
-      {.kind = PressStep::LocationExists, .message = " path was not found.", .title = "Error",
+      {.kind = PressStep::LocationExists,
+       .message = " path was not found.",
+       .title = "Error",
        .icon = QMessageBox::Critical},
   };
   d.watchdog = false;  // reading large files can hold the status line for long

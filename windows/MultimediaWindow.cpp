@@ -2,10 +2,10 @@
 #include "windows/SearchWindow.h"
 
 #include "engine/CategoryTable.h"
-#include "ui/PictureLabels.h"
-#include "windows/CategorySearch.h"
 #include "ui/LabelButton.h"
+#include "ui/PictureLabels.h"
 #include "ui/WidgetColours.h"
+#include "windows/CategorySearch.h"
 
 namespace {
 const QColor kCyan(0, 255, 255);

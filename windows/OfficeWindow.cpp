@@ -4,11 +4,11 @@
 #include <QWidget>
 
 #include "engine/CategoryTable.h"
-#include "ui/Twips.h"
-#include "ui/PictureLabels.h"
-#include "windows/CategorySearch.h"
 #include "ui/LabelButton.h"
+#include "ui/PictureLabels.h"
+#include "ui/Twips.h"
 #include "ui/WidgetColours.h"
+#include "windows/CategorySearch.h"
 
 namespace {
 

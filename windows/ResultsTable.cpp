@@ -8,9 +8,7 @@
 ResultsTable::ResultsTable(const ResultList& results, IconSource& icons, QObject* parent)
     : QAbstractTableModel(parent), results_(results), icons_(icons) {}
 
-int ResultsTable::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(shown_);
-}
+int ResultsTable::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(shown_); }
 
 int ResultsTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 

@@ -9,12 +9,12 @@
 
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
-#include "ui/PictureLabels.h"
+#include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
+#include "ui/PictureLabels.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
-#include "ui/Art.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultsTable.h"
 

@@ -24,7 +24,7 @@ struct PressStep {
   enum Field { NameField, ContainingField };
   Kind kind;
   Field field = NameField;
-  QString message{};            // LocationExists: what follows the location text
+  QString message{};  // LocationExists: what follows the location text
   QString title{};
   QMessageBox::Icon icon = QMessageBox::Information;
   bool focus = false;  // the field (or the location box) takes the focus after the message
@@ -51,7 +51,7 @@ struct SearchWindowDescription {
   int clientWidth;  // twips
   int clientHeight;
   QString closeCaption;
-  const char* closeLabelName;  // the "X" on the title strip
+  const char* closeLabelName;           // the "X" on the title strip
   QColor closeLabelColour = Qt::black;  // at load
   std::vector<PressStep> press;
   QString busyCaption = QStringLiteral("Processing...");

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QTableView>
 
-#include "ui/PictureLabels.h"
 #include "ui/LabelButton.h"
+#include "ui/PictureLabels.h"
 
 void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
   if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;

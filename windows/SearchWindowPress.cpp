@@ -1,7 +1,7 @@
 #include "windows/SearchWindow.h"
 
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -42,9 +42,7 @@ bool SearchWindow::passes(const PressStep& step, SearchQuery& query) {
     case PressStep::Configure:
       if (description_.configure) description_.configure(own_, query);
       return true;
-    case PressStep::MatchCase:
-      state.matchCase = matchCaseBox->isChecked();
-      return true;
+    case PressStep::MatchCase: state.matchCase = matchCaseBox->isChecked(); return true;
     case PressStep::LocationExists:
       if (context_.fileSystem().folderExists(locations_->bytes())) return true;
       context_.message(step.icon, step.title, locationBox->currentText() + step.message);

@@ -46,7 +46,8 @@ public:
                                 std::int64_t& size) = 0;
   // Opens a listed file for a streamed read, never blocking: only a regular
   // file on a real file system is opened; anything else is NotListed.
-  virtual FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) = 0;
+  virtual FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name,
+                             FileReader& reader) = 0;
   // Reads ahead of a walk with this many worker threads; none: no read-ahead.
   virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) = 0;
 };

@@ -77,4 +77,3 @@ int FolderOpener::openBeneath(int dirHandle, std::string_view relative, const ch
   }
   return current;
 }
-

@@ -1,9 +1,9 @@
 #include "platform/core/IniSettingsStore.h"
 
-#include <QDir>
-#include <QFile>
 #include <pwd.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
 
 #include <cerrno>
 #include <optional>

@@ -16,8 +16,7 @@ public:
 
   QString get(const QString& application, const QString& section, const QString& key,
               const QString& defaultValue) override;
-  void save(const QString& application, const QString& section, const QString& key,
-            const QString& value) override;
+  void save(const QString& application, const QString& section, const QString& key, const QString& value) override;
 
   QString fileFor(const QString& application) const;  // "" without a folder
 

@@ -6,12 +6,11 @@ namespace {
 bool isBlank(char16_t c) { return c == ' ' || c == '\t'; }
 
 bool isPlainKeyCharacter(char16_t c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
-         c == '.';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.';
 }
 
 int digitValue(char c, int base) {
-  const int d = c >= '0' && c <= '9' ? c - '0'
+  const int d = c >= '0' && c <= '9'   ? c - '0'
                 : c >= 'a' && c <= 'f' ? c - 'a' + 10
                 : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                        : base;

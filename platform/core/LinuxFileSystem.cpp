@@ -65,7 +65,8 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
     const std::string parent = parentOf(m.point);
     constexpr int kFlags = AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;  // never waits on a share above it
     if (parent.empty() || ::statx(AT_FDCWD, parent.c_str(), kFlags, STATX_INO, &st) != 0) continue;
-    parents.push_back({makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino, m.point.substr(m.point.rfind('/') + 1)});
+    parents.push_back(
+        {makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino, m.point.substr(m.point.rfind('/') + 1)});
   }
   root.reset(startFolder, handle, std::move(devices), std::move(parents));
   return FsOutcome::Ok;
@@ -140,8 +141,8 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
   }
 }
 
-FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name,
-                                       bool isLink, std::int64_t& size) {
+FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
+                                       std::int64_t& size) {
   struct stat st;
   if (::fstatat(folder.handle(), name, &st, 0) != 0) {
     const int error = errno;

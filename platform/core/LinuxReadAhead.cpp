@@ -28,8 +28,8 @@ struct LinuxReadAhead::Session {
   ColdReads::Now now = nullptr;
   std::shared_ptr<ReadAheadHooks::Tally> tally;
   alignas(64) std::atomic<bool> stopped{false};
-  std::atomic<unsigned long long> entered{0};  // the walk's position in its queue
-  std::atomic<double> warmCost{0};             // of a read from the caches, as the walk found it
+  std::atomic<unsigned long long> entered{0};    // the walk's position in its queue
+  std::atomic<double> warmCost{0};               // of a read from the caches, as the walk found it
   alignas(64) std::atomic<bool> reading{false};  // turned on by the walk, off by the workers
   std::atomic<unsigned> reads{0};
   std::atomic<unsigned> slowReads{0};

@@ -96,7 +96,7 @@ struct ReadAheadHooks {
 class LinuxReadAhead final : public ReadAhead {
 public:
   static constexpr unsigned long long kDistance = 256;  // folders ahead of the walk, at most
-  static constexpr std::size_t kBatch = 32;              // folders handed over at a time
+  static constexpr std::size_t kBatch = 32;             // folders handed over at a time
 
   LinuxReadAhead(int workers, When when, ReadAheadHooks& hooks);
   ~LinuxReadAhead() override;

@@ -53,10 +53,9 @@ dev_t parseDevice(std::string_view field) {
 // end (or block) when read. tmpfs and ramfs hold user files and are not here.
 bool MountTable::isInterfaceType(std::string_view type) {
   static const std::unordered_set<std::string_view> kinds = {
-      "proc",      "sysfs",      "cgroup",     "cgroup2", "devpts",      "debugfs",    "tracefs",
-      "securityfs", "pstore",    "bpf",        "configfs", "fusectl",    "mqueue",     "hugetlbfs",
-      "binfmt_misc", "efivarfs", "autofs",     "rpc_pipefs", "nsfs",     "selinuxfs",  "nfsd",
-      "fuse.lxcfs",
+      "proc",   "sysfs",      "cgroup",   "cgroup2",   "devpts", "debugfs",    "tracefs",     "securityfs",
+      "pstore", "bpf",        "configfs", "fusectl",   "mqueue", "hugetlbfs",  "binfmt_misc", "efivarfs",
+      "autofs", "rpc_pipefs", "nsfs",     "selinuxfs", "nfsd",   "fuse.lxcfs",
   };
   return kinds.count(type) != 0;
 }

@@ -12,9 +12,8 @@ bool SearchRoot::hasInterfaceChildren(dev_t device, ino_t inode) const {
 }
 
 bool SearchRoot::isInterfaceChild(dev_t device, ino_t inode, std::string_view name) const {
-  return std::any_of(parents_.begin(), parents_.end(), [&](const Parent& p) {
-    return p.device == device && p.inode == inode && p.childName == name;
-  });
+  return std::any_of(parents_.begin(), parents_.end(),
+                     [&](const Parent& p) { return p.device == device && p.inode == inode && p.childName == name; });
 }
 
 void SearchRoot::release() {
@@ -24,8 +23,7 @@ void SearchRoot::release() {
   parents_.clear();
 }
 
-void SearchRoot::reset(std::string path, int handle, std::vector<dev_t> interfaceDevices,
-                       std::vector<Parent> parents) {
+void SearchRoot::reset(std::string path, int handle, std::vector<dev_t> interfaceDevices, std::vector<Parent> parents) {
   path_ = std::move(path);
   start_.reset(handle);
   interfaceDevices_ = std::move(interfaceDevices);

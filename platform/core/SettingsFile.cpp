@@ -1,10 +1,10 @@
 #include "platform/core/SettingsFile.h"
 
-#include <QRandomGenerator>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QRandomGenerator>
 
 #include <cerrno>
 

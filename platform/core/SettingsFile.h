@@ -1,6 +1,6 @@
 #pragma once
-#include <QByteArray>
 #include <sys/types.h>
+#include <QByteArray>
 
 #include <string>
 

@@ -8,6 +8,5 @@ public:
   virtual ~SettingsStore() = default;
   virtual QString get(const QString& application, const QString& section, const QString& key,
                       const QString& defaultValue) = 0;
-  virtual void save(const QString& application, const QString& section, const QString& key,
-                    const QString& value) = 0;
+  virtual void save(const QString& application, const QString& section, const QString& key, const QString& value) = 0;
 };

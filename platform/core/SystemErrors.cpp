@@ -7,11 +7,8 @@
 FsOutcome SystemErrors::outcome(int error) {
   switch (error) {
     case EMFILE:
-    case ENFILE:
-      return FsOutcome::OutOfHandles;
-    case ENOMEM:
-      return FsOutcome::OutOfMemory;
-    default:
-      return FsOutcome::Unreadable;
+    case ENFILE: return FsOutcome::OutOfHandles;
+    case ENOMEM: return FsOutcome::OutOfMemory;
+    default: return FsOutcome::Unreadable;
   }
 }

@@ -26,8 +26,8 @@ FileOpener::Outcome GioFileOpener::open(const std::string& path, const std::stri
   if (path.find('\0') != std::string::npos || folder.find('\0') != std::string::npos) return Outcome::Failed;
   GPtr<GFile> file(g_file_new_for_path(path.c_str()));
   GError* error = nullptr;
-  GPtr<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
-                                         G_FILE_QUERY_INFO_NONE, nullptr, &error));
+  GPtr<GFileInfo> info(
+      g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE, G_FILE_QUERY_INFO_NONE, nullptr, &error));
   if (!info) {
     g_clear_error(&error);
     return Outcome::Failed;  // gone, or not readable
