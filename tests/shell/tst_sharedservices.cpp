@@ -45,20 +45,15 @@ private Q_SLOTS:
   // Escape and the window manager's close do nothing: only its own timer closes it.
   void busyWindowClosesOnTheTickAfterItsCount() {
     QFETCH(int, ticks);
-    QString shownCaption;
     int busyTicksInside = -1;
     std::unique_ptr<int> seen(countTicksOfNextBusyWindow());
     QTimer::singleShot(0, [&] {
-      if (BusyWindow* w = BusyWindow::current()) {
-        shownCaption = w->captionLabel->text();
-        busyTicksInside = context_->state().busyTicks;
-        QTest::keyClick(w, Qt::Key_Escape);
-        w->close();
-      }
+      busyTicksInside = context_->state().busyTicks;
+      QTest::keyClick(BusyWindow::current(), Qt::Key_Escape);
+      BusyWindow::current()->close();
     });
     context_->showBusy(std::int16_t(ticks), "Processing...");
     QCOMPARE(*seen, ticks + 1);
-    QCOMPARE(shownCaption, QString("Processing..."));
     QCOMPARE(busyTicksInside, ticks);
     QCOMPARE(context_->state().busyTicks, 0);
     QVERIFY(BusyWindow::current() == nullptr && openBusyWindows() == 0);
@@ -87,7 +82,6 @@ private Q_SLOTS:
     QCOMPARE(openBusyWindows(), 0);
     QCOMPARE(context_->state().busyTicks, 0);
   }
-
 };
 
 QTEST_MAIN(SharedServicesTest)

@@ -5,9 +5,9 @@ void RecordingDialogs::busy(Context&, std::int16_t ticks, const QString& caption
   if (duringBusy) duringBusy(caption);
 }
 
-QMessageBox::StandardButton RecordingDialogs::message(QMessageBox::Icon icon, const QString& title,
-                                                      const QString& text, QMessageBox::StandardButtons) {
-  messages.push_back({icon, title, text});
+QMessageBox::StandardButton RecordingDialogs::message(QMessageBox::Icon, const QString&, const QString& text,
+                                                      QMessageBox::StandardButtons) {
+  messages << text;
   return answer;
 }
 

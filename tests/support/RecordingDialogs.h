@@ -6,7 +6,7 @@
 
 #include "ui/Dialogs.h"
 
-// Records busy displays and message boxes instead of showing them, and
+// Records busy displays and message texts instead of showing them, and
 // answers message boxes with a chosen button. An action may run inside a busy
 // display, where the real one would let timers and other windows run.
 class RecordingDialogs final : public Dialogs {
@@ -15,11 +15,6 @@ public:
     int ticks;
     QString caption;
   };
-  struct Message {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-  };
 
   void busy(Context& context, std::int16_t ticks, const QString& caption) override;
   QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
@@ -27,7 +22,7 @@ public:
 
   QStringList busyCaptions() const;
   std::vector<Busy> busies;
-  std::vector<Message> messages;
+  QStringList messages;  // their texts
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   std::function<void(const QString& caption)> duringBusy;
 };

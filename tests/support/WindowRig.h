@@ -1,5 +1,11 @@
 #pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include <utility>
 
@@ -9,7 +15,9 @@
 #include "platform/desktop/ThemeIconSource.h"
 #include "support/RecordingDialogs.h"
 #include "ui/Context.h"
+#include "ui/LabelButton.h"
 #include "ui/TransSettings.h"
+#include "windows/SearchWindow.h"
 
 // What every window test starts from: its own settings in a temporary
 // folder, the real file system and desktop, recorded dialogs, and a
@@ -30,4 +38,16 @@ struct WindowRig {
     started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::forward<Start>(start)...);
   }
   TransSettings trans() { return {settings, context().executableName()}; }
+  std::unique_ptr<SearchWindow> open(SearchWindowDescription description) {
+    auto w = std::make_unique<SearchWindow>(context(), std::move(description));
+    w->show();
+    return w;
+  }
 };
+
+// Fills the name and location, then presses Find.
+inline void search(SearchWindow& w, const QString& name, const std::string& location) {
+  w.nameField->setText(name);
+  w.locationBox->setEditText(QString::fromStdString(location));
+  QTest::mouseClick(w.findButton, Qt::LeftButton);
+}

@@ -1,16 +1,11 @@
 // The two category windows driven headless: what each category lists, and
 // when a chosen category takes effect.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QtTest>
 
-#include "ui/LabelButton.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
-#include "windows/SearchWindow.h"
 
 namespace {
 const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
@@ -64,15 +59,10 @@ private Q_SLOTS:
     QFETCH(QString, name);
     QFETCH(bool, matchCase);
     QFETCH(Names, expected);
-    std::unique_ptr<SearchWindow> w;
-    if (office) w = std::make_unique<SearchWindow>(rig_->context(), OfficeWindow::description());
-    else w = std::make_unique<SearchWindow>(rig_->context(), MultimediaWindow::description());
-    w->show();
+    auto w = rig_->open(office ? OfficeWindow::description() : MultimediaWindow::description());
     categories(*w)->setCurrentIndex(category);
-    w->nameField->setText(name);
     w->matchCaseBox->setChecked(matchCase);
-    w->locationBox->setEditText(QString::fromStdString(tree_->root()));
-    QTest::mouseClick(w->findButton, Qt::LeftButton);
+    search(*w, name, tree_->root());
     std::sort(expected.begin(), expected.end());
     QCOMPARE(found(*w), expected);
     QVERIFY(rig_->dialogs.messages.empty());
@@ -81,14 +71,12 @@ private Q_SLOTS:
   // A press refused for its location still sets the pattern; with no category
   // chosen the pattern stays; one chosen during a search counts from the next press.
   void whenTheCategoryTakesEffect() {
-    SearchWindow w(rig_->context(), OfficeWindow::description());
-    w.show();
+    auto window = rig_->open(OfficeWindow::description());
+    SearchWindow& w = *window;
     categories(w)->setCurrentIndex(2);
     w.matchCaseBox->setChecked(true);
-    w.locationBox->setEditText("");
-    QTest::mouseClick(w.findButton, Qt::LeftButton);
-    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(1));
-    QCOMPARE(rig_->dialogs.messages[0].text, QString(" path was not found."));
+    search(w, "", "");
+    QCOMPARE(rig_->dialogs.messages, QStringList{" path was not found."});
     QVERIFY(rig_->context().state().matchCase);
     w.matchCaseBox->setChecked(false);
     categories(w)->setCurrentIndex(-1);

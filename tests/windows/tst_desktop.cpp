@@ -1,24 +1,16 @@
 // What the windows show and how they are reached: the results table, captions
 // that fit, and what a screen reader and the keyboard find.
 #include <QAccessible>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QtTest>
 
 #include "engine/ResultList.h"
-#include "platform/desktop/ThemeIconSource.h"
 #include "support/WindowRig.h"
-#include "windows/MultimediaWindow.h"
-#include "windows/ContainingTextWindow.h"
-#include "ui/LabelButton.h"
-#include "windows/ResultsTable.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
-#include "windows/SearchWindow.h"
+#include "windows/ResultsTable.h"
 
 namespace {
 QString shown(const ResultsTable& t, int row, int column) {
@@ -70,11 +62,10 @@ private Q_SLOTS:
   // Captions fit, nothing overlaps, fields are named or labelled for screen readers.
   void everyWindowFitsAndIsNamed() {
     WindowRig rig;
-    Context& c = rig.context();
-    const std::unique_ptr<SearchWindow> windows[]{std::make_unique<SearchWindow>(c, AllFilesWindow::description()),
-                                                  std::make_unique<SearchWindow>(c, ContainingTextWindow::description()),
-                                                  std::make_unique<SearchWindow>(c, MultimediaWindow::description()),
-                                                  std::make_unique<SearchWindow>(c, OfficeWindow::description())};
+    const std::unique_ptr<SearchWindow> windows[]{rig.open(AllFilesWindow::description()),
+                                                  rig.open(ContainingTextWindow::description()),
+                                                  rig.open(MultimediaWindow::description()),
+                                                  rig.open(OfficeWindow::description())};
     for (const auto& w : windows) {
       for (QLabel* label : w->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || label->wordWrap()) continue;
@@ -107,11 +98,10 @@ private Q_SLOTS:
   // A button's press action presses it; Tab runs through the fields, then the buttons.
   void pressActionAndTabOrder() {
     WindowRig rig;
-    SearchWindow w(rig.context(), AllFilesWindow::description());
-    w.show();
-    QAccessibleInterface* find = QAccessible::queryAccessibleInterface(w.findButton);
+    auto window = rig.open(AllFilesWindow::description());
+    SearchWindow& w = *window;
     w.nameField->setText("ab");
-    find->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessible::queryAccessibleInterface(w.findButton)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(rig.dialogs.messages.size(), std::size_t(1));  // the press is animated
     w.activateWindow();
     w.nameField->setFocus();

@@ -1,18 +1,13 @@
 // Opening a result through the desktop's real association table, set up in
 // a private XDG environment: a recorder application registered as the
 // default for a test type, and a second type that no application takes.
-#include <QComboBox>
-#include <QLineEdit>
 #include <QProcess>
-#include <QTableView>
 #include <QtTest>
 
-#include "ui/LabelButton.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
-#include "windows/ContainingTextWindow.h"
 #include "windows/AllFilesWindow.h"
-#include "windows/SearchWindow.h"
+#include "windows/ContainingTextWindow.h"
 
 namespace {
 QTemporaryDir* desktop = nullptr;
@@ -61,10 +56,7 @@ class ResultOpenerTest : public QObject {
   // Searches, then double-clicks the first result ("row"), or below the rows
   // with it selected ("below") or with nothing selected ("unselected").
   void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text, const QString& how = "row") {
-    w.show();
-    w.nameField->setText(text);
-    w.locationBox->setEditText(QString::fromStdString(t.root()));
-    QTest::mouseClick(w.findButton, Qt::LeftButton);
+    search(w, text, t.root());
     QVERIFY(w.results().size() > 0);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resultsView->doItemsLayout();
@@ -120,15 +112,11 @@ private Q_SLOTS:
     rig_->dialogs.duringBusy = [&](const QString& caption) {
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
-    std::unique_ptr<SearchWindow> w;
-    if (containingText) w = std::make_unique<SearchWindow>(rig_->context(), ContainingTextWindow::description());
-    else w = std::make_unique<SearchWindow>(rig_->context(), AllFilesWindow::description());
+    auto w = rig_->open(containingText ? ContainingTextWindow::description() : AllFilesWindow::description());
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), busy);
-    const bool said = name.endsWith("orphan");
-    QCOMPARE(rig_->dialogs.messages.size(), std::size_t(said));
-    if (said) QCOMPARE(rig_->dialogs.messages[0].text, "No associated program/application found to open this file.");
+    QCOMPARE(rig_->dialogs.messages.size(), qsizetype(name.endsWith("orphan")));
     // A file of the recorder's type, still there and picked, is opened.
     if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected") {
       QVERIFY(!QFile::exists(desktop->path() + "/args"));
