@@ -49,16 +49,6 @@ private Q_SLOTS:
     QVERIFY(rig_->dialogs.busies.empty());
   }
 
-  void refusedPressDuringASearchStillEmptiesTheQueue() {
-    SampleTree t;
-    auto w = rig_->open(AllFilesWindow::description());
-    later([&] { search(*w, "ab", t.root()); });  // while the start folder's subfolders are queued
-    search(*w, "f.txt", t.root());
-    QCOMPARE(rig_->dialogs.messages.size(), qsizetype(1));
-    // Only what was queued after the press is walked: here, the rest of R's subfolders.
-    QVERIFY(folderRuns(w->results(), t.root()).size() < 7);
-  }
-
   // A search ended, the window looks idle at once.
   void searchesWithEnterAndEscapeInBothStates() {
     SampleTree t;
