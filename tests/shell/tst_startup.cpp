@@ -40,67 +40,49 @@ private Q_SLOTS:
   void init() { rig_ = std::make_unique<WindowRig>(); }
   void cleanup() { rig_.reset(); }
 
-  // What the stored "Ask" and "Want" ("": absent) make of the next start.
-  void decisionTable_data() {
+  // What the stored "Ask" and "Want" ("": absent) make of the next start; each answer
+  // to the question ("": not asked), the performance warning answered both ways.
+  void transparency_data() {
     QTest::addColumn<QString>("ask");
     QTest::addColumn<QString>("want");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("transparent");
-    QTest::newRow("first start") << "" << "" << true << false;
-    QTest::newRow("ask Y") << "Y" << "Y" << true << false;
-    QTest::newRow("N, want Y") << "N" << "Y" << false << true;
-    QTest::newRow("N, want other") << "N" << "yes" << false << false;
-    QTest::newRow("any other ask, even y") << "y" << "Y" << false << false;
-  }
-  void decisionTable() {
-    QFETCH(QString, ask);
-    QFETCH(QString, want);
-    QFETCH(bool, asked);
-    QFETCH(bool, transparent);
-    if (!ask.isEmpty()) rig_->trans().setAsk(ask);
-    if (!want.isEmpty()) rig_->trans().setWant(want);
-    rig_->dialogs.duringBusy = [&](const QString&) {  // only the question shows a busy display
-      qobject_cast<TransparencyQuestion*>(QApplication::activeModalWidget())->noButton->click();
-    };
-    StartSequence::decideTransparency(rig_->context());
-    QCOMPARE(rig_->dialogs.busies.size(), std::size_t(asked));
-    QCOMPARE(rig_->context().state().wantTransparency, transparent);
-    QCOMPARE(rig_->trans().ask(), ask);  // deciding writes nothing
-  }
-
-  // The question's four answers, with the performance warning answered both ways.
-  void questionAnswers_data() {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("warning");
     QTest::addColumn<QString>("outcome");
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("Yes, warning yes") << "cmdYes" << yes << "closed transparent Ask= Want=old warnings=1";
-    QTest::newRow("Yes, warning no") << "cmdYes" << no << "closed opaque Ask= Want=old warnings=1";
-    QTest::newRow("No") << "cmdno" << yes << "closed opaque Ask= Want=old warnings=0";
-    QTest::newRow("don't ask, transparent") << "optdontaskY" << yes << "closed transparent Ask=N Want=Y warnings=1";
-    QTest::newRow("don't ask, warning no") << "optdontaskY" << no << "open opaque Ask=N Want=old warnings=1";
-    QTest::newRow("don't ask, opaque") << "optdontaskN" << yes << "closed opaque Ask=N Want=N warnings=0";
+    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "closed transparent Ask=N Want=Y warnings=0";
+    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "closed opaque Ask=N Want=yes warnings=0";
+    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "closed opaque Ask=y Want=Y warnings=0";
+    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "closed opaque Ask= Want=old warnings=0";
+    QTest::newRow("ask Y: Yes, warning yes") << "Y" << "old" << "cmdYes" << yes << "closed transparent Ask=Y Want=old warnings=1";
+    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "closed opaque Ask= Want=old warnings=1";
+    QTest::newRow("don't ask, transparent") << "" << "old" << "optdontaskY" << yes << "closed transparent Ask=N Want=Y warnings=1";
+    QTest::newRow("don't ask, warning no") << "" << "old" << "optdontaskY" << no << "open opaque Ask=N Want=old warnings=1";
+    QTest::newRow("don't ask, opaque") << "" << "old" << "optdontaskN" << yes << "closed opaque Ask=N Want=N warnings=0";
   }
-  void questionAnswers() {
-    QFETCH(QString, control);
+  void transparency() {
+    QFETCH(QString, ask);
+    QFETCH(QString, want);
+    QFETCH(QString, answer);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
-    rig_->trans().setWant("old");
+    if (!ask.isEmpty()) rig_->trans().setAsk(ask);
+    rig_->trans().setWant(want);
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
-    TransparencyQuestion question(rig_->context());
-    question.show();
-    QTRY_COMPARE(rig_->dialogs.busyCaptions(), QStringList{"Transforming..."});  // transparent at every load
-    QVERIFY(question.windowOpacity() < 1);
-    question.findChild<QAbstractButton*>(control)->click();
-    const auto now = [&] {
-      return QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
-          .arg(question.isVisible() ? "open" : "closed", rig_->context().state().wantTransparency ? "transparent" : "opaque",
-               rig_->trans().ask(), rig_->trans().want())
-          .arg(rig_->dialogs.messages.size());
+    QString now;
+    rig_->dialogs.duringBusy = [&](const QString&) {  // the question's load: transparent every time
+      auto* question = qobject_cast<TransparencyQuestion*>(QApplication::activeModalWidget());
+      question->findChild<QAbstractButton*>(answer)->click();
+      QTest::keyClick(question, Qt::Key_Escape);  // never a way out
+      now = question->isVisible() ? "open" : "closed";
+      question->done(0);
     };
-    QCOMPARE(now(), outcome);
-    QTest::keyClick(&question, Qt::Key_Escape);  // never a way out
-    QCOMPARE(now(), outcome);
+    StartSequence::decideTransparency(rig_->context());
+    QCOMPARE(QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
+                 .arg(now.isEmpty() ? "closed" : now, rig_->context().state().wantTransparency ? "transparent" : "opaque",
+                      rig_->trans().ask(), rig_->trans().want())
+                 .arg(rig_->dialogs.messages.size()),
+             outcome);
+    QCOMPARE(now.isEmpty(), answer.isEmpty());
   }
 
   // An answer given while "Transforming..." shows still closes the question.
