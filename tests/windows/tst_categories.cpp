@@ -50,7 +50,6 @@ private Q_SLOTS:
     QTest::newRow("Supported Contents list clip.AVI once") << false << 10 << "clip" << false << Names{"clip.AVI"};
     QTest::newRow("one letter filters") << false << 4 << "w" << false << Names{"raw.mrw", "track.wma"};
     QTest::newRow("empty text with Match Case lists nothing") << false << 1 << "" << true << Names{};
-    QTest::newRow("Word with a name") << true << 0 << "report" << false << Names{"Annual Report.doc"};
     QTest::newRow("Corel lists every file") << true << 10 << "" << false << kFiles;
   }
   void whatEachCategoryLists() {
