@@ -49,15 +49,15 @@ private Q_SLOTS:
     QTest::addColumn<int>("warning");
     QTest::addColumn<QString>("outcome");
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "closed transparent Ask=N Want=Y warnings=0";
-    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "closed opaque Ask=N Want=yes warnings=0";
-    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "closed opaque Ask=y Want=Y warnings=0";
-    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "closed opaque Ask= Want=old warnings=0";
-    QTest::newRow("ask Y: Yes, warning yes") << "Y" << "old" << "cmdYes" << yes << "closed transparent Ask=Y Want=old warnings=1";
-    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "closed opaque Ask= Want=old warnings=1";
-    QTest::newRow("don't ask, transparent") << "" << "old" << "optdontaskY" << yes << "closed transparent Ask=N Want=Y warnings=1";
-    QTest::newRow("don't ask, warning no") << "" << "old" << "optdontaskY" << no << "open opaque Ask=N Want=old warnings=1";
-    QTest::newRow("don't ask, opaque") << "" << "old" << "optdontaskN" << yes << "closed opaque Ask=N Want=N warnings=0";
+    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0";
+    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0";
+    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0";
+    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0";
+    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1";
+    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1";
+    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1";
+    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1";
+    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0";
   }
   void transparency() {
     QFETCH(QString, ask);
@@ -77,8 +77,8 @@ private Q_SLOTS:
       question->done(0);
     };
     StartSequence::decideTransparency(rig_->context());
-    QCOMPARE(QString("%1 %2 Ask=%3 Want=%4 warnings=%5")
-                 .arg(now.isEmpty() ? "closed" : now, rig_->context().state().wantTransparency ? "transparent" : "opaque",
+    QCOMPARE(QString("%1%2 Ask=%3 Want=%4 warnings=%5")
+                 .arg(now == "open" ? "open, " : "", rig_->context().state().wantTransparency ? "clear" : "opaque",
                       rig_->trans().ask(), rig_->trans().want())
                  .arg(rig_->dialogs.messages.size()),
              outcome);

@@ -29,10 +29,10 @@ private Q_SLOTS:
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short name") << false << "  ab  " << "" << "   " << "You must provide text at least of 3 characters.";
+    QTest::newRow("short name") << false << "  ab  " << "" << " " << "You must provide text at least of 3 characters.";
     QTest::newRow("blank location") << false << " abc " << "" << "   " << "Please specify the location.";
-    QTest::newRow("no such folder") << false << "abc" << "" << "/no/such/Nowhere " << "/no/such/Nowhere  path was not found.";
-    QTest::newRow("both short: the name only") << true << " ab " << "xy" << "/" << "Entered characters must be at least 3 in length.";
+    QTest::newRow("no such folder") << false << "abc" << "" << "/no/such " << "/no/such  path was not found.";
+    QTest::newRow("both short") << true << " ab " << "xy" << "/" << "Entered characters must be at least 3 in length.";
     QTest::newRow("text short") << true << "abc" << " xy " << "/" << "Containing Text must be at least 3 in length.";
     QTest::newRow("no location check of its own") << true << "abc" << "xyz" << "" << " path was not found.";
   }
