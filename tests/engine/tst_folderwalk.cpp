@@ -11,19 +11,13 @@
 
 namespace {
 // Five folders a level, three levels deep, two files in each.
-void buildWide(TempTree& t) {
-  std::vector<std::string> level{""};
-  for (int depth = 0; depth < 3; ++depth) {
-    std::vector<std::string> next;
-    for (const std::string& parent : level)
-      for (const char* name : {"e", "D", "c", "b", "A"}) {
-        const std::string folder = parent.empty() ? name : parent + "/" + name;
-        t.folder(folder);
-        t.file(folder + "/one.txt");
-        t.file(folder + "/Two.txt");
-        next.push_back(folder);
-      }
-    level = next;
+void buildWide(TempTree& t, const std::string& parent = "", int depth = 3) {
+  for (const char* name : {"e", "D", "c", "b", "A"}) {
+    const std::string folder = parent + name;
+    t.folder(folder);
+    t.file(folder + "/one.txt");
+    t.file(folder + "/Two.txt");
+    if (depth > 1) buildWide(t, folder + "/", depth - 1);
   }
 }
 // A sample tree with kWide files more in R and in B: each of the two is
@@ -50,32 +44,27 @@ private Q_SLOTS:
   }
 
   // A press inside a yield always empties the queue; a valid Stop also sets the stop flag.
-  void pressesDuringYields_data() {
-    QTest::addColumn<QString>("afterStatus");
-    QTest::addColumn<bool>("stop");
-    QTest::addColumn<Names>("folders");
-    // The folder just announced is still listed; none of its subfolders is queued.
-    QTest::newRow("stop after a folder is announced") << "A" << true << Names{"R", "A"};
-    QTest::newRow("emptied queue mid-pass ends after that folder") << "B" << false << Names{"R", "A", "B"};
-    // While A's subfolders are queued: only those queued after the press go on.
-    QTest::newRow("emptied queue while subfolders are queued") << "A/A1" << false << Names{"R", "A", "A/A1", "A/A2"};
-  }
   void pressesDuringYields() {
-    QFETCH(QString, afterStatus);
-    QFETCH(bool, stop);
-    QFETCH(Names, folders);
-    SampleTree t;
-    WalkRig rig(t.root());
-    bool pressed = false;
-    rig.onYield = [&](int) {
-      if (pressed || !rig.lastStatusIs(afterStatus.toStdString())) return;
-      pressed = true;
-      rig.walk->emptyQueue();
-      if (stop) rig.stop = true;
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), folders);
-    QVERIFY(rig.stop);
+    const std::tuple<std::string, bool, Names> rows[] = {
+        // The folder just announced is still listed; none of its subfolders is queued.
+        {"A", true, {"R", "A"}},
+        {"B", false, {"R", "A", "B"}},  // emptied mid-pass: ends after that folder
+        // While A's subfolders are queued: only those queued after the press go on.
+        {"A/A1", false, {"R", "A", "A/A1", "A/A2"}}};
+    for (const auto& [afterStatus, stop, folders] : rows) {
+      SampleTree t;
+      WalkRig rig(t.root());
+      bool pressed = false;
+      rig.onYield = [&](int) {
+        if (pressed || !rig.lastStatusIs(afterStatus)) return;
+        pressed = true;
+        rig.walk->emptyQueue();
+        if (stop) rig.stop = true;
+      };
+      rig.run();
+      QCOMPARE(rig.folders(), folders);
+      QVERIFY(rig.stop);
+    }
   }
 
   // A close or a new search ends the old walk there: nothing of it runs or is
@@ -210,34 +199,26 @@ private Q_SLOTS:
 
   // A folder swapped for a link after its parent was listed is never entered,
   // whether the swap is at the last component or above it.
-  void foldersSwappedForLinksDuringTheWalk_data() {
-    QTest::addColumn<QString>("swapped");
-    QTest::addColumn<QString>("announced");
-    QTest::newRow("last component") << "b/z" << "b/z";
-    QTest::newRow("a folder above") << "b" << "b/z";
-  }
   void foldersSwappedForLinksDuringTheWalk() {
-    QFETCH(QString, swapped);
-    QFETCH(QString, announced);
-    TempTree t, outside;
-    t.folder("b/z");
-    t.file("b/z/inside.txt");
-    outside.folder("z");
-    outside.file("secret.txt");
-    outside.file("z/secret.txt");
-    WalkRig rig(t.root());
-    bool done = false;
-    rig.onYield = [&](int) {
-      if (done || !rig.lastStatusIs(announced.toStdString())) return;
-      done = true;
-      t.remove(swapped.toStdString());
-      t.link(swapped.toStdString(), outside.root());
-    };
-    rig.run();
-    QVERIFY(done);
-    QCOMPARE(rig.names(), Names{});
-    QCOMPARE(rig.walk->unreadable().folders(), 1);
-    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("b/z")}));
+    for (const std::string swapped : {"b/z", "b"}) {
+      TempTree t, outside;
+      t.folder("b/z");
+      t.file("b/z/inside.txt");
+      outside.folder("z");
+      outside.file("secret.txt");
+      outside.file("z/secret.txt");
+      WalkRig rig(t.root());
+      bool done = false;
+      rig.onYield = [&](int) {
+        if (done || !rig.lastStatusIs("b/z")) return;
+        done = true;
+        t.remove(swapped);
+        t.link(swapped, outside.root());
+      };
+      rig.run();
+      QVERIFY2(done && rig.names().empty(), swapped.c_str());
+      QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("b/z")}));
+    }
   }
 
   // Reading ahead changes nothing the walk does, nor do threads the system
