@@ -144,39 +144,36 @@ private Q_SLOTS:
   // A yield while a candidate is read: an edited text counts from the next
   // candidate; Stop ends before the next candidate, not with the folder as a
   // name search does; a close ends even a long read at once.
-  void eventsWhileCandidatesAreRead_data() {
-    QTest::addColumn<QString>("action");  // stop, close, truncate, or the new text
-    QTest::addColumn<int>("atYield");     // one per candidate with content, eight for 5.txt
-    QTest::addColumn<Names>("found");
-    QTest::newRow("text edited") << "xyz" << 1 << Names{"1.txt", "2.txt"};
-    QTest::newRow("text emptied") << "" << 2 << Names{"1.txt", "3.txt", "5.txt", "6.txt", "7.txt"};
-    QTest::newRow("stop during the first") << "stop" << 1 << Names{"1.txt"};
-    QTest::newRow("stop during a long read: read to its end") << "stop" << 5 << Names{"1.txt", "3.txt", "5.txt"};
-    QTest::newRow("close during a long read") << "close" << 5 << Names{"1.txt", "3.txt"};
-    QTest::newRow("cut short during a long read") << "truncate" << 5 << Names{"1.txt", "3.txt", "6.txt", "7.txt"};
-  }
   void eventsWhileCandidatesAreRead() {
-    QFETCH(QString, action);
-    QFETCH(int, atYield);
-    QFETCH(Names, found);
-    TempTree t;
-    t.folder("sub");
-    for (const char* f : {"1.txt", "3.txt", "6.txt", "sub/7.txt"}) t.file(f, "abc");
-    t.file("2.txt", "xyz");
-    t.file("4.txt");
-    t.file("5.txt", std::string(8 << 20, 'z') + "abc");
-    WalkRig rig(t.root(), "abc");
-    const int handles = openHandles();
-    rig.onYield = [&](int n) {
-      if (n != atYield) return;
-      if (action == "close") rig.walk.reset();
-      else if (action == "stop") rig.stop = true;
-      else if (action == "truncate") QCOMPARE(::truncate(t.path("5.txt").c_str(), 100), 0);
-      else rig.contains = action;
-    };
-    QCOMPARE(searched(rig), found);
-    QVERIFY(action != "close" || rig.yields == atYield);
-    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
+    // The action (stop, close, truncate, or the new text) at a yield: one per
+    // candidate with content, eight for 5.txt.
+    const std::tuple<QString, int, Names> rows[] = {
+        {"xyz", 1, {"1.txt", "2.txt"}},
+        {"", 2, {"1.txt", "3.txt", "5.txt", "6.txt", "7.txt"}},
+        {"stop", 1, {"1.txt"}},
+        {"stop", 5, {"1.txt", "3.txt", "5.txt"}},  // a long read is read to its end
+        {"close", 5, {"1.txt", "3.txt"}},
+        {"truncate", 5, {"1.txt", "3.txt", "6.txt", "7.txt"}}};
+    for (const auto& [action, atYield, found] : rows) {
+      TempTree t;
+      t.folder("sub");
+      for (const char* f : {"1.txt", "3.txt", "6.txt", "sub/7.txt"}) t.file(f, "abc");
+      t.file("2.txt", "xyz");
+      t.file("4.txt");
+      t.file("5.txt", std::string(8 << 20, 'z') + "abc");
+      WalkRig rig(t.root(), "abc");
+      const int handles = openHandles();
+      rig.onYield = [&](int n) {
+        if (n != atYield) return;
+        if (action == "close") rig.walk.reset();
+        else if (action == "stop") rig.stop = true;
+        else if (action == "truncate") QCOMPARE(::truncate(t.path("5.txt").c_str(), 100), 0);
+        else rig.contains = action;
+      };
+      QCOMPARE(searched(rig), found);
+      QVERIFY(action != "close" || rig.yields == atYield);
+      QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
+    }
   }
 };
 

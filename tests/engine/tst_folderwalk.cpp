@@ -127,56 +127,35 @@ private Q_SLOTS:
 
   // Out of handles or memory at every call of a small search: it ends at
   // once, what it found stays, no handle is left open, the next starts clean.
-  void exhaustionEndsTheSearchAndSaysSo_data() {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("content");
-    for (const bool content : {false, true}) {
-      const char* kind = content ? ", containing text" : "";
-      QTest::addRow("file handles%s", kind) << int(FailingFileSystem::Fault::OutOfHandles) << content;
-      QTest::addRow("memory, reported%s", kind) << int(FailingFileSystem::Fault::OutOfMemory) << content;
-      QTest::addRow("memory, thrown%s", kind) << int(FailingFileSystem::Fault::BadAlloc) << content;
-    }
-  }
   void exhaustionEndsTheSearchAndSaysSo() {
-    QFETCH(int, fault);
-    QFETCH(bool, content);
+    using Fault = FailingFileSystem::Fault;
     SampleTree t;
     for (const char* f : {"f.txt", "A/f.txt", "A/A1/f.txt", "B/f.txt", "B/B1/f.txt"}) t.file(f, "the abc text");
     const int handles = openHandles();  // before any read-ahead worker may hold one
-    const QString text = content ? "abc" : QString();
-    WalkRig full(t.root(), text);
-    full.run();
-    const Names all = full.names();
-    for (int n = 1; n <= full.fs.calls; ++n) {
-      WalkRig rig(t.root(), text);
-      rig.fs.fault = FailingFileSystem::Fault(fault);
-      rig.fs.faultAtCall = n;
-      rig.run();
-      const Names found = rig.names();
-      QVERIFY2(found.size() < all.size() && std::equal(found.begin(), found.end(), all.begin()) && rig.stop &&
-                   rig.endings == 1,
-               qPrintable(QString("call %1").arg(n)));
-      QCOMPARE(rig.walk->earlyEnd(), fault == int(FailingFileSystem::Fault::OutOfHandles)
-                                         ? FolderWalk::EarlyEnd::OutOfHandles
-                                         : FolderWalk::EarlyEnd::OutOfMemory);
-      QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
-      rig.fs.fault = FailingFileSystem::Fault::None;
-      rig.run();
-      QCOMPARE(rig.names(), all);
-      QCOMPARE(rig.walk->earlyEnd(), FolderWalk::EarlyEnd::None);
-    }
-  }
-
-  void entriesKeepTheirSizes() {
-    TempTree t;
-    t.file("a", std::string(2560, 'x'));
-    t.sparse("big", 50'000'000);
-    WalkRig rig(t.root());
-    rig.run();
-    QCOMPARE(rig.results.fileSize(0), 2560);
-    QCOMPARE(rig.results.fileSize(1), 50'000'000);
-    rig.results.append(std::string(300'000, 'L'), 3);  // longer than a block of names
-    QCOMPARE(rig.results.name(2).size(), std::size_t(300'000));
+    for (const QString text : {QString(), QString("abc")})
+      for (const Fault fault : {Fault::OutOfHandles, Fault::OutOfMemory, Fault::BadAlloc}) {
+        WalkRig full(t.root(), text);
+        full.run();
+        const Names all = full.names();
+        for (int n = 1; n <= full.fs.calls; ++n) {
+          const QByteArray at =
+              text.toUtf8() + " fault " + QByteArray::number(int(fault)) + " at call " + QByteArray::number(n);
+          WalkRig rig(t.root(), text);
+          rig.fs.fault = fault;
+          rig.fs.faultAtCall = n;
+          rig.run();
+          const Names found = rig.names();
+          QVERIFY2(found.size() < all.size() && std::equal(found.begin(), found.end(), all.begin()) && rig.stop &&
+                       rig.endings == 1 &&
+                       rig.walk->earlyEnd() == (fault == Fault::OutOfHandles ? FolderWalk::EarlyEnd::OutOfHandles
+                                                                             : FolderWalk::EarlyEnd::OutOfMemory),
+                   at);
+          QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
+          rig.fs.fault = Fault::None;
+          rig.run();
+          QVERIFY2(rig.names() == all && rig.walk->earlyEnd() == FolderWalk::EarlyEnd::None, at);
+        }
+      }
   }
 
   void nameTextAndMatchCaseAreReadAfresh() {
