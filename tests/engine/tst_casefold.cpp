@@ -45,32 +45,15 @@ private Q_SLOTS:
     }
   }
 
-  // The name test and the listing pattern, row by row: text or pattern, Match Case, name, found.
-  void nameTestAndPattern() {
-    struct Row {
-      const char* text;
-      bool matchCase;
-      QByteArray name;
-      bool found;
-    };
-    const Row names[] = {{"exe", false, "ex.e", false},         {"readme.txt", true, "readme.txt.bak", false},
-                         {"*.txt", false, "a.txt", false},      {"", false, "anything", true},
-                         {"", true, "anything", false},         {" ab ", false, "xabx", false},
-                         {"abcdef", false, "abc", false},       {"caf", false, "\xff" "CAF\xe9.txt", true}};
-    for (const Row& r : names) {
-      NameTest test;
-      test.prepare(QString::fromUtf8(r.text));
-      QVERIFY2(test.matches(view(r.name), r.matchCase) == r.found, r.text);
-    }
-    // Patterns: "*.ext" is a lookup of the whole tail, anything else star matching.
-    const Row patterns[] = {{"*.*", false, "Makefile", true},       {"*.xl", false, "old.xls", false},
-                            {"*.XL;*.XLS", false, "old.xl", true},  {"*.c", false, "abc", false},
-                            {"*.txt", false, ".txt", true},         {"*.tar.gz", false, "A.TAR.GZ", true},
-                            {"a*b*c", false, "aXXbYYc", true},      {"a*b*c", false, "aXXcYYb", false},
-                            {";;*.c;", false, "x.C", true},         {";;", false, "x.c", false},
-                            {"exact.txt", false, "exact.txt.bak", false}};
-    for (const Row& r : patterns)
-      QVERIFY2(ListingPattern(r.text).matches(view(r.name)) == r.found, r.text + QByteArray(" ") + r.name);
+  // Patterns: "*.ext" is a lookup of the whole tail, anything else star matching.
+  void patternElements() {
+    const std::tuple<const char*, QByteArray, bool> rows[] = {
+        {"*.*", "Makefile", true},      {"*.xl", "old.xls", false},      {"*.XL;*.XLS", "old.xl", true},
+        {"*.c", "abc", false},          {"*.txt", ".txt", true},         {"*.tar.gz", "A.TAR.GZ", true},
+        {"a*b*c", "aXXbYYc", true},     {"a*b*c", "aXXcYYb", false},     {"exact.txt", "exact.txt.bak", false},
+        {";;*.c;", "x.C", true},        {";;", "x.c", false}};
+    for (const auto& [pattern, name, admitted] : rows)
+      QVERIFY2(ListingPattern(pattern).matches(view(name)) == admitted, pattern + QByteArray(" ") + name);
   }
 
   void nameOrder() {

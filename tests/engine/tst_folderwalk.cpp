@@ -43,23 +43,30 @@ private Q_SLOTS:
     QCOMPARE(rig.statuses, (Names{"A", "A/A1", "A/A2", "B", "B/B1", "C", "A/A1", "A/A2", "B/B1"}));
   }
 
-  // A press inside a yield always empties the queue; a valid Stop also sets the stop flag.
-  void pressesDuringYields() {
-    const std::tuple<std::string, bool, Names> rows[] = {
+  // At the first yield after a status: a press empties the queue (a valid
+  // Stop also sets the stop flag); the name text and Match Case are read afresh.
+  void changesDuringYields() {
+    const std::tuple<std::string, std::string, Names> rows[] = {
         // The folder just announced is still listed; none of its subfolders is queued.
-        {"A", true, {"R", "A"}},
-        {"B", false, {"R", "A", "B"}},  // emptied mid-pass: ends after that folder
+        {"A", "stop", {"R", "A"}},
+        {"B", "empty", {"R", "A", "B"}},  // emptied mid-pass: ends after that folder
         // While A's subfolders are queued: only those queued after the press go on.
-        {"A/A1", false, {"R", "A", "A/A1", "A/A2"}}};
-    for (const auto& [afterStatus, stop, folders] : rows) {
+        {"A/A1", "empty", {"R", "A", "A/A1", "A/A2"}},
+        {"C", "any name", {"C", "A/A1", "A/A2", "B/B1"}},  // after "none-such"
+        {"C", "match case", {"R", "A", "B"}}};             // an empty whole name: nothing
+    for (const auto& [afterStatus, change, folders] : rows) {
       SampleTree t;
+      t.file("C/other.doc");
       WalkRig rig(t.root());
-      bool pressed = false;
+      rig.name = change == "any name" ? "none-such" : "";
+      bool changed = false;
       rig.onYield = [&](int) {
-        if (pressed || !rig.lastStatusIs(afterStatus)) return;
-        pressed = true;
-        rig.walk->emptyQueue();
-        if (stop) rig.stop = true;
+        if (changed || !rig.lastStatusIs(afterStatus)) return;
+        changed = true;
+        if (change == "any name") rig.name = "";
+        else if (change == "match case") rig.caseOption = true;
+        else rig.walk->emptyQueue();
+        if (change == "stop") rig.stop = true;
       };
       rig.run();
       QCOMPARE(rig.folders(), folders);
@@ -156,24 +163,6 @@ private Q_SLOTS:
           QVERIFY2(rig.names() == all && rig.walk->earlyEnd() == FolderWalk::EarlyEnd::None, at);
         }
       }
-  }
-
-  void nameTextAndMatchCaseAreReadAfresh() {
-    SampleTree t;
-    t.file("C/other.doc");
-    WalkRig rig(t.root());
-    rig.name = "none-such";
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) rig.name = "";
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"C", "A/A1", "A/A2", "B/B1"}));
-    rig.name = "";
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) rig.caseOption = true;  // empty whole name: nothing
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"R", "A", "B"}));
   }
 
   // A folder swapped for a link after its parent was listed is never entered,
