@@ -112,26 +112,6 @@ private Q_SLOTS:
     }
   }
 
-  // Unreadable, or deleted after it was queued: skipped and counted, afresh for each search.
-  void unreadableFoldersAndFilesAreSkippedAndCounted() {
-    SampleTree t;
-    t.file("A/secret.txt");
-    WalkRig rig(t.root());
-    rig.fs.unreadableFolders = {t.path("B")};
-    rig.fs.unreadableFiles = {"secret.txt"};
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) t.remove("C");
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"R", "A", "A/A1", "A/A2"}));
-    QCOMPARE(rig.walk->unreadable().folders(), 2);
-    QCOMPARE(rig.walk->unreadable().files(), 1);
-    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("A/secret.txt"), t.path("B"), t.path("C")}));
-    rig.fs.unreadableFolders = rig.fs.unreadableFiles = {};
-    rig.run();
-    QCOMPARE(rig.walk->unreadable().total(), 0);
-  }
-
   // Out of handles or memory at every call of a small search: it ends at
   // once, what it found stays, no handle is left open, the next starts clean.
   void exhaustionEndsTheSearchAndSaysSo() {

@@ -22,17 +22,6 @@ private Q_SLOTS:
       QVERIFY2(fs.folderExists(p) == (p == t.path("d") || p == t.path("dl")), p.c_str());
   }
 
-  void drivesStartAtRootAndHoldFiles() {
-    const std::vector<std::string> drives = LinuxFileSystem().drives();
-    QVERIFY(!drives.empty() && drives.front() == "/");
-    for (const char* never : {"/proc", "/sys", "/dev/pts", "/sys/fs/cgroup"})
-      QVERIFY2(std::find(drives.begin(), drives.end(), never) == drives.end(), never);
-    // Where /dev/shm is a tmpfs of its own (as on most systems), it is a drive.
-    struct stat dev, shm;
-    if (::stat("/dev", &dev) == 0 && ::stat("/dev/shm", &shm) == 0 && dev.st_dev != shm.st_dev)
-      QVERIFY(std::find(drives.begin(), drives.end(), "/dev/shm") != drives.end());
-  }
-
   // QSettings reads what the store writes, and the store what QSettings writes.
   void settingsRoundTrip() {
     const QStringView values[] = {u"", u"with, comma", u"a;b", u"@Variant(x)", u"line\nbreak\t\x01" "f", u" spaced ",
@@ -50,36 +39,29 @@ private Q_SLOTS:
   }
 
   // What can be read is read; a save changes its own line (or adds one), and a link stays one.
-  void handEditedFiles_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QByteArray>("saved");  // after a save of "loc"
-    const auto row = [](const char* name, const QByteArray& file, const char* named, const QByteArray& saved) {
-      QTest::newRow(name) << file << QString(named) << saved;
-    };
-    row("broken header", "[y]\nnamed=n\nloc=/l\n[broken\nloc=b\n[Y]\nloc=B\n", "n",  // sections are case-sensitive
-        "[y]\nnamed=n\nloc=/new\n[broken\nloc=b\n[Y]\nloc=B\n");
-    row("bare commas", "[y]\nnamed=a,b ,  c ;d\n[z]\n", "a, b, c", "[y]\nnamed=a,b ,  c ;d\nloc=/new\n[z]\n");
-    row("escapes", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\n", "\u20acA", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\nloc=/new\n");
-    const QByteArray garbage = QByteArray("[y]\nnamed=@Invalid()\n\0\xff[[[y\n=\nloc\n", 34) + QByteArray(100, '\0');
-    row("garbage", garbage, "d", garbage + "\nloc=/new\n");
-  }
   void handEditedFiles() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, named);
-    QFETCH(QByteArray, saved);
-    TempTree t;
-    t.file("real.conf", std::string_view(file.constData(), file.size()));
-    QCOMPARE(::chmod(t.path("real.conf").c_str(), 0604), 0);
-    t.link("x.conf", "real.conf");
-    IniSettingsStore store(QString::fromStdString(t.root()));
-    QCOMPARE(store.get("x", "y", "named", "d"), named);
-    store.save("x", "y", "loc", "/new");
-    QFile written(QString::fromStdString(t.path("real.conf")));
-    QVERIFY(written.open(QIODevice::ReadOnly) && QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink());
-    QCOMPARE(written.readAll(), saved);
-    QCOMPARE(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::ReadOther);  // kept: 0604
-    QCOMPARE(IniSettingsStore(QString::fromStdString(t.root())).get("x", "y", "named", "d"), named);
+    // The file, what "named" reads, the file after a save of "loc".
+    const QByteArray garbage = QByteArray("[y]\nnamed=@Invalid()\n\0\xff[[[y\n=\nloc\n", 34) + QByteArray(100, '\0');
+    const std::tuple<QByteArray, QString, QByteArray> rows[] = {
+        {"[y]\nnamed=n\nloc=/l\n[broken\nloc=b\n[Y]\nloc=B\n", "n",  // sections are case-sensitive
+         "[y]\nnamed=n\nloc=/new\n[broken\nloc=b\n[Y]\nloc=B\n"},
+        {"[y]\nnamed=a,b ,  c ;d\n[z]\n", "a, b, c", "[y]\nnamed=a,b ,  c ;d\nloc=/new\n[z]\n"},
+        {"[%79]\n%6Eamed=\"\\x20AC\\101\"\r\n", "\u20acA", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\nloc=/new\n"},
+        {garbage, "d", garbage + "\nloc=/new\n"}};
+    for (const auto& [file, named, saved] : rows) {
+      TempTree t;
+      t.file("real.conf", std::string_view(file.constData(), file.size()));
+      QCOMPARE(::chmod(t.path("real.conf").c_str(), 0604), 0);
+      t.link("x.conf", "real.conf");
+      IniSettingsStore store(QString::fromStdString(t.root()));
+      QCOMPARE(store.get("x", "y", "named", "d"), named);
+      store.save("x", "y", "loc", "/new");
+      QFile written(QString::fromStdString(t.path("real.conf")));
+      QVERIFY(written.open(QIODevice::ReadOnly) && QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink());
+      QCOMPARE(written.readAll(), saved);
+      QCOMPARE(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::ReadOther);  // kept: 0604
+      QCOMPARE(IniSettingsStore(QString::fromStdString(t.root())).get("x", "y", "named", "d"), named);
+    }
   }
 
   // Not a regular file: neither read (a FIFO would block) nor replaced; what is saved lasts the session.

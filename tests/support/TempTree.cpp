@@ -52,11 +52,6 @@ void TempTree::file(std::string_view relative, std::string_view content) {
   ::close(fd);
 }
 
-void TempTree::sparse(std::string_view relative, std::int64_t size) {
-  file(relative);
-  QCOMPARE(::truncate(path(relative).c_str(), size), 0);
-}
-
 void TempTree::link(std::string_view relative, std::string_view target) {
   QCOMPARE(::symlink(std::string(target).c_str(), path(relative).c_str()), 0);
 }
