@@ -11,19 +11,13 @@
 
 namespace {
 // Five folders a level, three levels deep, two files in each.
-void buildWide(TempTree& t) {
-  std::vector<std::string> level{""};
-  for (int depth = 0; depth < 3; ++depth) {
-    std::vector<std::string> next;
-    for (const std::string& parent : level)
-      for (const char* name : {"e", "D", "c", "b", "A"}) {
-        const std::string folder = parent.empty() ? name : parent + "/" + name;
-        t.folder(folder);
-        t.file(folder + "/one.txt");
-        t.file(folder + "/Two.txt");
-        next.push_back(folder);
-      }
-    level = next;
+void buildWide(TempTree& t, const std::string& parent = "", int depth = 3) {
+  for (const char* name : {"e", "D", "c", "b", "A"}) {
+    const std::string folder = parent + name;
+    t.folder(folder);
+    t.file(folder + "/one.txt");
+    t.file(folder + "/Two.txt");
+    if (depth > 1) buildWide(t, folder + "/", depth - 1);
   }
 }
 // A sample tree with kWide files more in R and in B: each of the two is
@@ -49,33 +43,35 @@ private Q_SLOTS:
     QCOMPARE(rig.statuses, (Names{"A", "A/A1", "A/A2", "B", "B/B1", "C", "A/A1", "A/A2", "B/B1"}));
   }
 
-  // A press inside a yield always empties the queue; a valid Stop also sets the stop flag.
-  void pressesDuringYields_data() {
-    QTest::addColumn<QString>("afterStatus");
-    QTest::addColumn<bool>("stop");
-    QTest::addColumn<Names>("folders");
-    // The folder just announced is still listed; none of its subfolders is queued.
-    QTest::newRow("stop after a folder is announced") << "A" << true << Names{"R", "A"};
-    QTest::newRow("emptied queue mid-pass ends after that folder") << "B" << false << Names{"R", "A", "B"};
-    // While A's subfolders are queued: only those queued after the press go on.
-    QTest::newRow("emptied queue while subfolders are queued") << "A/A1" << false << Names{"R", "A", "A/A1", "A/A2"};
-  }
-  void pressesDuringYields() {
-    QFETCH(QString, afterStatus);
-    QFETCH(bool, stop);
-    QFETCH(Names, folders);
-    SampleTree t;
-    WalkRig rig(t.root());
-    bool pressed = false;
-    rig.onYield = [&](int) {
-      if (pressed || !rig.lastStatusIs(afterStatus.toStdString())) return;
-      pressed = true;
-      rig.walk->emptyQueue();
-      if (stop) rig.stop = true;
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), folders);
-    QVERIFY(rig.stop);
+  // At the first yield after a status: a press empties the queue (a valid
+  // Stop also sets the stop flag); the name text and Match Case are read afresh.
+  void changesDuringYields() {
+    const std::tuple<std::string, std::string, Names> rows[] = {
+        // The folder just announced is still listed; none of its subfolders is queued.
+        {"A", "stop", {"R", "A"}},
+        {"B", "empty", {"R", "A", "B"}},  // emptied mid-pass: ends after that folder
+        // While A's subfolders are queued: only those queued after the press go on.
+        {"A/A1", "empty", {"R", "A", "A/A1", "A/A2"}},
+        {"C", "any name", {"C", "A/A1", "A/A2", "B/B1"}},  // after "none-such"
+        {"C", "match case", {"R", "A", "B"}}};             // an empty whole name: nothing
+    for (const auto& [afterStatus, change, folders] : rows) {
+      SampleTree t;
+      t.file("C/other.doc");
+      WalkRig rig(t.root());
+      rig.name = change == "any name" ? "none-such" : "";
+      bool changed = false;
+      rig.onYield = [&](int) {
+        if (changed || !rig.lastStatusIs(afterStatus)) return;
+        changed = true;
+        if (change == "any name") rig.name = "";
+        else if (change == "match case") rig.caseOption = true;
+        else rig.walk->emptyQueue();
+        if (change == "stop") rig.stop = true;
+      };
+      rig.run();
+      QCOMPARE(rig.folders(), folders);
+      QVERIFY(rig.stop);
+    }
   }
 
   // A close or a new search ends the old walk there: nothing of it runs or is
@@ -116,128 +112,61 @@ private Q_SLOTS:
     }
   }
 
-  // Unreadable, or deleted after it was queued: skipped and counted, afresh for each search.
-  void unreadableFoldersAndFilesAreSkippedAndCounted() {
-    SampleTree t;
-    t.file("A/secret.txt");
-    WalkRig rig(t.root());
-    rig.fs.unreadableFolders = {t.path("B")};
-    rig.fs.unreadableFiles = {"secret.txt"};
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) t.remove("C");
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"R", "A", "A/A1", "A/A2"}));
-    QCOMPARE(rig.walk->unreadable().folders(), 2);
-    QCOMPARE(rig.walk->unreadable().files(), 1);
-    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("A/secret.txt"), t.path("B"), t.path("C")}));
-    rig.fs.unreadableFolders = rig.fs.unreadableFiles = {};
-    rig.run();
-    QCOMPARE(rig.walk->unreadable().total(), 0);
-  }
-
   // Out of handles or memory at every call of a small search: it ends at
   // once, what it found stays, no handle is left open, the next starts clean.
-  void exhaustionEndsTheSearchAndSaysSo_data() {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("content");
-    for (const bool content : {false, true}) {
-      const char* kind = content ? ", containing text" : "";
-      QTest::addRow("file handles%s", kind) << int(FailingFileSystem::Fault::OutOfHandles) << content;
-      QTest::addRow("memory, reported%s", kind) << int(FailingFileSystem::Fault::OutOfMemory) << content;
-      QTest::addRow("memory, thrown%s", kind) << int(FailingFileSystem::Fault::BadAlloc) << content;
-    }
-  }
   void exhaustionEndsTheSearchAndSaysSo() {
-    QFETCH(int, fault);
-    QFETCH(bool, content);
+    using Fault = FailingFileSystem::Fault;
     SampleTree t;
     for (const char* f : {"f.txt", "A/f.txt", "A/A1/f.txt", "B/f.txt", "B/B1/f.txt"}) t.file(f, "the abc text");
     const int handles = openHandles();  // before any read-ahead worker may hold one
-    const QString text = content ? "abc" : QString();
-    WalkRig full(t.root(), text);
-    full.run();
-    const Names all = full.names();
-    for (int n = 1; n <= full.fs.calls; ++n) {
-      WalkRig rig(t.root(), text);
-      rig.fs.fault = FailingFileSystem::Fault(fault);
-      rig.fs.faultAtCall = n;
-      rig.run();
-      const Names found = rig.names();
-      QVERIFY2(found.size() < all.size() && std::equal(found.begin(), found.end(), all.begin()) && rig.stop &&
-                   rig.endings == 1,
-               qPrintable(QString("call %1").arg(n)));
-      QCOMPARE(rig.walk->earlyEnd(), fault == int(FailingFileSystem::Fault::OutOfHandles)
-                                         ? FolderWalk::EarlyEnd::OutOfHandles
-                                         : FolderWalk::EarlyEnd::OutOfMemory);
-      QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
-      rig.fs.fault = FailingFileSystem::Fault::None;
-      rig.run();
-      QCOMPARE(rig.names(), all);
-      QCOMPARE(rig.walk->earlyEnd(), FolderWalk::EarlyEnd::None);
-    }
-  }
-
-  void entriesKeepTheirSizes() {
-    TempTree t;
-    t.file("a", std::string(2560, 'x'));
-    t.sparse("big", 50'000'000);
-    WalkRig rig(t.root());
-    rig.run();
-    QCOMPARE(rig.results.fileSize(0), 2560);
-    QCOMPARE(rig.results.fileSize(1), 50'000'000);
-    rig.results.append(std::string(300'000, 'L'), 3);  // longer than a block of names
-    QCOMPARE(rig.results.name(2).size(), std::size_t(300'000));
-  }
-
-  void nameTextAndMatchCaseAreReadAfresh() {
-    SampleTree t;
-    t.file("C/other.doc");
-    WalkRig rig(t.root());
-    rig.name = "none-such";
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) rig.name = "";
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"C", "A/A1", "A/A2", "B/B1"}));
-    rig.name = "";
-    rig.onYield = [&](int) {
-      if (rig.lastStatusIs("C")) rig.caseOption = true;  // empty whole name: nothing
-    };
-    rig.run();
-    QCOMPARE(rig.folders(), (Names{"R", "A", "B"}));
+    for (const QString text : {QString(), QString("abc")})
+      for (const Fault fault : {Fault::OutOfHandles, Fault::OutOfMemory, Fault::BadAlloc}) {
+        WalkRig full(t.root(), text);
+        full.run();
+        const Names all = full.names();
+        for (int n = 1; n <= full.fs.calls; ++n) {
+          const QByteArray at =
+              text.toUtf8() + " fault " + QByteArray::number(int(fault)) + " at call " + QByteArray::number(n);
+          WalkRig rig(t.root(), text);
+          rig.fs.fault = fault;
+          rig.fs.faultAtCall = n;
+          rig.run();
+          const Names found = rig.names();
+          QVERIFY2(found.size() < all.size() && std::equal(found.begin(), found.end(), all.begin()) && rig.stop &&
+                       rig.endings == 1 &&
+                       rig.walk->earlyEnd() == (fault == Fault::OutOfHandles ? FolderWalk::EarlyEnd::OutOfHandles
+                                                                             : FolderWalk::EarlyEnd::OutOfMemory),
+                   at);
+          QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
+          rig.fs.fault = Fault::None;
+          rig.run();
+          QVERIFY2(rig.names() == all && rig.walk->earlyEnd() == FolderWalk::EarlyEnd::None, at);
+        }
+      }
   }
 
   // A folder swapped for a link after its parent was listed is never entered,
   // whether the swap is at the last component or above it.
-  void foldersSwappedForLinksDuringTheWalk_data() {
-    QTest::addColumn<QString>("swapped");
-    QTest::addColumn<QString>("announced");
-    QTest::newRow("last component") << "b/z" << "b/z";
-    QTest::newRow("a folder above") << "b" << "b/z";
-  }
   void foldersSwappedForLinksDuringTheWalk() {
-    QFETCH(QString, swapped);
-    QFETCH(QString, announced);
-    TempTree t, outside;
-    t.folder("b/z");
-    t.file("b/z/inside.txt");
-    outside.folder("z");
-    outside.file("secret.txt");
-    outside.file("z/secret.txt");
-    WalkRig rig(t.root());
-    bool done = false;
-    rig.onYield = [&](int) {
-      if (done || !rig.lastStatusIs(announced.toStdString())) return;
-      done = true;
-      t.remove(swapped.toStdString());
-      t.link(swapped.toStdString(), outside.root());
-    };
-    rig.run();
-    QVERIFY(done);
-    QCOMPARE(rig.names(), Names{});
-    QCOMPARE(rig.walk->unreadable().folders(), 1);
-    QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("b/z")}));
+    for (const std::string swapped : {"b/z", "b"}) {
+      TempTree t, outside;
+      t.folder("b/z");
+      t.file("b/z/inside.txt");
+      outside.folder("z");
+      outside.file("secret.txt");
+      outside.file("z/secret.txt");
+      WalkRig rig(t.root());
+      bool done = false;
+      rig.onYield = [&](int) {
+        if (done || !rig.lastStatusIs("b/z")) return;
+        done = true;
+        t.remove(swapped);
+        t.link(swapped, outside.root());
+      };
+      rig.run();
+      QVERIFY2(done && rig.names().empty(), swapped.c_str());
+      QCOMPARE(rig.walk->unreadable().paths(), (Names{t.path("b/z")}));
+    }
   }
 
   // Reading ahead changes nothing the walk does, nor do threads the system

@@ -1,43 +1,28 @@
 // Listing patterns against the plain reference: a pattern, a zero byte, a name.
 #include <cstdlib>
-#include <functional>
 
 #include "FuzzKeys.h"
 #include "engine/ListingPattern.h"
 
 namespace {
-// Star matching the slow way: by recursion over what the star takes.
+// Star matching the slow way: the set of name lengths each pattern prefix can take.
 bool glob(std::string_view pattern, const std::vector<std::uint32_t>& name) {
-  std::vector<std::uint32_t> keys;
-  std::vector<bool> star;
+  std::vector<bool> can(name.size() + 1, false);
+  can[0] = true;
   for (std::size_t i = 0; i < pattern.size();) {
+    std::vector<bool> next(name.size() + 1, false);
     if (pattern[i] == '*') {
-      keys.push_back(0);
-      star.push_back(true);
+      for (std::size_t n = 0; n <= name.size(); ++n) next[n] = can[n] || (n > 0 && next[n - 1]);
       ++i;
-      continue;
+    } else {
+      const std::uint32_t key = referenceKeys(pattern.substr(i)).front();  // its first key
+      const auto b = static_cast<unsigned char>(pattern[i]);
+      i += b >= 0x80 && key < 0x110000 ? std::size_t(sequenceLength(b)) : 1;
+      for (std::size_t n = 1; n <= name.size(); ++n) next[n] = can[n - 1] && name[n - 1] == key;
     }
-    const std::size_t from = i;
-    const auto one = referenceKeys(pattern.substr(from));  // the first key, and how far it reached
-    std::size_t length = 1;
-    const auto b = static_cast<unsigned char>(pattern[from]);
-    if (b >= 0x80 && one.front() < 0x110000) length = std::size_t(sequenceLength(b));
-    keys.push_back(one.front());
-    star.push_back(false);
-    i += length;
+    can = std::move(next);
   }
-  std::vector<std::vector<int>> memo(keys.size() + 1, std::vector<int>(name.size() + 1, -1));
-  std::function<bool(std::size_t, std::size_t)> match = [&](std::size_t p, std::size_t n) -> bool {
-    int& known = memo[p][n];
-    if (known >= 0) return known;
-    bool result;
-    if (p == keys.size()) result = n == name.size();
-    else if (star[p]) result = match(p + 1, n) || (n < name.size() && match(p, n + 1));
-    else result = n < name.size() && keys[p] == name[n] && match(p + 1, n + 1);
-    known = result;
-    return result;
-  };
-  return match(0, 0);
+  return can[name.size()];
 }
 }  // namespace
 

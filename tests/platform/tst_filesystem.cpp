@@ -61,14 +61,15 @@ class FileSystemTest : public QObject {
 private Q_SLOTS:
   // A read lists visible folders, regular files and links; a link is looked
   // up only once its name matches, and leads to a regular file or nothing.
+  // The start folder may be reached through a link; a path not below it is never entered.
   void readsVisibleEntriesAndLinksToRegularFilesOnly() {
     TempTree t;
+    t.link("alias", ".");
     t.file("plain.txt", std::string(3000, 'x'));
     t.file(".hidden.txt");
     t.folder(".hiddendir");
     t.folder("Sub");
     t.fifo("pipe");
-    t.socket("sock");
     ::mknod(t.path("device").c_str(), S_IFCHR | 0600, makedev(1, 3));  // where allowed (root)
     const std::pair<const char*, const char*> links[] = {
         {"to-file", "plain.txt"},     {"to-dir", "Sub"},
@@ -76,12 +77,12 @@ private Q_SLOTS:
         {"into-proc", "/proc/self/status"},  // a regular file of a kernel interface
         {"loop1", "loop2"},           {"loop2", "loop1"}};
     for (const auto& [link, target] : links) t.link(link, target);
-    Search s(t.root());
-    Recorded r;
-    QCOMPARE(s.enter(t.root(), r), FsOutcome::Ok);
+    Search s(t.path("alias"));
+    Recorded r, sub;
+    QCOMPARE(s.enter(t.path("alias"), r), FsOutcome::Ok);
     QCOMPARE(r.folders, (Names{"Sub"}));
     QCOMPARE(r.files, (Names{"plain.txt"}));
-    QCOMPARE(r.links, (Names{"dangling", "into-proc", "loop1", "loop2", "to-device", "to-dir", "to-file"}));
+    QCOMPARE(r.links, (Names{"alias", "dangling", "into-proc", "loop1", "loop2", "to-device", "to-dir", "to-file"}));
     std::int64_t size = -1;
     QCOMPARE(s.details("to-file", true, size), FsOutcome::Ok);
     QCOMPARE(size, 3000);
@@ -89,69 +90,46 @@ private Q_SLOTS:
       QVERIFY2(s.details(notAFile, true, size) == FsOutcome::NotListed, notAFile);
     t.remove("plain.txt");
     QCOMPARE(s.details("plain.txt", false, size), FsOutcome::Unreadable);  // vanished since it was listed
+    QCOMPARE(s.enter("/etc", sub), FsOutcome::Unreadable);
+    QCOMPARE(s.enter(t.path("alias") + "x", sub), FsOutcome::Unreadable);
+    QCOMPARE(s.enter(t.path("alias/Sub"), sub), FsOutcome::Ok);
   }
 
   // The kernel's interface file systems are never entered, however the path
   // to them is spelled; started in, they list nothing.
-  void interfaceFileSystemsAreNeverEntered_data() {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("listed");
-    QTest::newRow("root") << "/" << true;
-    QTest::newRow("double slash") << "//" << true;
-    QTest::newRow("dot") << "/./" << true;
-    QTest::newRow("up from usr") << "/usr/.." << true;
-    QTest::newRow("proc") << "/proc" << false;
-    QTest::newRow("sys") << "/sys" << false;
-  }
   void interfaceFileSystemsAreNeverEntered() {
-    QFETCH(QString, start);
-    QFETCH(bool, listed);
-    Search s(start.toStdString());
-    Recorded r;
-    QCOMPARE(s.enter(start.toStdString(), r), listed ? FsOutcome::Ok : FsOutcome::NotListed);
-    QCOMPARE(std::count(r.folders.begin(), r.folders.end(), "usr"), listed);
-    QVERIFY(r.files.empty() || listed);
-    for (const char* never : {"proc", "sys"})
-      QVERIFY2(std::count(r.folders.begin(), r.folders.end(), never) == 0, never);
-  }
-
-  void startFolderMayBeReachedThroughALink() {
-    TempTree t;
-    t.folder("real/inner");
-    t.link("alias", "real");
-    Search s(t.path("alias"));
-    Recorded r;
-    QCOMPARE(s.enter(t.path("alias"), r), FsOutcome::Ok);
-    QCOMPARE(r.folders, (Names{"inner"}));
-    QCOMPARE(s.enter(t.path("alias/inner"), r), FsOutcome::Ok);
-    // A path that is not below the start folder is never entered.
-    QCOMPARE(s.enter("/etc", r), FsOutcome::Unreadable);
-    QCOMPARE(s.enter(t.root() + "x", r), FsOutcome::Unreadable);
+    for (const auto& [start, listed] :
+         {std::pair{"/", true}, {"//", true}, {"/./", true}, {"/usr/..", true}, {"/proc", false}, {"/sys", false}}) {
+      Search s(start);
+      Recorded r;
+      QCOMPARE(s.enter(start, r), listed ? FsOutcome::Ok : FsOutcome::NotListed);
+      QVERIFY2(std::count(r.folders.begin(), r.folders.end(), "usr") == listed && (r.files.empty() || listed), start);
+      for (const char* never : {"proc", "sys"}) QVERIFY2(!std::count(r.folders.begin(), r.folders.end(), never), never);
+    }
   }
 
   void mountTableFixture() {
-    const std::string info =
-        "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-        "23 22 0:22 / /proc rw - proc proc rw\n"
-        "24 22 0:23 / /sys rw - sysfs sysfs rw\n"
-        "25 24 0:24 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
-        "35 25 0:36 / /sys/fs/cgroup/unified rw - cgroup2 cgroup2 rw\n"
-        "26 22 0:5 / /dev rw - devtmpfs udev rw\n"
-        "27 26 0:25 / /dev/pts rw - devpts devpts rw\n"
-        "28 26 0:26 / /dev/shm rw - tmpfs tmpfs rw\n"
-        "29 22 0:27 / /tmp rw - tmpfs tmpfs rw\n"
-        "30 22 0:28 / /run/user/1000 rw - tmpfs tmpfs rw\n"
-        "31 22 8:17 / /media/usb\\040stick rw - vfat /dev/sdb1 rw\n"
-        "32 22 0:33 / /mnt/share rw shared:1 - nfs4 srv:/x rw\n"
-        "33 22 0:34 / /mnt/share rw - autofs systemd-1 rw\n"
-        "34 22 0:35 / /var/lib/docker/overlay2/m rw - overlay overlay rw\n"
-        "garbage line\n"
-        "36 22 0:37 / /mnt/nas rw - nfs nas:/x rw\n"
-        "37 22 0:38 / /home/u/remote rw - fuse.sshfs u@h: rw\n"
-        "38 22 8:1 /etc/hostname /etc/hostname rw - ext4 /dev/sda1 rw\n"
-        "39 36 8:2 / /mnt/nas/disk rw - ext4 /dev/sda2 rw\n"
-        "40 22 0:39 / /net rw - autofs /etc/auto.net rw\n"
-        "41 40 0:40 / /net/h/x rw - nfs4 h:/x rw\n";
+    const std::string info = "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                             "23 22 0:22 / /proc rw - proc proc rw\n"
+                             "24 22 0:23 / /sys rw - sysfs sysfs rw\n"
+                             "25 24 0:24 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+                             "35 25 0:36 / /sys/fs/cgroup/unified rw - cgroup2 cgroup2 rw\n"
+                             "26 22 0:5 / /dev rw - devtmpfs udev rw\n"
+                             "27 26 0:25 / /dev/pts rw - devpts devpts rw\n"
+                             "28 26 0:26 / /dev/shm rw - tmpfs tmpfs rw\n"
+                             "29 22 0:27 / /tmp rw - tmpfs tmpfs rw\n"
+                             "30 22 0:28 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+                             "31 22 8:17 / /media/usb\\040stick rw - vfat /dev/sdb1 rw\n"
+                             "32 22 0:33 / /mnt/share rw shared:1 - nfs4 srv:/x rw\n"
+                             "33 22 0:34 / /mnt/share rw - autofs systemd-1 rw\n"
+                             "34 22 0:35 / /var/lib/docker/overlay2/m rw - overlay overlay rw\n"
+                             "garbage line\n"
+                             "36 22 0:37 / /mnt/nas rw - nfs nas:/x rw\n"
+                             "37 22 0:38 / /home/u/remote rw - fuse.sshfs u@h: rw\n"
+                             "38 22 8:1 /etc/hostname /etc/hostname rw - ext4 /dev/sda1 rw\n"
+                             "39 36 8:2 / /mnt/nas/disk rw - ext4 /dev/sda2 rw\n"
+                             "40 22 0:39 / /net rw - autofs /etc/auto.net rw\n"
+                             "41 40 0:40 / /net/h/x rw - nfs4 h:/x rw\n";
     const MountTable t = MountTable::parse(info);
     // Only local mounts are asked what they are: a dead share or daemon
     // would hold the window for ever.
@@ -170,41 +148,33 @@ private Q_SLOTS:
 
   // Never for a slower processor, nor for one so busy that a read is held up
   // now and then; for a disk, the workers then read folders ahead of the walk.
-  void readAheadStartsForReadsFromADiskOnly_data() {
-    QTest::addColumn<int>("stretch");
-    QTest::addColumn<int>("heldUpEvery");  // folder read
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("disk") << 1 << 1 << true;
-    QTest::newRow("slower processor") << 10 << 0 << false;
-    QTest::newRow("busy processor") << 1 << 4 << false;
-  }
   void readAheadStartsForReadsFromADiskOnly() {
-    QFETCH(int, stretch);
-    QFETCH(int, heldUpEvery);
-    QFETCH(bool, starts);
-    TempTree t;
-    for (int i = 0; i < 60; ++i) t.folder("f" + std::to_string(i));
-    Search s(t.root());
-    ReadAheadHooks& hooks = s.fs.readAheadHooks();
-    hooks.now = ReadClock::now;
-    ReadClock::stretch = stretch;
-    const std::unique_ptr<ReadAhead> ahead = s.fs.makeReadAhead(4, ReadAhead::When::Cold);
-    ahead->begin(s.root);
-    std::deque<std::string> queue{t.root()};  // as the walk goes: breadth-first
-    for (int n = 0; !queue.empty(); ++n) {
-      ReadClock::holdUp = heldUpEvery && n % heldUpEvery == heldUpEvery - 1 ? 2 : 0;  // its first system call
-      Recorded r;
-      ahead->entering();
-      QCOMPARE(s.enter(queue.front(), r), FsOutcome::Ok);
-      const bool began = ahead->entered();
-      if (began) ahead->backlog(queue);
-      if (began) QTRY_VERIFY(hooks.tally->folders > 0);  // the workers read what is ahead
-      queue.pop_front();
-      for (const std::string& name : r.folders) ahead->queued(queue.emplace_back(t.path(name)));
+    // The clock's stretch, a hold-up every so many folder reads, and whether the workers start.
+    for (const auto [stretch, heldUpEvery, starts] : {std::tuple{1, 1, true}, {10, 0, false}, {1, 4, false}}) {
+      TempTree t;
+      for (int i = 0; i < 60; ++i) t.folder("f" + std::to_string(i));
+      Search s(t.root());
+      ReadAheadHooks& hooks = s.fs.readAheadHooks();
+      hooks.now = ReadClock::now;
+      ReadClock::stretch = stretch;
+      const std::unique_ptr<ReadAhead> ahead = s.fs.makeReadAhead(4, ReadAhead::When::Cold);
+      ahead->begin(s.root);
+      std::deque<std::string> queue{t.root()};  // as the walk goes: breadth-first
+      for (int n = 0; !queue.empty(); ++n) {
+        ReadClock::holdUp = heldUpEvery && n % heldUpEvery == heldUpEvery - 1 ? 2 : 0;  // its first system call
+        Recorded r;
+        ahead->entering();
+        QCOMPARE(s.enter(queue.front(), r), FsOutcome::Ok);
+        const bool began = ahead->entered();
+        if (began) ahead->backlog(queue);
+        if (began) QTRY_VERIFY(hooks.tally->folders > 0);  // the workers read what is ahead
+        queue.pop_front();
+        for (const std::string& name : r.folders) ahead->queued(queue.emplace_back(t.path(name)));
+      }
+      QVERIFY2((hooks.tally->workers > 0) == starts,
+               qPrintable(QString("stretch %1, held up every %2").arg(stretch).arg(heldUpEvery)));
     }
-    QCOMPARE(hooks.tally->workers > 0, starts);
   }
-
 };
 
 QTEST_GUILESS_MAIN(FileSystemTest)

@@ -22,115 +22,83 @@ private Q_SLOTS:
       QVERIFY2(fs.folderExists(p) == (p == t.path("d") || p == t.path("dl")), p.c_str());
   }
 
-  void drivesStartAtRootAndHoldFiles() {
-    LinuxFileSystem fs;
-    const std::vector<std::string> drives = fs.drives();
-    QVERIFY(!drives.empty());
-    QCOMPARE(drives.front(), std::string("/"));
-    for (const char* never : {"/proc", "/sys", "/dev/pts", "/sys/fs/cgroup"})
-      QVERIFY2(std::find(drives.begin(), drives.end(), never) == drives.end(), never);
-    // Where /dev/shm is a tmpfs of its own (as on most systems), it is a drive.
-    struct stat dev, shm;
-    if (::stat("/dev", &dev) == 0 && ::stat("/dev/shm", &shm) == 0 && dev.st_dev != shm.st_dev)
-      QVERIFY(std::find(drives.begin(), drives.end(), "/dev/shm") != drives.end());
-  }
-
   // QSettings reads what the store writes, and the store what QSettings writes.
-  void settingsRoundTrip_data() {
-    QTest::addColumn<QString>("value");
+  void settingsRoundTrip() {
     const QStringView values[] = {u"", u"with, comma", u"a;b", u"@Variant(x)", u"line\nbreak\t\x01" "f", u" spaced ",
                                   u"caf\u00e9 \u2603 \U0001F600", u"\"q\" \\x41", {u"nul\0" "7", 5}, u"@String(x)"};
-    for (int row = 0; row < int(std::size(values)); ++row) QTest::addRow("%d", row) << values[row].toString();
-  }
-  void settingsRoundTrip() {
-    QFETCH(QString, value);
-    QTemporaryDir dir;
-    IniSettingsStore store(dir.path());
-    QCOMPARE(store.get("q", "y", "named", "d"), QString("d"));
-    QSettings(dir.path() + "/q.conf", QSettings::IniFormat).setValue("y/named", value);
-    QCOMPARE(store.get("q", "y", "named", "d"), value);  // read again once changed
-    store.save("x", "y", "named", value);
-    QCOMPARE(QSettings(dir.path() + "/x.conf", QSettings::IniFormat).value("y/named").toString(), value);
+    for (const QStringView v : values) {
+      const QString value = v.toString();
+      QTemporaryDir dir;
+      IniSettingsStore store(dir.path());
+      QCOMPARE(store.get("q", "y", "named", "d"), QString("d"));
+      QSettings(dir.path() + "/q.conf", QSettings::IniFormat).setValue("y/named", value);
+      QCOMPARE(store.get("q", "y", "named", "d"), value);  // read again once changed
+      store.save("x", "y", "named", value);
+      QCOMPARE(QSettings(dir.path() + "/x.conf", QSettings::IniFormat).value("y/named").toString(), value);
+    }
   }
 
   // What can be read is read; a save changes its own line (or adds one), and a link stays one.
-  void handEditedFiles_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QByteArray>("saved");  // after a save of "loc"
-    const auto row = [](const char* name, const QByteArray& file, const char* named, const QByteArray& saved) {
-      QTest::newRow(name) << file << QString(named) << saved;
-    };
-    row("broken header", "[y]\nnamed=n\nloc=/l\n[broken\nloc=b\n[Y]\nloc=B\n", "n",  // sections are case-sensitive
-        "[y]\nnamed=n\nloc=/new\n[broken\nloc=b\n[Y]\nloc=B\n");
-    row("bare commas", "[y]\nnamed=a,b ,  c ;d\n[z]\n", "a, b, c", "[y]\nnamed=a,b ,  c ;d\nloc=/new\n[z]\n");
-    row("escapes", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\n", "\u20acA", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\nloc=/new\n");
-    const QByteArray garbage = QByteArray("[y]\nnamed=@Invalid()\n\0\xff[[[y\n=\nloc\n", 34) + QByteArray(100, '\0');
-    row("garbage", garbage, "d", garbage + "\nloc=/new\n");
-  }
   void handEditedFiles() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, named);
-    QFETCH(QByteArray, saved);
-    TempTree t;
-    t.file("real.conf", std::string_view(file.constData(), file.size()));
-    QCOMPARE(::chmod(t.path("real.conf").c_str(), 0604), 0);
-    t.link("x.conf", "real.conf");
-    IniSettingsStore store(QString::fromStdString(t.root()));
-    QCOMPARE(store.get("x", "y", "named", "d"), named);
-    store.save("x", "y", "loc", "/new");
-    QFile written(QString::fromStdString(t.path("real.conf")));
-    QVERIFY(written.open(QIODevice::ReadOnly) && QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink());
-    QCOMPARE(written.readAll(), saved);
-    QCOMPARE(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::ReadOther);  // kept: 0604
-    QCOMPARE(IniSettingsStore(QString::fromStdString(t.root())).get("x", "y", "named", "d"), named);
+    // The file, what "named" reads, the file after a save of "loc".
+    const QByteArray garbage = QByteArray("[y]\nnamed=@Invalid()\n\0\xff[[[y\n=\nloc\n", 34) + QByteArray(100, '\0');
+    const std::tuple<QByteArray, QString, QByteArray> rows[] = {
+        {"[y]\nnamed=n\nloc=/l\n[broken\nloc=b\n[Y]\nloc=B\n", "n",  // sections are case-sensitive
+         "[y]\nnamed=n\nloc=/new\n[broken\nloc=b\n[Y]\nloc=B\n"},
+        {"[y]\nnamed=a,b ,  c ;d\n[z]\n", "a, b, c", "[y]\nnamed=a,b ,  c ;d\nloc=/new\n[z]\n"},
+        {"[%79]\n%6Eamed=\"\\x20AC\\101\"\r\n", "\u20acA", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\nloc=/new\n"},
+        {garbage, "d", garbage + "\nloc=/new\n"}};
+    for (const auto& [file, named, saved] : rows) {
+      TempTree t;
+      t.file("real.conf", std::string_view(file.constData(), file.size()));
+      QCOMPARE(::chmod(t.path("real.conf").c_str(), 0604), 0);
+      t.link("x.conf", "real.conf");
+      IniSettingsStore store(QString::fromStdString(t.root()));
+      QCOMPARE(store.get("x", "y", "named", "d"), named);
+      store.save("x", "y", "loc", "/new");
+      QFile written(QString::fromStdString(t.path("real.conf")));
+      QVERIFY(written.open(QIODevice::ReadOnly) && QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink());
+      QCOMPARE(written.readAll(), saved);
+      QCOMPARE(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::ReadOther);  // kept: 0604
+      QCOMPARE(IniSettingsStore(QString::fromStdString(t.root())).get("x", "y", "named", "d"), named);
+    }
   }
 
   // Not a regular file: neither read (a FIFO would block) nor replaced; what is saved lasts the session.
-  void settingsFilesThatAreNotFiles_data() {
-    QTest::addColumn<QByteArray>("kind");
-    for (const char* kind : {"fifo", "fifo link", "device link", "folder"}) QTest::newRow(kind) << QByteArray(kind);
-  }
   void settingsFilesThatAreNotFiles() {
-    QFETCH(QByteArray, kind);
-    TempTree t;
-    const std::string node = t.path(kind.endsWith("link") ? "node" : "x.conf");
-    if (kind.startsWith("fifo")) QCOMPARE(::mkfifo(node.c_str(), 0644), 0);
-    else if (kind == "folder") t.folder("x.conf");
-    else if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) QSKIP("no device nodes here");  // a null device
-    if (kind.endsWith("link")) t.link("x.conf", "node");
-    ::alarm(10);  // an open that blocks fails the test instead of hanging it
-    const auto disarm = qScopeGuard([] { ::alarm(0); });
-    IniSettingsStore store(QString::fromStdString(t.root()));
-    QCOMPARE(store.get("x", "y", "named", "d"), QString("d"));
-    store.save("x", "y", "named", "v");
-    QCOMPARE(store.get("x", "y", "named", "d"), QString("v"));
-    QVERIFY(QFile::exists(QString::fromStdString(node)) && !QFileInfo(QString::fromStdString(node)).isFile());
-    QCOMPARE(QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink(), kind.endsWith("link"));
+    for (const QByteArray kind : {"fifo", "fifo link", "device link", "folder"}) {
+      TempTree t;
+      const std::string node = t.path(kind.endsWith("link") ? "node" : "x.conf");
+      if (kind.startsWith("fifo")) QCOMPARE(::mkfifo(node.c_str(), 0644), 0);
+      else if (kind == "folder") t.folder("x.conf");
+      else if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) continue;  // no device nodes here
+      if (kind.endsWith("link")) t.link("x.conf", "node");
+      ::alarm(10);  // an open that blocks fails the test instead of hanging it
+      const auto disarm = qScopeGuard([] { ::alarm(0); });
+      IniSettingsStore store(QString::fromStdString(t.root()));
+      QCOMPARE(store.get("x", "y", "named", "d"), QString("d"));
+      store.save("x", "y", "named", "v");
+      QCOMPARE(store.get("x", "y", "named", "d"), QString("v"));
+      QVERIFY(QFile::exists(QString::fromStdString(node)) && !QFileInfo(QString::fromStdString(node)).isFile());
+      QCOMPARE(QFileInfo(QString::fromStdString(t.path("x.conf"))).isSymLink(), kind.endsWith("link"));
+    }
   }
 
   // $XDG_CONFIG_HOME when absolute, else .config in $HOME or, without it, the password database's home.
-  void configurationFolder_data() {
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QString>("folder");
-    const QString database = QFile::decodeName(::getpwuid(::getuid())->pw_dir) + "/.config/quorrel";
-    QTest::newRow("home") << QByteArray("/h") << QByteArray() << "/h/.config/quorrel";
-    QTest::newRow("no home") << QByteArray() << QByteArray("relative") << database;
-    QTest::newRow("empty home") << QByteArray("") << QByteArray() << database;
-  }
   void configurationFolder() {
-    QFETCH(QByteArray, home);
-    QFETCH(QByteArray, config);
-    QFETCH(QString, folder);
+    const QString database = QFile::decodeName(::getpwuid(::getuid())->pw_dir) + "/.config/quorrel";
+    const std::tuple<QByteArray, QByteArray, QString> rows[] = {
+        {"/h", {}, "/h/.config/quorrel"}, {{}, "relative", database}, {"", {}, database}};
     const auto set = [](const char* name, const QByteArray& v) { v.isNull() ? qunsetenv(name) : qputenv(name, v); };
     const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
-    set("HOME", home);
-    set("XDG_CONFIG_HOME", config);
-    const QString file = IniSettingsStore().fileFor("x");
-    set("HOME", oldHome);
-    set("XDG_CONFIG_HOME", oldConfig);
-    QCOMPARE(file, folder + "/x.conf");
+    for (const auto& [home, config, folder] : rows) {
+      set("HOME", home);
+      set("XDG_CONFIG_HOME", config);
+      const QString file = IniSettingsStore().fileFor("x");
+      set("HOME", oldHome);
+      set("XDG_CONFIG_HOME", oldConfig);
+      QCOMPARE(file, folder + "/x.conf");
+    }
   }
 };
 

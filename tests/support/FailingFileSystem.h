@@ -44,13 +44,8 @@ public:
 
 private:
   FsOutcome inject() {
-    if (++calls != faultAtCall) return FsOutcome::Ok;
-    switch (fault) {
-      case Fault::OutOfHandles: return FsOutcome::OutOfHandles;
-      case Fault::OutOfMemory: return FsOutcome::OutOfMemory;
-      case Fault::BadAlloc: throw std::bad_alloc();
-      case Fault::None: break;
-    }
-    return FsOutcome::Ok;
+    if (++calls != faultAtCall || fault == Fault::None) return FsOutcome::Ok;
+    if (fault == Fault::BadAlloc) throw std::bad_alloc();
+    return fault == Fault::OutOfHandles ? FsOutcome::OutOfHandles : FsOutcome::OutOfMemory;
   }
 };

@@ -15,14 +15,11 @@ inline int compareFolded(std::string_view a, std::string_view b) {
     const std::uint32_t ka = CaseFold::key(a, i), kb = CaseFold::key(b, j);
     if (ka != kb) return ka < kb ? -1 : 1;
   }
-  if (i < a.size()) return 1;
-  if (j < b.size()) return -1;
-  return 0;
+  return int(i < a.size()) - int(j < b.size());
 }
 
 inline bool less(std::string_view a, std::string_view b) {
   const int c = compareFolded(a, b);
-  if (c != 0) return c < 0;
-  return a < b;
+  return c != 0 ? c < 0 : a < b;
 }
 }  // namespace NameOrder

@@ -2,13 +2,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QtTest>
-#include <cstring>
 #include <filesystem>
 
 TempTree::TempTree() : root_(dir_.path().toStdString()) { QVERIFY(dir_.isValid()); }
@@ -55,27 +52,11 @@ void TempTree::file(std::string_view relative, std::string_view content) {
   ::close(fd);
 }
 
-void TempTree::sparse(std::string_view relative, std::int64_t size) {
-  file(relative);
-  QCOMPARE(::truncate(path(relative).c_str(), size), 0);
-}
-
 void TempTree::link(std::string_view relative, std::string_view target) {
   QCOMPARE(::symlink(std::string(target).c_str(), path(relative).c_str()), 0);
 }
 
 void TempTree::fifo(std::string_view relative) { QCOMPARE(::mkfifo(path(relative).c_str(), 0644), 0); }
-
-void TempTree::socket(std::string_view relative) {
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const std::string p = path(relative);
-  QVERIFY(p.size() < sizeof(address.sun_path));
-  std::memcpy(address.sun_path, p.c_str(), p.size() + 1);
-  QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-  ::close(fd);
-}
 
 void TempTree::remove(std::string_view relative) { std::filesystem::remove_all(std::filesystem::path(path(relative))); }
 

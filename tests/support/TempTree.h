@@ -28,10 +28,8 @@ public:
 
   void folder(std::string_view relative);
   void file(std::string_view relative, std::string_view content = {});
-  void sparse(std::string_view relative, std::int64_t size);
   void link(std::string_view relative, std::string_view target);
   void fifo(std::string_view relative);
-  void socket(std::string_view relative);
   void remove(std::string_view relative);  // recursive
 
 private:
