@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <unistd.h>
 
+#include <fstream>
+
 #include "engine/ContentMatcher.h"
 #include "engine/Listing.h"
 #include "support/OpenHandles.h"
@@ -21,6 +23,14 @@ bool foundIn(const std::string& needle, const std::string& content, std::vector<
     from = cut;
   }
   return m.finish();
+}
+
+long peakKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+  return -1;
 }
 
 Names searched(WalkRig& rig) {
@@ -67,6 +77,20 @@ private Q_SLOTS:
         QVERIFY2(foundIn(text, bytes, {cut, cut + 1}) == found, qPrintable(QString("%1, byte %2").arg(needle).arg(cut)));
       }
     }
+  }
+
+  // The memory the search takes does not grow with the file: a sparse file
+  // of 5 GiB with the text at its very end.
+  void hugeSparseFileWithTheTextAtItsEnd() {
+    TempTree t;
+    const std::int64_t size = std::int64_t(5) << 30;
+    t.file("huge.bin");
+    QCOMPARE(::truncate(t.path("huge.bin").c_str(), size - 6), 0);
+    std::ofstream(t.path("huge.bin"), std::ios::binary | std::ios::app) << "needle";
+    WalkRig rig(t.root(), "NEEDLE");
+    const long before = peakKb();
+    QCOMPARE(searched(rig), (Names{"huge.bin"}));
+    QVERIFY2(peakKb() - before < 16 * 1024, qPrintable(QString("grew %1 kB").arg(peakKb() - before)));
   }
 
   // Swapped between listing and lookup: never read, never blocking; a deleted
