@@ -27,7 +27,7 @@ int openBusyWindows() {
 }
 }  // namespace
 
-class SharedServicesTest : public QObject {
+class BusyWindowTest : public QObject {
   Q_OBJECT
   WindowRig rig_;
   DesktopDialogs desktop_;
@@ -80,5 +80,5 @@ private Q_SLOTS:
   }
 };
 
-QTEST_MAIN(SharedServicesTest)
-#include "tst_sharedservices.moc"
+QTEST_MAIN(BusyWindowTest)
+#include "tst_busywindow.moc"
