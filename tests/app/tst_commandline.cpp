@@ -1,0 +1,71 @@
+// The real program in a child process: what its command line makes it do.
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+#include "support/TempTree.h"
+
+namespace {
+// A word for bash that yields exactly these bytes, whatever they are.
+QString shellWord(const QByteArray& bytes) {
+  QString word = "$'";
+  for (const char c : bytes) word += QString::asprintf("\\x%02x", static_cast<unsigned char>(c));
+  return word + "'";
+}
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  // status -1: the program starts, in the folder "printed" names below the
+  // working folder. Otherwise it ends with that status, having printed the
+  // text (standard output for 0, standard error else) and written no setting.
+  void options_data() {
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("help") << QByteArrayList{"--help"} << 0 << QByteArray("\"quorrel -- --help\"");
+    QTest::newRow("version, short") << QByteArrayList{"-v"} << 0 << QByteArray("quorrel " QUORREL_VERSION "\n");
+    QTest::newRow("unknown") << QByteArrayList{"x", "--bogus"} << 2 << QByteArray("'bogus'.\nUsage: quorrel [");
+    QTest::newRow("-- ends options") << QByteArrayList{"--", "--help", "-v"} << -1 << QByteArray("--help -v");
+    QTest::newRow("named like an option") << QByteArrayList{"./--version"} << -1 << QByteArray("./--version");
+    QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9", "\xff"} << -1 << QByteArray("caf\xe9 \xff");
+  }
+  void options() {
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, printed);
+    TempTree tree;
+    tree.folder("config");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(tree.path("config")));
+    environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(QString::fromStdString(tree.root()));
+    QString command = "exec " QUORREL_BINARY;
+    for (const QByteArray& a : arguments) command += ' ' + shellWord(a);
+    program.start("bash", {"-c", command});
+    if (status < 0) {  // until it says where it starts, then it is ended
+      program.setReadChannel(QProcess::StandardError);
+      QByteArray said;
+      while (!said.contains("start folder") && program.waitForReadyRead(10000)) said += program.readAll();
+      while (!said.endsWith('\n') && program.waitForReadyRead(1000)) said += program.readAll();
+      program.kill();
+      program.waitForFinished();
+      QString folder;
+      QDebug(&folder) << QByteArray::fromStdString(tree.root()) + '/' + printed;
+      QVERIFY2(said.contains("start folder " + folder.trimmed().toLatin1()), said.constData());
+      return;
+    }
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), status);
+    const QByteArray out = program.readAllStandardOutput(), error = program.readAllStandardError();
+    QVERIFY2((status == 0 ? out : error).contains(printed), (out + error).constData());
+    QVERIFY((status == 0 ? error : out).isEmpty());
+    QVERIFY(QDir(QString::fromStdString(tree.path("config"))).isEmpty());
+  }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
