@@ -3,8 +3,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "support/TempTree.h"
-
 namespace {
 // A word for bash that yields exactly these bytes, whatever they are.
 QString shellWord(const QByteArray& bytes) {
@@ -19,7 +17,8 @@ class CommandLineTest : public QObject {
 private Q_SLOTS:
   // status -1: the program starts, in the folder "printed" names below the
   // working folder. Otherwise it ends with that status, having printed the
-  // text (standard output for 0, standard error else) and written no setting.
+  // text (standard output for 0, standard error else) and written no setting
+  // in its settings folder, here the working folder.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("status");
@@ -35,14 +34,13 @@ private Q_SLOTS:
     QFETCH(QByteArrayList, arguments);
     QFETCH(int, status);
     QFETCH(QByteArray, printed);
-    TempTree tree;
-    tree.folder("config");
+    const QTemporaryDir folder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(tree.path("config")));
+    environment.insert("XDG_CONFIG_HOME", folder.path());
     environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(QString::fromStdString(tree.root()));
+    program.setWorkingDirectory(folder.path());
     QString command = "exec " QUORREL_BINARY;
     for (const QByteArray& a : arguments) command += ' ' + shellWord(a);
     program.start("bash", {"-c", command});
@@ -50,12 +48,11 @@ private Q_SLOTS:
       program.setReadChannel(QProcess::StandardError);
       QByteArray said;
       while (!said.contains("start folder") && program.waitForReadyRead(10000)) said += program.readAll();
-      while (!said.endsWith('\n') && program.waitForReadyRead(1000)) said += program.readAll();
       program.kill();
       program.waitForFinished();
-      QString folder;
-      QDebug(&folder) << QByteArray::fromStdString(tree.root()) + '/' + printed;
-      QVERIFY2(said.contains("start folder " + folder.trimmed().toLatin1()), said.constData());
+      QString shown;  // as the program's log shows bytes
+      QDebug(&shown) << folder.path().toUtf8() + '/' + printed;
+      QVERIFY2(said.contains("start folder " + shown.trimmed().toLatin1()), said.constData());
       return;
     }
     QVERIFY(program.waitForFinished(10000));
@@ -63,7 +60,7 @@ private Q_SLOTS:
     const QByteArray out = program.readAllStandardOutput(), error = program.readAllStandardError();
     QVERIFY2((status == 0 ? out : error).contains(printed), (out + error).constData());
     QVERIFY((status == 0 ? error : out).isEmpty());
-    QVERIFY(QDir(QString::fromStdString(tree.path("config"))).isEmpty());
+    QVERIFY(QDir(folder.path()).isEmpty());
   }
 };
 
