@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLoggingCategory>
 
+#include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/desktop/GioFileOpener.h"
@@ -10,16 +12,28 @@
 #include "ui/DesktopDialogs.h"
 #include "ui/FontFamilies.h"
 
+// QT_LOGGING_RULES=quorrel.start.debug=true prints the folder the command line named.
+Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  const CommandLine commandLine(argc, argv);
+  if (const std::optional<int> status = commandLine.exitStatus()) {
+    commandLine.answer();
+    return *status;
+  }
+  // Qt sees no argument but the program's name: a folder is never taken for
+  // one of its options, and its own settings come from the environment.
+  int qtArgumentCount = 1;
+  QApplication app(qtArgumentCount, argv);
   QApplication::setApplicationName("quorrel");
+  QApplication::setApplicationVersion(QUORREL_VERSION);
   IniSettingsStore settings;
   LinuxFileSystem fileSystem;
   ThemeIconSource icons;
   GioFileOpener opener;
   DesktopDialogs dialogs;
-  // The raw bytes of the arguments: a folder's name need not be UTF-8.
-  Context context(settings, fileSystem, icons, opener, dialogs, argc, argv);
+  Context context(settings, fileSystem, icons, opener, dialogs, commandLine.count(), commandLine.arguments());
+  qCDebug(startLog) << "start folder" << QByteArray::fromStdString(context.commandLine());
   FontFamilies::install();
   ModalSearchWindows windows(context);
   SplashWindow splash(context, windows);

@@ -21,7 +21,7 @@ elif [ "${1:-}" = "--thread" ]; then
   selection=(-R "^(tst_folderwalk|tst_content|tst_filesystem)$")
   export TSAN_OPTIONS="suppressions=$top/tests/tsan.supp halt_on_error=1"
 fi
-bash "$top/scripts/setup.sh"
+bash "$top/scripts/setup.sh" lintian  # lintian judges the package
 build="$top/build/$flavour"
 cmake -S "$top" -B "$build" -G Ninja "${options[@]}" -DQUORREL_TESTS=ON >/dev/null
 cmake --build "$build" "${targets[@]}"

@@ -1,0 +1,30 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// The program's command line, read before any window or setting exists:
+// --help and --version are answered there, an unknown option is refused, and
+// the rest are the words of a folder to start in. Each argument reaches
+// QCommandLineParser one character per byte (Latin-1), so the folder comes
+// back with its exact bytes, UTF-8 or not.
+class CommandLine {
+public:
+  CommandLine(int argc, const char* const* argv);
+
+  // Set when the program is not to start: 0 after help or the version, 2
+  // after a mistake (the usage then goes to standard error).
+  std::optional<int> exitStatus() const { return exitStatus_; }
+  // Prints the help, the version or the mistake.
+  void answer() const;
+
+  // The program's name, then the folder's words, as the Context takes them.
+  int count() const { return static_cast<int>(pointers_.size()); }
+  const char* const* arguments() const { return pointers_.data(); }
+
+private:
+  std::optional<int> exitStatus_;
+  std::string answer_;
+  std::vector<std::string> words_;
+  std::vector<const char*> pointers_;
+};

@@ -1,0 +1,68 @@
+// The real program in a child process: what its command line makes it do.
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+// A word for bash that yields exactly these bytes, whatever they are.
+QString shellWord(const QByteArray& bytes) {
+  QString word = "$'";
+  for (const char c : bytes) word += QString::asprintf("\\x%02x", static_cast<unsigned char>(c));
+  return word + "'";
+}
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  // status -1: the program starts, in the folder "printed" names below the
+  // working folder. Otherwise it ends with that status, having printed the
+  // text (standard output for 0, standard error else) and written no setting
+  // in its settings folder, here the working folder.
+  void options_data() {
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("help") << QByteArrayList{"--help"} << 0 << QByteArray("\"quorrel -- --help\"");
+    QTest::newRow("version, short") << QByteArrayList{"-v"} << 0 << QByteArray("quorrel " QUORREL_VERSION "\n");
+    QTest::newRow("unknown") << QByteArrayList{"x", "--bogus"} << 2 << QByteArray("'bogus'.\nUsage: quorrel [");
+    QTest::newRow("-- ends options") << QByteArrayList{"--", "--help", "-v"} << -1 << QByteArray("--help -v");
+    QTest::newRow("named like an option") << QByteArrayList{"./--version"} << -1 << QByteArray("./--version");
+    QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9", "\xff"} << -1 << QByteArray("caf\xe9 \xff");
+  }
+  void options() {
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, printed);
+    const QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", folder.path());
+    environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    QString command = "exec " QUORREL_BINARY;
+    for (const QByteArray& a : arguments) command += ' ' + shellWord(a);
+    program.start("bash", {"-c", command});
+    if (status < 0) {  // until it says where it starts, then it is ended
+      program.setReadChannel(QProcess::StandardError);
+      QByteArray said;
+      while (!said.contains("start folder") && program.waitForReadyRead(10000)) said += program.readAll();
+      program.kill();
+      program.waitForFinished();
+      QString shown;  // as the program's log shows bytes
+      QDebug(&shown) << folder.path().toUtf8() + '/' + printed;
+      QVERIFY2(said.contains("start folder " + shown.trimmed().toLatin1()), said.constData());
+      return;
+    }
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), status);
+    const QByteArray out = program.readAllStandardOutput(), error = program.readAllStandardError();
+    QVERIFY2((status == 0 ? out : error).contains(printed), (out + error).constData());
+    QVERIFY((status == 0 ? error : out).isEmpty());
+    QVERIFY(QDir(folder.path()).isEmpty());
+  }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
