@@ -92,7 +92,8 @@ private Q_SLOTS:
     QTest::addColumn<bool>("endsEarly");
     QTest::addColumn<QString>("found");
     QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)";
-    QTest::newRow("out of handles") << true << "2 File(s) Found! (search ended early: out of file handles)";
+    QTest::newRow("out of handles") << true << "2 File(s) Found! (1 could not be read) (search ended early: out of "
+                                               "file handles)";
   }
   void troubleInTheFoundLabel() {
     QFETCH(bool, endsEarly);
