@@ -29,9 +29,8 @@ struct MenuItem {
 }  // namespace
 
 ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTable& table)
-    : QObject(&window), context_(context), window_(window), table_(table) {
-  QTableView* view = window.resultsView;
-  menu = new QMenu(view);
+    : QObject(&window), context_(context), window_(window), table_(table), view_(window.resultsView) {
+  menu = new QMenu(view_);
   menu->setObjectName("mnuresults");
   menu->setAccessibleName("Result actions");
   const MenuItem items[] = {
@@ -52,28 +51,28 @@ ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTabl
   save_ = made[4];
   unreadable_ = made[5];
   menu->insertSeparator(save_);
-  view->installEventFilter(this);
-  view->viewport()->installEventFilter(this);
-  view->horizontalHeader()->setSectionsClickable(true);
-  connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, &ResultActions::headerClicked);
+  view_->installEventFilter(this);
+  view_->viewport()->installEventFilter(this);
+  view_->horizontalHeader()->setSectionsClickable(true);
+  connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &ResultActions::headerClicked);
   connect(&table, &QAbstractItemModel::modelReset, this, &ResultActions::showSortIndicator);
 }
 
 int ResultActions::currentRow() const {
-  const QModelIndex current = window_.resultsView->currentIndex();
+  const QModelIndex current = view_->currentIndex();
   return current.isValid() ? current.row() : -1;
 }
 
 int ResultActions::rowAt(QPoint at) const {
-  const QModelIndex index = window_.resultsView->indexAt(at);
+  const QModelIndex index = view_->indexAt(at);
   if (index.isValid()) return index.row();
-  const QModelIndex current = window_.resultsView->currentIndex();
-  return current.isValid() && window_.resultsView->selectionModel()->isSelected(current) ? current.row() : -1;
+  const QModelIndex current = view_->currentIndex();
+  return current.isValid() && view_->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 std::vector<int> ResultActions::selectedRows() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : window_.resultsView->selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : view_->selectionModel()->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -99,7 +98,7 @@ void ResultActions::openContainingFolder() {
 }
 
 void ResultActions::copyPaths() {
-  const QModelIndexList rows = window_.resultsView->selectionModel()->selectedRows();
+  const QModelIndexList rows = view_->selectionModel()->selectedRows();
   if (!rows.isEmpty()) FileTransfer::toClipboard(table_.mimeData(rows));
 }
 
@@ -128,7 +127,7 @@ void ResultActions::showMenu(QPoint at) {
   save_->setEnabled(table_.rowCount() > 0);
   const FolderWalk* walk = window_.walk();
   unreadable_->setVisible(walk && walk->unreadable().total() > 0);
-  menu->popup(window_.resultsView->viewport()->mapToGlobal(at));
+  menu->popup(view_->viewport()->mapToGlobal(at));
 }
 
 // While a search runs the rows keep the order found.
@@ -141,24 +140,23 @@ void ResultActions::headerClicked(int column) {
 }
 
 void ResultActions::showSortIndicator() {
-  QHeaderView* header = window_.resultsView->horizontalHeader();
+  QHeaderView* header = view_->horizontalHeader();
   header->setSortIndicatorShown(table_.sortColumn() >= 0);
   header->setSortIndicator(table_.sortColumn(), table_.sortOrder());
 }
 
 // With nothing selected, the current row is: Enter and Ctrl+C act on it at once.
 void ResultActions::focusResults() {
-  QTableView* view = window_.resultsView;
-  view->setFocus(Qt::OtherFocusReason);  // makes the first row current
-  if (table_.rowCount() == 0 || view->selectionModel()->hasSelection()) return;
-  const QModelIndex current = view->currentIndex().isValid() ? view->currentIndex() : table_.index(0, 0);
-  view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  view_->setFocus(Qt::OtherFocusReason);  // makes the first row current
+  if (table_.rowCount() == 0 || view_->selectionModel()->hasSelection()) return;
+  const QModelIndex current = view_->currentIndex().isValid() ? view_->currentIndex() : table_.index(0, 0);
+  view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ResultActions::openCurrent() { openRow(currentRow()); }
 
 void ResultActions::showMenuAtCurrent() {
-  const QRect current = window_.resultsView->visualRect(window_.resultsView->currentIndex());
+  const QRect current = view_->visualRect(view_->currentIndex());
   showMenu(current.isValid() ? current.center() : QPoint());
 }
 
@@ -172,19 +170,19 @@ bool ResultActions::keyPressed(QKeyEvent* event) {
   return true;
 }
 
+// Only the list's own members are touched here: events come in while the window is destroyed.
 bool ResultActions::eventFilter(QObject* watched, QEvent* event) {
-  QTableView* view = window_.resultsView;
   switch (event->type()) {
-    case QEvent::KeyPress: return watched == view && keyPressed(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: return watched == view_ && keyPressed(static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonDblClick:
-      if (watched != view->viewport()) return false;
+      if (watched != view_->viewport()) return false;
       openRow(rowAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
       return true;
     case QEvent::ContextMenu: {
       // One from the keyboard follows the key, which has opened the menu already.
       const auto* request = static_cast<QContextMenuEvent*>(event);
       if (request->reason() == QContextMenuEvent::Mouse)
-        showMenu(view->viewport()->mapFromGlobal(request->globalPos()));
+        showMenu(view_->viewport()->mapFromGlobal(request->globalPos()));
       else if (!menu->isVisible()) showMenuAtCurrent();
       return true;
     }

@@ -7,6 +7,7 @@ class Context;
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QTableView;
 class ResultsTable;
 class SearchWindow;
 
@@ -48,6 +49,7 @@ private:
   Context& context_;
   SearchWindow& window_;
   ResultsTable& table_;
+  QTableView* view_;
   std::vector<QAction*> rowActions_;  // need a row
   QAction* save_ = nullptr;
   QAction* unreadable_ = nullptr;
