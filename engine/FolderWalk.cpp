@@ -86,7 +86,7 @@ void FolderWalk::start(const SearchQuery& query) {
       currentFiles.clear();
       if (exhausted(opened))
         endEarly(opened == FsOutcome::OutOfMemory ? EarlyEnd::OutOfMemory : EarlyEnd::OutOfHandles);
-      else unreadable_.addFolder(startFolder);
+      unreadable_.addFolder(startFolder, opened);
     }
     searchInto();
     if (!isCurrent(life, generation)) return;  // a content read let events in
@@ -143,9 +143,10 @@ bool FolderWalk::enterFolder(const std::string& path) {
   // A folder that cannot be read to its end contributes nothing.
   currentFolder.reset(path);
   currentFiles.clear();
+  if (outcome == FsOutcome::NotListed) return true;
   if (outcome == FsOutcome::OutOfMemory) endEarly(EarlyEnd::OutOfMemory);
   else if (outcome == FsOutcome::OutOfHandles) endEarly(EarlyEnd::OutOfHandles);
-  else if (outcome == FsOutcome::Unreadable) unreadable_.addFolder(path);  // skipped: the walk goes on
+  unreadable_.addFolder(path, outcome);  // otherwise skipped: the walk goes on
   return true;
 }
 
@@ -196,11 +197,12 @@ void FolderWalk::refreshNameTest() {
 
 void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
   switch (outcome) {
+    case FsOutcome::NotListed: return;  // not a file after all (a dangling link, a device)
     case FsOutcome::OutOfMemory: endEarly(EarlyEnd::OutOfMemory); break;
     case FsOutcome::OutOfHandles: endEarly(EarlyEnd::OutOfHandles); break;
-    case FsOutcome::Unreadable: unreadable_.addFile(PathName::join(currentFolder.path(), currentFiles.name(i))); break;
-    default: break;  // not a file after all (a dangling link, a device): never listed
+    default: break;
   }
+  unreadable_.addFile(PathName::join(currentFolder.path(), currentFiles.name(i)), outcome);
 }
 
 bool FolderWalk::listFiles() {

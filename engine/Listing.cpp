@@ -105,4 +105,6 @@ void ListingSink::addFile(std::string_view name, bool isLink) {
   counted();
 }
 
-void ListingSink::addUnreadable(std::string_view name) { log_.addFile(PathName::join(dirx_.path(), name)); }
+void ListingSink::addUnreadable(std::string_view name, FsOutcome why) {
+  log_.addFile(PathName::join(dirx_.path(), name), why);
+}

@@ -20,6 +20,10 @@ public:
   std::string_view name(std::size_t i) const { return {records_[i].name, records_[i].nameLength}; }
   const std::string& folder(std::size_t i) const { return folders_[records_[i].folder]; }
   std::int64_t fileSize(std::size_t i) const { return records_[i].size; }
+  // The folders records are in, each once, in the order they were first used.
+  std::size_t folderCount() const { return folders_.size(); }
+  const std::string& folderAt(std::size_t f) const { return folders_[f]; }
+  std::size_t folderIndex(std::size_t i) const { return records_[i].folder; }
 
 private:
   struct Record {

@@ -9,6 +9,12 @@ matching files of a folder made for it; closing it returns to the launcher;
 Action" opens and "Cancel" ends the program with status 0; choosing office
 documents there opens that search, and closing it ends the program.
 
+On X11, with the keys a user presses (xdotool): Down in the name field
+moves to the rows, and Ctrl+C on the rows selected puts their paths and
+file URIs on the clipboard (read back with xclip); the Menu key opens the
+list's menu, whose "Open Containing Folder" asks a file manager on the
+session bus (a stand-in this script serves) to show the file's URI.
+
 On X11, xprop checks what the window manager is told: the launcher, "Select
 Action" and a search window opened from it are main windows (type NORMAL, no
 transient parent), the launcher frameless; a search window opened from the
@@ -26,6 +32,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import urllib.parse
 
 import pyatspi
 
@@ -184,6 +191,74 @@ def matching_tree(top):
     return top
 
 
+def serve_file_manager(log):
+    """Answers org.freedesktop.FileManager1.ShowItems, writing the URIs asked for to log."""
+    import dbus.service
+    from dbus.mainloop.glib import DBusGMainLoop
+    from gi.repository import GLib
+
+    class FileManager(dbus.service.Object):
+        @dbus.service.method("org.freedesktop.FileManager1", in_signature="ass", out_signature="")
+        def ShowItems(self, uris, startup_id):
+            with open(log, "w") as out:
+                out.write("\n".join(uris))
+
+    DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    name = dbus.service.BusName("org.freedesktop.FileManager1", bus)  # noqa: F841 (held while serving)
+    FileManager(bus, "/org/freedesktop/FileManager1")
+    GLib.MainLoop().run()
+
+
+def wait_for(what, test, seconds=20):
+    deadline = time.time() + seconds
+    while not test():
+        if time.time() > deadline:
+            sys.exit(f"FAILED: {what}")
+        time.sleep(0.1)
+
+
+def clipboard(kind):
+    """The clipboard's bytes of that kind, line ends as they are."""
+    got = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", kind], capture_output=True)
+    return got.stdout.decode("utf-8", "replace")
+
+
+def result_actions(search, top):
+    """All three rows copied with Ctrl+C, then the first one's folder opened from its menu."""
+    files = [os.path.join(top, name) for name in ("probe-one.txt", "sub/PROBE two", "sub/deeper/a probe")]
+    uris = ["file://" + urllib.parse.quote(path, safe="/") for path in files]
+    log = os.path.join(top, "shown")
+    manager = subprocess.Popen([sys.executable, __file__, "--file-manager", log])
+    run(["xdotool", "windowfocus", "--sync", x_window("All Files")])
+    find(search, "Named", pyatspi.ROLE_TEXT).queryComponent().grabFocus()
+    run(["xdotool", "key", "Down"])  # to the first row
+    table = find(search, "Results", pyatspi.ROLE_TABLE)
+    for row in (1, 2):
+        table.queryTable().addRowSelection(row)
+    run(["xdotool", "key", "ctrl+c"])
+    wanted = "\r\n".join(uris) + "\r\n"
+    wait_for(f"Ctrl+C put {clipboard('text/uri-list')!r} on the clipboard", lambda: clipboard("text/uri-list") == wanted)
+    if clipboard("UTF8_STRING") != "\n".join(files):
+        sys.exit(f"FAILED: the clipboard's text is {clipboard('UTF8_STRING')!r}")
+    step("Ctrl+C puts the selected rows' paths and file URIs on the clipboard")
+    owner = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.GetNameOwner", "string:org.freedesktop.FileManager1"]
+    wait_for("no stand-in file manager", lambda: subprocess.run(owner, capture_output=True).returncode == 0)
+    # The first row alone, its menu, and "Open Containing &Folder" by its
+    # letter: a popup menu is no window's child on the accessibility bus.
+    run(["xdotool", "key", "End", "Home", "Menu"])
+    time.sleep(0.5)
+    run(["xdotool", "key", "f"])
+    wait_for("the file manager was not asked to show anything", lambda: os.path.exists(log))
+    manager.kill()
+    with open(log) as asked:
+        shown_uris = asked.read()
+    if shown_uris != uris[0]:
+        sys.exit(f"FAILED: the file manager was asked to show {shown_uris!r}, not {uris[0]!r}")
+    step('the Menu key\'s "Open Containing Folder" asks the file manager to show the file')
+
+
 def first_start(quorrel, env, x11, folder):
     program = subprocess.Popen([quorrel], env=env)
     wait_window("Quorrel")
@@ -213,6 +288,8 @@ def first_start(quorrel, env, x11, folder):
     press(search, "Find Now!")
     wait_label(search, "3 File(s) Found!")
     step("a search finds the three matching files")
+    if x11:
+        result_actions(search, folder)
     press(search, "Close")
     time.sleep(1.0)
     launcher = wait_window("Quorrel")
@@ -259,7 +336,9 @@ def main():
     print(f"{passed} passed, 0 failed")
 
 
-if sys.argv[1] == "--choose":
+if sys.argv[1] == "--file-manager":
+    serve_file_manager(sys.argv[2])
+elif sys.argv[1] == "--choose":
     press(wait_window("Select Action"), sys.argv[2], pyatspi.ROLE_RADIO_BUTTON)
 else:
     main()

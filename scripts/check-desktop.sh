@@ -10,7 +10,7 @@ display="${2:-x11}"
 unset QT_QPA_PLATFORM  # Qt picks its platform as on a desktop session
 case "$display" in
   x11)
-    bash "$top/scripts/setup.sh" xvfb x11-utils dbus at-spi2-core python3-pyatspi
+    bash "$top/scripts/setup.sh" xvfb x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi python3-dbus
     source "$top/scripts/xvfb.sh"
     ;;
   wayland)

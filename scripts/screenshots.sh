@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the splash, the transparency question, the
-# launcher and the command-line window from the real program under Xvfb.
+# launcher, the command-line window and a result's menu from the real
+# program under Xvfb.
 # Usage: screenshots.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -10,13 +11,19 @@ source "$top/scripts/xvfb.sh"
 config="$(mktemp -d)"
 export XDG_CONFIG_HOME="$config"
 
-shoot() {  # window name, file[, seconds to let it settle]: waits for the window, then takes it
+window() {  # window name: waits for it, then prints its id
   local id=""
   for _ in $(seq 50); do
     id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)" && [ -n "$id" ] && break
     sleep 0.1
   done
-  [ -n "$id" ] || { echo "no window $1"; exit 1; }
+  [ -n "$id" ] || { echo "no window $1" >&2; exit 1; }
+  echo "$id"
+}
+
+shoot() {  # window name, file[, seconds to let it settle]: waits for the window, then takes it
+  local id
+  id="$(window "$1")"
   sleep "${3:-1}"  # painted, and past its "Transforming..." display
   import -window "$id" "$top/docs/$2"
   echo "$id"
@@ -37,4 +44,26 @@ question="$(shoot '^Transperancy$' question.png)"
 xdotool key --window "$question" alt+n
 shoot '^Select Action$' select-action.png >/dev/null
 kill "$program"
-echo "docs/splash.png docs/question.png docs/launcher.png docs/select-action.png"
+
+# A search for "copyright" in /usr/share/doc, the third row's menu from the Menu key.
+"$build/app/quorrel" /usr/share/doc &
+program=$!
+question="$(window '^Transperancy$')"
+sleep 1
+xdotool key --window "$question" alt+n
+select="$(window '^Select Action$')"
+sleep 1
+xdotool mousemove --window "$select" 60 85 click --repeat 2 --delay 100 1  # a double-click chooses All Files
+search="$(window '^All Files$')"
+sleep 1
+xdotool windowfocus --sync "$search"
+xdotool mousemove --window "$search" 280 68 click 1  # into the name field
+xdotool type copyright
+xdotool key Return
+sleep 3  # the busy display, then the search
+xdotool key Down Down Down Menu
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$search")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$top/docs/result-menu.png"
+kill "$program"
+echo "docs/splash.png docs/question.png docs/launcher.png docs/select-action.png docs/result-menu.png"

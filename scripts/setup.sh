@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libglib2.0-dev
   shared-mime-info adwaita-icon-theme fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
+  dbus-daemon python3
   "$@"
 )
 

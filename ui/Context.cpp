@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/core/WorkingFolder.h"
+#include "platform/desktop/DBusFileManager.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -34,6 +35,7 @@ Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& ic
       icons_(icons),
       opener_(opener),
       dialogs_(dialogs),
+      fileManager_(std::make_unique<DBusFileManager>()),
       commandLine_(std::move(commandLine)),
       busyTickMs_(busyTickMs) {}
 
@@ -42,6 +44,8 @@ Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& ic
     : Context(settings, fileSystem, icons, opener, dialogs, joined(argc, argv)) {
   if (argc > 0) executableName_ = QFileInfo(QFile::decodeName(argv[0])).fileName();
 }
+
+Context::~Context() = default;
 
 void Context::endAtOnce() {
   std::fflush(nullptr);
@@ -88,4 +92,8 @@ void Context::reportError(const QString& description, std::int32_t number) {
 QMessageBox::StandardButton Context::message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                              QMessageBox::StandardButtons buttons) {
   return dialogs_.message(icon, title, text, buttons);
+}
+
+QString Context::saveFileName(const QString& title, const QString& suggested, const QString& filter) {
+  return dialogs_.saveFileName(title, suggested, filter);
 }

@@ -2,11 +2,13 @@
 #include <QMessageBox>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "ui/SharedState.h"
 
 class Dialogs;
+class FileManager;
 class FileOpener;
 class FileSystem;
 class IconSource;
@@ -31,11 +33,13 @@ public:
           int argc, const char* const* argv);
   Context(const Context&) = delete;
   Context& operator=(const Context&) = delete;
+  ~Context();
 
   SettingsStore& settings() { return settings_; }
   FileSystem& fileSystem() { return fileSystem_; }
-  IconSource& icons() { return icons_; }    // file-type images
-  FileOpener& opener() { return opener_; }  // default applications
+  IconSource& icons() { return icons_; }                // file-type images
+  FileOpener& opener() { return opener_; }              // default applications
+  FileManager& fileManager() { return *fileManager_; }  // the desktop's, over the session bus
   SharedState& state() { return state_; }
   const std::string& commandLine() const { return commandLine_; }
   const QString& executableName() const { return executableName_; }  // "quorrel"
@@ -55,6 +59,8 @@ public:
   // A plain message box.
   QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+  // The desktop's file dialog for a file to write; empty when cancelled.
+  QString saveFileName(const QString& title, const QString& suggested, const QString& filter);
   // Ends the program at once: no window's close handler runs and nothing more
   // is written (every settings write is on disk when it returns).
   [[noreturn]] static void endAtOnce();
@@ -65,6 +71,7 @@ private:
   IconSource& icons_;
   FileOpener& opener_;
   Dialogs& dialogs_;
+  std::unique_ptr<FileManager> fileManager_;
   SharedState state_;
   std::string commandLine_;
   QString executableName_ = QStringLiteral("quorrel");

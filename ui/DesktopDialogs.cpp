@@ -1,6 +1,7 @@
 #include "ui/DesktopDialogs.h"
 
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QLabel>
 
 #include "ui/BusyWindow.h"
@@ -25,4 +26,8 @@ QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, cons
                                                     QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, title, text, buttons);
   return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString DesktopDialogs::saveFileName(const QString& title, const QString& suggested, const QString& filter) {
+  return QFileDialog::getSaveFileName(nullptr, title, suggested, filter);
 }

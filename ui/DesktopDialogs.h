@@ -1,10 +1,11 @@
 #pragma once
 #include "ui/Dialogs.h"
 
-// The real busy window and the desktop's message boxes.
+// The real busy window, the desktop's message boxes and its file dialog.
 class DesktopDialogs final : public Dialogs {
 public:
   void busy(Context& context, std::int16_t ticks, const QString& caption) override;
   QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                       QMessageBox::StandardButtons buttons) override;
+  QString saveFileName(const QString& title, const QString& suggested, const QString& filter) override;
 };

@@ -1,8 +1,15 @@
 #include "windows/ResultsTable.h"
 
+#include <QLocale>
+#include <QMimeData>
+#include <algorithm>
+
 #include "engine/DisplayText.h"
 #include "engine/ResultList.h"
+#include "engine/ResultOrder.h"
 #include "engine/SizeText.h"
+#include "platform/core/PathName.h"
+#include "platform/desktop/FileTransfer.h"
 #include "platform/desktop/IconSource.h"
 
 ResultsTable::ResultsTable(const ResultList& results, IconSource& icons, QObject* parent)
@@ -12,29 +19,42 @@ int ResultsTable::rowCount(const QModelIndex& parent) const { return parent.isVa
 
 int ResultsTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-int ResultsTable::iconOf(int row) const {
-  const auto known = iconOfRow_.find(std::size_t(row));
-  if (known != iconOfRow_.end()) return known->second;
-  if (iconOfRow_.size() >= 4096) iconOfRow_.clear();
-  const int index = icons_.iconIndex(results_.name(std::size_t(row)));
-  iconOfRow_.emplace(std::size_t(row), index);
+int ResultsTable::iconOf(std::size_t record) const {
+  const auto known = iconOfRecord_.find(record);
+  if (known != iconOfRecord_.end()) return known->second;
+  if (iconOfRecord_.size() >= 4096) iconOfRecord_.clear();
+  const int index = icons_.iconIndex(results_.name(record));
+  iconOfRecord_.emplace(record, index);
   return index;
+}
+
+std::string ResultsTable::path(std::size_t record) const {
+  return PathName::join(results_.folder(record), results_.name(record));
+}
+
+QString ResultsTable::tip(std::size_t record) const {
+  QString tip =
+      DisplayText::fromBytes(path(record)) + '\n' + QLocale().toString(qint64(results_.fileSize(record))) + " bytes";
+  const QString type = icons_.typeName(results_.name(record));
+  return type.isEmpty() ? tip : tip + '\n' + type;
 }
 
 QVariant ResultsTable::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || std::size_t(index.row()) >= shown_ || std::size_t(index.row()) >= results_.size()) return {};
-  const auto row = std::size_t(index.row());
+  const std::size_t r = record(index.row());
   if (role == Qt::DisplayRole) {
     switch (index.column()) {
-      case NameColumn: return DisplayText::fromBytes(results_.name(row));
-      case FolderColumn: return DisplayText::fromBytes(results_.folder(row));
-      case SizeColumn: return SizeText::fromBytes(results_.fileSize(row));
+      case NameColumn: return DisplayText::fromBytes(results_.name(r));
+      case FolderColumn: return DisplayText::fromBytes(results_.folder(r));
+      case SizeColumn: return SizeText::fromBytes(results_.fileSize(r));
     }
   } else if (role == Qt::DecorationRole) {
-    if (index.column() == NameColumn) return icons_.image(iconOf(index.row()));
+    if (index.column() == NameColumn) return icons_.image(iconOf(r));
     if (index.column() == FolderColumn) return icons_.image(IconSource::kFolder);
   } else if (role == Qt::TextAlignmentRole && index.column() == SizeColumn) {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  } else if (role == Qt::ToolTipRole) {
+    return tip(r);
   }
   return {};
 }
@@ -49,6 +69,64 @@ QVariant ResultsTable::headerData(int section, Qt::Orientation orientation, int 
   return {};
 }
 
+Qt::ItemFlags ResultsTable::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled : Qt::NoItemFlags;
+}
+
+QStringList ResultsTable::mimeTypes() const { return FileTransfer::formats(); }
+
+QString ResultsTable::pasteText(std::string_view bytes) {
+  const QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+  const bool exact = text.toUtf8() == QByteArrayView(bytes.data(), qsizetype(bytes.size()));
+  return exact && !text.contains('\n') && !text.contains('\r') ? text : DisplayText::fromBytes(bytes);
+}
+
+QMimeData* ResultsTable::mimeData(const QModelIndexList& indexes) const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : indexes) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::vector<std::string> paths;
+  QStringList lines;
+  for (int row : rows) {
+    paths.push_back(path(record(row)));
+    lines << pasteText(paths.back());
+  }
+  return FileTransfer::files(paths, lines.join('\n'));
+}
+
+std::vector<std::uint32_t> ResultsTable::shownRecords() const {
+  if (!order_.empty()) return order_;
+  std::vector<std::uint32_t> found(shown_);
+  for (std::size_t r = 0; r < shown_; ++r) found[r] = std::uint32_t(r);
+  return found;
+}
+
+// The selection and the current row stay on their records.
+void ResultsTable::sort(int column, Qt::SortOrder order) {
+  if (column < 0 || column >= ColumnCount) return;
+  flush();
+  Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  std::vector<std::size_t> kept;
+  for (const QModelIndex& index : before) kept.push_back(record(index.row()));
+  if (column != sortColumn_) {
+    constexpr ResultOrder::Key keys[] = {ResultOrder::Key::Name, ResultOrder::Key::Folder, ResultOrder::Key::Size};
+    order_ = ResultOrder::sorted(results_, keys[column]);
+    if (order == Qt::DescendingOrder) std::reverse(order_.begin(), order_.end());
+  } else if (order != sortOrder_) {
+    std::reverse(order_.begin(), order_.end());
+  }
+  sortColumn_ = column;
+  sortOrder_ = order;
+  std::vector<int> rowOf(before.isEmpty() ? 0 : order_.size());
+  for (std::size_t r = 0; r < rowOf.size(); ++r) rowOf[order_[r]] = int(r);
+  QModelIndexList after;
+  for (qsizetype i = 0; i < before.size(); ++i) after << index(rowOf[kept[std::size_t(i)]], before[i].column());
+  changePersistentIndexList(before, after);
+  Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 void ResultsTable::flush() {
   const std::size_t total = results_.size();
   if (total == shown_) return;
@@ -57,6 +135,9 @@ void ResultsTable::flush() {
     if (total == 0) return;
   }
   beginInsertRows(QModelIndex(), int(shown_), int(total) - 1);
+  // Sorted while a stopped walk still unwinds: what comes late goes at the end.
+  if (!order_.empty())
+    for (std::size_t r = shown_; r < total; ++r) order_.push_back(std::uint32_t(r));
   shown_ = total;
   endInsertRows();
 }
@@ -64,6 +145,9 @@ void ResultsTable::flush() {
 void ResultsTable::reset() {
   beginResetModel();
   shown_ = 0;
-  iconOfRow_.clear();
+  order_.clear();
+  sortColumn_ = -1;
+  sortOrder_ = Qt::AscendingOrder;
+  iconOfRecord_.clear();
   endResetModel();
 }

@@ -11,7 +11,6 @@
 #include "ui/LabelButton.h"
 #include "ui/Twips.h"
 #include "windows/LocationBox.h"
-#include "windows/ResultOpener.h"
 #include "windows/ResultsTable.h"
 
 // Opened over another window, the window is its dialog; opened on its own, it
@@ -88,10 +87,4 @@ void SearchWindow::watchdogTick() {
   } else {
     ++state.idleTicks;
   }
-}
-
-void SearchWindow::resultActivated() {
-  const QModelIndexList selected = resultsView->selectionModel()->selectedRows();
-  if (results_.size() == 0 || selected.isEmpty()) return;
-  ResultOpener::open(context_, results_, std::size_t(selected.first().row()), description_.failedDisplay);
 }

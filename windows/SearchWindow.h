@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
+class ResultActions;
 class ResultsTable;
 
 // The common search window: name text, location, Find/Stop, Match Case, the
@@ -29,7 +30,8 @@ class ResultsTable;
 // Its parts by job: SearchWindowControls.cpp lays the controls out,
 // SearchWindowPress.cpp runs a press and its checks, SearchWindowResults.cpp
 // is the walk's host and shows what it finds, SearchWindowPointer.cpp gives
-// the pointer and keys their looks and effects.
+// the pointer and keys their looks and effects; ResultActions is what the
+// results list lets a user do.
 class SearchWindow : public QDialog, public WalkHost {
   Q_OBJECT
 public:
@@ -44,12 +46,12 @@ public:
   void closePressed();
   void refreshLook();
   void watchdogTick();
-  void resultActivated();
 
   const ResultList& results() const { return results_; }
   FolderWalk* walk() { return walk_.get(); }  // null once the window has closed
   const SearchWindowDescription& description() const { return description_; }
   const OwnControls& own() const { return own_; }  // what the description's controls handed over
+  bool searching() const { return searching_; }    // a walk started by a press has not returned yet
 
   // For the descriptions' hooks: a label, a one-line field or a drop-down
   // list at a place in twips.
@@ -115,6 +117,7 @@ private:
   const SearchWindowDescription description_;
   ResultList results_;
   ResultsTable* table_ = nullptr;
+  ResultActions* actions_ = nullptr;
   OwnControls own_;
   // Built up by the presses: one refused for its location has still set the
   // pattern, and a press with no category chosen keeps the last one.
@@ -126,6 +129,7 @@ private:
   std::string statusPath_;
   bool shownOnce_ = false;
   bool closing_ = false;
+  bool searching_ = false;
   TitleStripDrag titleDrag_{this};
   QString shownTip_;
 };

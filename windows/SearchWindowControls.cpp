@@ -16,6 +16,7 @@
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "windows/LocationBox.h"
+#include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
 
 namespace {
@@ -127,15 +128,18 @@ void SearchWindow::buildResultsList() {
   resultsView->setShowGrid(false);
   resultsView->setWordWrap(false);
   resultsView->setAlternatingRowColors(true);
-  resultsView->setSelectionMode(QAbstractItemView::SingleSelection);
+  resultsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
   resultsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+  resultsView->setDragDropMode(QAbstractItemView::DragOnly);  // offers what a copy does
+  resultsView->setDefaultDropAction(Qt::CopyAction);
+  resultsView->setTextElideMode(Qt::ElideMiddle);  // a path's end says most
   resultsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   resultsView->setIconSize(QSize(16, 16));
+  // The user may drag a column's edge, or double-click it to fit the column.
   resultsView->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
   resultsView->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
   resultsView->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
-  // A double-click anywhere in the list opens the selected result.
-  resultsView->viewport()->installEventFilter(this);
+  actions_ = new ResultActions(context_, *this, *table_);
   setMouseTracking(true);
   titleStrip->setMouseTracking(true);
 }

@@ -7,6 +7,7 @@
 
 #include "ui/LabelButton.h"
 #include "ui/PictureLabels.h"
+#include "windows/ResultActions.h"
 
 void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
   if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;
@@ -72,10 +73,6 @@ bool SearchWindow::pointerEvent(QObject* watched, QEvent* event) {
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (!locationBox) return QDialog::eventFilter(watched, event);  // still being built
-  if (resultsView && watched == resultsView->viewport() && type == QEvent::MouseButtonDblClick) {
-    resultActivated();
-    return true;
-  }
   if (pointerEvent(watched, event)) return true;
   if (watched == titleStrip || watched == heading) return titleDrag_.handle(event);
   if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
@@ -86,6 +83,10 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key == Qt::Key_Escape) {
       closePressed();
+      return true;
+    }
+    if (watched == nameField && (key == Qt::Key_Down || key == Qt::Key_PageDown)) {
+      actions_->focusResults();
       return true;
     }
   }

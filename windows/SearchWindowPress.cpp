@@ -65,7 +65,9 @@ void SearchWindow::findPressed() {
     findButton->setText(kStop);
     statusLabel->setVisible(true);
     yield_.restart();
+    searching_ = true;
     walk_->start(query);  // returns when the walk has ended; the window may be gone by then
+    if (self) searching_ = false;
   } else {
     requestStop();
     findButton->setText(kFind);

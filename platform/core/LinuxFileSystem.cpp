@@ -125,7 +125,7 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
       if (type == DT_UNKNOWN) {
         struct stat st;
         if (::fstatat(handle, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-          if (errno != ENOENT) entries.addUnreadable(name);  // gone meanwhile is not a failure
+          if (errno != ENOENT) entries.addUnreadable(name, SystemErrors::outcome(errno));  // gone meanwhile: no failure
           continue;
         }
         type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_UNKNOWN;

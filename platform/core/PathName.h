@@ -9,4 +9,7 @@ inline constexpr char separator = '/';
 // ("/" + "etc" is "/etc").
 std::string join(std::string_view folder, std::string_view name);
 void joinInto(std::string& out, std::string_view folder, std::string_view name);
+// The file:// URI that names a path's exact bytes: every byte but '/' and the
+// unreserved ASCII ones percent-escaped, whether or not it is UTF-8.
+std::string fileUri(std::string_view path);
 }  // namespace PathName

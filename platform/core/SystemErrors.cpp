@@ -9,6 +9,10 @@ FsOutcome SystemErrors::outcome(int error) {
     case EMFILE:
     case ENFILE: return FsOutcome::OutOfHandles;
     case ENOMEM: return FsOutcome::OutOfMemory;
+    case EACCES:
+    case EPERM: return FsOutcome::Denied;
+    case ENOENT:
+    case ENOTDIR: return FsOutcome::Vanished;
     default: return FsOutcome::Unreadable;
   }
 }

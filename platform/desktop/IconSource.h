@@ -13,5 +13,7 @@ public:
   // The image of a file's type, found from its whole name (never its content).
   virtual int iconIndex(std::string_view fileName) = 0;
   virtual QIcon image(int index) const = 0;
+  // What the type is called ("plain text document"), from the whole name; empty when unknown.
+  virtual QString typeName(std::string_view fileName) = 0;
   virtual int count() const = 0;
 };

@@ -66,9 +66,16 @@ ThemeIconSource::ThemeIconSource() {
   icons_.push_back(folderImage());
 }
 
-int ThemeIconSource::iconIndex(std::string_view fileName) {
+QMimeType ThemeIconSource::typeOf(std::string_view fileName) {
   const QString name = QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
-  return indexForType(mimeDatabase_.mimeTypeForFile(name, QMimeDatabase::MatchExtension));
+  return mimeDatabase_.mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+}
+
+int ThemeIconSource::iconIndex(std::string_view fileName) { return indexForType(typeOf(fileName)); }
+
+QString ThemeIconSource::typeName(std::string_view fileName) {
+  const QMimeType type = typeOf(fileName);
+  return type.isDefault() ? QString() : type.comment();
 }
 
 int ThemeIconSource::indexForType(const QMimeType& type) {

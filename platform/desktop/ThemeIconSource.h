@@ -15,11 +15,13 @@ public:
 
   int iconIndex(std::string_view fileName) override;
   QIcon image(int index) const override;
+  QString typeName(std::string_view fileName) override;
   int count() const override { return static_cast<int>(icons_.size()); }
 
   static QIcon folderImage();
 
 private:
+  QMimeType typeOf(std::string_view fileName);
   int indexForType(const QMimeType& type);
   static void ensureIconTheme();
 

@@ -21,7 +21,7 @@ struct Recorded final : DirectoryEntries {
   Names folders, files, links, unreadable;
   void addFolder(std::string_view n) override { folders.emplace_back(n); }
   void addFile(std::string_view n, bool isLink) override { (isLink ? links : files).emplace_back(n); }
-  void addUnreadable(std::string_view n) override { unreadable.emplace_back(n); }
+  void addUnreadable(std::string_view n, FsOutcome) override { unreadable.emplace_back(n); }
   void sort() {
     for (Names* list : {&folders, &files, &links}) std::sort(list->begin(), list->end());
   }
@@ -89,7 +89,7 @@ private Q_SLOTS:
     for (const char* notAFile : {"to-dir", "dangling", "to-device", "into-proc", "loop1"})
       QVERIFY2(s.details(notAFile, true, size) == FsOutcome::NotListed, notAFile);
     t.remove("plain.txt");
-    QCOMPARE(s.details("plain.txt", false, size), FsOutcome::Unreadable);  // vanished since it was listed
+    QCOMPARE(s.details("plain.txt", false, size), FsOutcome::Vanished);  // since it was listed
     QCOMPARE(s.enter("/etc", sub), FsOutcome::Unreadable);
     QCOMPARE(s.enter(t.path("alias") + "x", sub), FsOutcome::Unreadable);
     QCOMPARE(s.enter(t.path("alias/Sub"), sub), FsOutcome::Ok);

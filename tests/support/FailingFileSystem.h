@@ -25,13 +25,13 @@ public:
   FsOutcome beginSearch(const std::string& start, SearchRoot& root) override { return real.beginSearch(start, root); }
   FsOutcome enter(const SearchRoot& root, const std::string& p, OpenFolder& folder, DirectoryEntries& e) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
-    if (unreadableFolders.count(p)) return FsOutcome::Unreadable;
+    if (unreadableFolders.count(p)) return FsOutcome::Denied;
     return real.enter(root, p, folder, e);
   }
   FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                         std::int64_t& size) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
-    if (unreadableFiles.count(name)) return FsOutcome::Unreadable;
+    if (unreadableFiles.count(name)) return FsOutcome::Denied;
     return real.fileDetails(root, folder, name, isLink, size);
   }
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {

@@ -1,4 +1,5 @@
 // The search windows driven headless through their controls, mostly All Files.
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QtTest>
 
@@ -80,23 +81,27 @@ private Q_SLOTS:
     QVERIFY(!w->isVisible());
 
     auto idle = rig_->open(AllFilesWindow::description());
-    for (QWidget* other : std::initializer_list<QWidget*>{idle->matchCaseBox, idle->resultsView, idle->findButton})
-      QTest::keyClick(other, Qt::Key_Escape);  // only the fields close on Escape
+    for (QWidget* other : std::initializer_list<QWidget*>{idle->matchCaseBox, idle->findButton})
+      QTest::keyClick(other, Qt::Key_Escape);  // only the fields and the list close on Escape
     QVERIFY(idle->isVisible());
     QTest::keyClick(idle->locationBox->lineEdit(), Qt::Key_Escape);  // idle: Escape closes
     QVERIFY(!idle->isVisible());
   }
 
-  // A search the file system got in the way of is said; the next one says nothing of it.
+  // A search the file system got in the way of is said, and what it could
+  // not read listed with why; the next one says nothing of it.
   void troubleInTheFoundLabel_data() {
     QTest::addColumn<bool>("endsEarly");
     QTest::addColumn<QString>("found");
-    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)";
-    QTest::newRow("out of handles") << true << "2 File(s) Found! (search ended early: out of file handles)";
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)" << "permission denied";
+    QTest::newRow("out of handles") << true << "2 File(s) Found! (1 could not be read) (search ended early: out of "
+                                               "file handles)" << "out of file handles";
   }
   void troubleInTheFoundLabel() {
     QFETCH(bool, endsEarly);
     QFETCH(QString, found);
+    QFETCH(QString, listed);
     SampleTree t;
     FailingFileSystem fs;
     if (endsEarly) fs.fault = FailingFileSystem::Fault::OutOfHandles;
@@ -107,6 +112,9 @@ private Q_SLOTS:
     search(w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(w.foundLabel->text(), found, 1000);
     QVERIFY(w.foundLabel->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
+    w.findChild<QAction*>("mnuunread")->trigger();
+    const QString unread = w.findChild<QPlainTextEdit*>("txtunread")->toPlainText();
+    QCOMPARE(unread, QString::fromStdString(t.path("B")) + "  (" + listed + ")");
     fs.unreadableFolders.clear();
     search(w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(w.foundLabel->text(), QString("7 File(s) Found!"), 1000);

@@ -1,6 +1,7 @@
 // Opening a result through the desktop's real association table, set up in
 // a private XDG environment: a recorder application registered as the
 // default for a test type, and a second type that no application takes.
+#include <QDBusConnection>
 #include <QProcess>
 #include <QtTest>
 
@@ -38,9 +39,10 @@ void prepareDesktop() {
   QFile::setPermissions(d + "/recorder", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   writeFile(d + "/data/applications/quorrel-recorder.desktop",
             "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + (d + "/recorder").toUtf8() +
-                " %f\nMimeType=application/x-quorrel-test;\n");
+                " %f\nMimeType=application/x-quorrel-test;inode/directory;\n");
   writeFile(d + "/config/mimeapps.list",
-            "[Default Applications]\napplication/x-quorrel-test=quorrel-recorder.desktop\n");
+            "[Default Applications]\napplication/x-quorrel-test=quorrel-recorder.desktop\n"
+            "inode/directory=quorrel-recorder.desktop\n");
 }
 
 QByteArray record(const char* name) {
@@ -49,37 +51,69 @@ QByteArray record(const char* name) {
 }
 }  // namespace
 
+// A file manager on the test's own session bus: it notes what it is asked to show.
+class FakeFileManager : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+  QStringList shown;
+public Q_SLOTS:
+  void ShowItems(const QStringList& uris, const QString&) { shown = uris; }
+};
+
 class ResultOpenerTest : public QObject {
   Q_OBJECT
   std::unique_ptr<WindowRig> rig_;
 
-  // Searches, then double-clicks the first result ("row"), or below the rows
-  // with it selected ("below") or with nothing selected ("unselected").
+  // Searches, then double-clicks the first result ("row"), presses Enter on
+  // it ("enter") or opens its folder ("shown", "folder"), or double-clicks
+  // below the rows with it selected ("below") or with nothing selected.
   void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text, const QString& how = "row") {
     search(w, text, t.root());
     QVERIFY(w.results().size() > 0);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resultsView->doItemsLayout();
     if (how != "unselected") w.resultsView->selectRow(0);
-    const QPoint at = how == "row" ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
-                                   : QPoint(10, w.resultsView->viewport()->height() - 5);
-    QCOMPARE(w.resultsView->indexAt(at).isValid(), how == "row");
+    if (how == "shown" || how == "folder") return w.findChild<QAction*>("mnufolder")->trigger();
+    const bool onRow = how == "row" || how == "enter";
+    const QPoint at = onRow ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
+                            : QPoint(10, w.resultsView->viewport()->height() - 5);
+    QCOMPARE(w.resultsView->indexAt(at).isValid(), onRow);
     // As the window system sends it: a click, then the double-click.
-    if (how == "row") QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
+    if (onRow) QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
+    if (how == "enter") QTest::keyClick(w.resultsView, Qt::Key_Return);
+    else QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
   }
+  QProcess bus_;
+  FakeFileManager fake_;
 
 private Q_SLOTS:
-  void initTestCase() { QCOMPARE(QProcess::execute("update-mime-database", {desktop->path() + "/data/mime"}), 0); }
+  void initTestCase() {
+    QCOMPARE(QProcess::execute("update-mime-database", {desktop->path() + "/data/mime"}), 0);
+    bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    QVERIFY(bus_.waitForReadyRead());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus_.readLine().trimmed());  // before the program's first call
+    QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "fake")
+        .registerObject("/org/freedesktop/FileManager1", &fake_, QDBusConnection::ExportAllSlots);
+  }
   void init() {
     rig_ = std::make_unique<WindowRig>();
     QFile::remove(desktop->path() + "/args");
   }
-  void cleanup() { rig_.reset(); }
+  void cleanup() {
+    rig_.reset();
+    QDBusConnection(QStringLiteral("fake")).unregisterService("org.freedesktop.FileManager1");
+  }
+  void cleanupTestCase() {
+    bus_.kill();
+    bus_.waitForFinished();
+  }
 
   // The default application gets the exact path as one argument, whatever the
   // name holds, and starts in the file's folder. A type no application takes
-  // is said; a file deleted meanwhile fails quietly.
+  // is said; a file deleted meanwhile fails quietly. The file manager is
+  // asked to show a file, found only at the freedesktop name, path and
+  // interface; where none answers, the folder opens with its application.
   void opening_data() {
     QTest::addColumn<bool>("containingText");
     QTest::addColumn<QByteArray>("name");
@@ -98,6 +132,9 @@ private Q_SLOTS:
                                     << QStringList{find, opening, "Failed.."};
     QTest::newRow("no application, containing text") << true << QByteArray("lonely.qrlorphan") << "row" << tried;
     QTest::newRow("deleted meanwhile") << false << QByteArray("gone.qrltest") << "row" << tried;
+    QTest::newRow("Enter") << false << QByteArray("keyed.qrltest") << "enter" << tried;
+    QTest::newRow("folder, shown") << false << QByteArray("caf\xe9 1.qrltest") << "shown" << QStringList{find};
+    QTest::newRow("folder, no manager") << false << QByteArray("caf\xe9 1.qrltest") << "folder" << QStringList{find};
     QTest::newRow("nothing selected") << false << QByteArray("one.qrltest") << "unselected" << QStringList{find};
   }
   void opening() {
@@ -112,18 +149,24 @@ private Q_SLOTS:
     rig_->dialogs.duringBusy = [&](const QString& caption) {
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
+    if (how == "shown") QDBusConnection(QStringLiteral("fake")).registerService("org.freedesktop.FileManager1");
     auto w = rig_->open(containingText ? ContainingTextWindow::description() : AllFilesWindow::description());
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("dat");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), busy);
     QCOMPARE(rig_->dialogs.messages.size(), qsizetype(name.endsWith("orphan")));
-    // A file of the recorder's type, still there and picked, is opened.
-    if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected") {
+    if (how == "shown") {
+      const QString uri = "file://" + QString::fromStdString(t.root()) + "/with%20space/caf%E9%201.qrltest";
+      QTRY_COMPARE(fake_.shown, QStringList{uri});
+      QTest::qWait(200);  // and nothing opens
+    }
+    // A file of the recorder's type, still there and picked, is opened; a folder no file manager shows too.
+    if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected" || how == "shown") {
       QVERIFY(!QFile::exists(desktop->path() + "/args"));
       return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(desktop->path() + "/args"), 10000);
-    QCOMPARE(record("args"), QByteArray::fromStdString(path) + '\0');
+    QCOMPARE(record("args"), QByteArray::fromStdString(how == "folder" ? t.path("with space") : path) + '\0');
     QCOMPARE(record("cwd").trimmed(), QByteArray::fromStdString(t.path("with space")));
   }
 };

@@ -1,0 +1,20 @@
+#include "platform/core/SaveFile.h"
+
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+// Unbuffered: a buffered write that the disk takes only in part is reported
+// as whole, and committed so, cut short.
+bool SaveFile::write(const QString& path, std::string_view bytes, QString& error) {
+  QSaveFile file(path);  // dropped unless committed
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    error = file.errorString();
+    return false;
+  }
+  errno = 0;
+  const auto size = qint64(bytes.size());
+  if (file.write(bytes.data(), size) == size && file.commit()) return true;
+  error = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+  return false;
+}

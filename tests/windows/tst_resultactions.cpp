@@ -1,0 +1,188 @@
+// What a user does with the rows of a search window, driven headless: copy
+// and drag them out, sort them, save them, and the keys of the list.
+#include <sys/resource.h>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+
+#include "support/TempTree.h"
+#include "support/WindowRig.h"
+#include "windows/AllFilesWindow.h"
+
+namespace {
+// Found in this order: a name with a comma, a quote and a line break; one not UTF-8; a plain one.
+const char* const kNames[] = {"a,b \"q\"\nc.txt", "caf\xe9.txt", "plain.txt"};
+const char* const kShown[] = {"a,b \"q\"\\nc.txt", "caf\\xe9.txt", "plain.txt"};
+const char* const kUris[] = {"a%2Cb%20%22q%22%0Ac.txt", "caf%E9.txt", "plain.txt"};
+
+void clickHeader(SearchWindow& w, int column) {
+  QHeaderView* header = w.resultsView->horizontalHeader();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(column) + 4, 4));
+}
+
+void clickRow(SearchWindow& w, int row, Qt::KeyboardModifiers modifiers = {}) {
+  const QModelIndex index = w.resultsView->model()->index(row, 0);
+  QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, modifiers, w.resultsView->visualRect(index).center());
+}
+}  // namespace
+
+class ResultActionsTest : public QObject {
+  Q_OBJECT
+  std::unique_ptr<WindowRig> rig_;
+  std::unique_ptr<TempTree> tree_;
+  std::unique_ptr<SearchWindow> w_;
+  QString root_;
+
+  void searchTheThree() {
+    tree_ = std::make_unique<TempTree>();
+    root_ = QString::fromStdString(tree_->root());
+    for (int i = 0; i < 3; ++i) tree_->file(kNames[i], std::string(std::size_t(5 - 2 * i), 'x'));
+    w_ = rig_->open(AllFilesWindow::description());
+    search(*w_, ".txt", tree_->root());
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    w_->resultsView->doItemsLayout();
+  }
+
+private Q_SLOTS:
+  void init() {
+    w_.reset();  // before the context it uses
+    rig_ = std::make_unique<WindowRig>();
+  }
+
+  // The URIs name the exact bytes; text holds the list's escapes where a path
+  // is not UTF-8 or would break the one-per-line list.
+  void copiedAndDraggedData_data() {
+    QTest::addColumn<QList<int>>("rows");  // clicked, the first without Ctrl
+    QTest::addColumn<QString>("how");
+    QTest::newRow("three rows, Ctrl+C") << QList<int>{2, 0, 1} << "ctrl+c";
+    QTest::newRow("the one not UTF-8, dragged") << QList<int>{1} << "drag";
+    QTest::newRow("names of two, from the menu") << QList<int>{0, 2} << "mnuname";
+  }
+  void copiedAndDraggedData() {
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, how);
+    searchTheThree();
+    for (int row : rows) clickRow(*w_, row, row == rows.first() ? Qt::NoModifier : Qt::ControlModifier);
+    QStringList text;
+    QByteArray uris, gnome = "copy";
+    for (int i : {0, 1, 2}) {
+      if (!rows.contains(i)) continue;
+      text << (how == "mnuname" ? "" : root_ + "/") + kShown[i];
+      uris += "file://" + root_.toUtf8() + "/" + kUris[i] + "\r\n";
+      gnome += "\nfile://" + root_.toUtf8() + "/" + kUris[i];
+    }
+    if (how == "ctrl+c") QTest::keyClick(w_->resultsView, Qt::Key_C, Qt::ControlModifier);
+    if (how == "mnuname") w_->findChild<QAction*>(qPrintable(how))->trigger();
+    const QModelIndexList selected = w_->resultsView->selectionModel()->selectedIndexes();
+    std::unique_ptr<QMimeData> dragged(how == "drag" ? w_->resultsView->model()->mimeData(selected) : nullptr);
+    const QMimeData* data = dragged ? dragged.get() : QGuiApplication::clipboard()->mimeData();
+    QVERIFY(w_->resultsView->dragEnabled());
+    QCOMPARE(data->text(), text.join('\n'));
+    QCOMPARE(data->data("text/uri-list"), how == "mnuname" ? QByteArray() : uris);
+    QCOMPARE(data->data("x-special/gnome-copied-files"), how == "mnuname" ? QByteArray() : gnome);
+  }
+
+  // By names as the listings order them, by folder, by bytes rather than
+  // the size's text; again reverses. A new search, or a click while one
+  // runs, keeps the order found.
+  void sorting_data() {
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<bool>("whileSearching");  // in the first yield, the start folder's rows shown
+    QTest::addColumn<QStringList>("names");
+    const QStringList found{"alpha.log", "Zeta.log", "Gamma.log", "beta.log"};
+    QTest::newRow("name") << QList<int>{0} << false << QStringList{"alpha.log", "beta.log", "Gamma.log", "Zeta.log"};
+    QTest::newRow("folder") << QList<int>{1} << false << QStringList{"alpha.log", "Zeta.log", "beta.log", "Gamma.log"};
+    QTest::newRow("size") << QList<int>{0, 2} << false << QStringList{"beta.log", "Zeta.log", "Gamma.log", "alpha.log"};
+    QTest::newRow("again") << QList<int>{2, 2} << false
+                           << QStringList{"alpha.log", "Gamma.log", "Zeta.log", "beta.log"};
+    QTest::newRow("new search") << QList<int>{2, -1} << false << found;
+    QTest::newRow("while searching") << QList<int>{2} << true << found;
+  }
+  void sorting() {
+    QFETCH(QList<int>, clicks);
+    QFETCH(bool, whileSearching);
+    QFETCH(QStringList, names);
+    TempTree t;  // breadth first: the start folder, b, then a/deep
+    t.folder("a/deep");
+    t.folder("b");
+    for (const auto& [name, kilobytes] :
+         {std::pair{"alpha.log", 100}, {"Zeta.log", 10}, {"b/Gamma.log", 50}, {"a/deep/beta.log", 9}})
+      t.file(name, std::string(std::size_t(kilobytes) * 1024, 'x'));
+    auto w = rig_->open(AllFilesWindow::description());
+    if (whileSearching) QTimer::singleShot(0, [&] { clickHeader(*w, clicks.takeFirst()); });
+    search(*w, ".log", t.root());
+    for (int column : clicks) column < 0 ? QTest::mouseClick(w->findButton, Qt::LeftButton) : clickHeader(*w, column);
+    for (int row = 0; row < names.size(); ++row) QCOMPARE(w->resultsView->model()->index(row, 0).data(), names[row]);
+  }
+
+  void keys_data() {
+    QTest::addColumn<QString>("keys");  // Down and Page Down in the name field, others in the results
+    QTest::addColumn<QString>("then");
+    QTest::newRow("Down") << "Down"
+                          << "results";
+    QTest::newRow("Page Down") << "PgDown"
+                               << "results";
+    QTest::newRow("Menu") << "Menu"
+                          << "menu";
+    QTest::newRow("Shift+F10") << "Shift+F10"
+                               << "menu";
+    QTest::newRow("Escape") << "Esc"
+                            << "closed";
+  }
+  void keys() {
+    QFETCH(QString, keys);
+    QFETCH(QString, then);
+    searchTheThree();
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    QTest::keySequence(keys.contains("Down") ? static_cast<QWidget*>(w_->nameField) : w_->resultsView, keys);
+    QCOMPARE(w_->resultsView->hasFocus() && w_->resultsView->selectionModel()->isRowSelected(0), then == "results");
+    QCOMPARE(w_->findChild<QMenu*>("mnuresults")->isVisible(), then == "menu");
+    QCOMPARE(w_->isVisible(), then != "closed");
+  }
+
+  // The rows as shown, read back by Python's CSV reader. A write that fails
+  // says so and leaves the folder as it was.
+  void savingTheList_data() {
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("sorted by size") << false;
+    QTest::newRow("the disk refuses") << true;
+  }
+  void savingTheList() {
+    QFETCH(bool, fails);
+    searchTheThree();
+    clickHeader(*w_, 2);
+    TempTree out;
+    out.file("list.csv", "old");
+    const QString file = rig_->dialogs.saveAnswer = QString::fromStdString(out.path("list.csv"));
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit small{fails ? 32 : before.rlim_cur, before.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    w_->findChild<QAction*>("mnusave")->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    QCOMPARE(QDir(QString::fromStdString(out.root())).entryList(QDir::Files), QStringList{"list.csv"});
+    QCOMPARE(rig_->dialogs.messages.size(), qsizetype(fails));
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import csv, json, sys; print(json.dumps(list(csv.reader(open(sys.argv[1], "
+                             "newline='', encoding='utf-8')))))",
+                             file});
+    QVERIFY(python.waitForFinished());
+    QJsonArray expected{QJsonArray{"name", "folder", "size", "uri"}};
+    for (int i : {2, 1, 0})
+      expected << QJsonArray{kShown[i], root_, QString::number(5 - 2 * i), "file://" + root_ + "/" + kUris[i]};
+    if (fails) expected = QJsonArray{QJsonArray{"old"}};
+    QCOMPARE(QJsonDocument::fromJson(python.readAllStandardOutput()).array(), expected);
+  }
+};
+
+QTEST_MAIN(ResultActionsTest)
+#include "tst_resultactions.moc"

@@ -1,0 +1,191 @@
+#include "windows/ResultActions.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTableView>
+
+#include "engine/FolderWalk.h"
+#include "engine/ResultCsv.h"
+#include "platform/core/SaveFile.h"
+#include "platform/desktop/FileManager.h"
+#include "platform/desktop/FileOpener.h"
+#include "platform/desktop/FileTransfer.h"
+#include "ui/Context.h"
+#include "windows/ResultOpener.h"
+#include "windows/ResultsTable.h"
+#include "windows/SearchWindow.h"
+#include "windows/UnreadableWindow.h"
+
+namespace {
+struct MenuItem {
+  const char* name;
+  const char* text;
+  void (ResultActions::*run)();
+  bool needsRow;
+  QKeySequence::StandardKey key = QKeySequence::UnknownKey;  // shown in the menu; the list's key does it
+};
+}  // namespace
+
+ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTable& table)
+    : QObject(&window), context_(context), window_(window), table_(table), view_(window.resultsView) {
+  menu = new QMenu(view_);
+  menu->setObjectName("mnuresults");
+  menu->setAccessibleName("Result actions");
+  const MenuItem items[] = {
+      {"mnuopen", "&Open", &ResultActions::openCurrent, true},
+      {"mnufolder", "Open Containing &Folder", &ResultActions::openContainingFolder, true},
+      {"mnucopy", "&Copy Path", &ResultActions::copyPaths, true, QKeySequence::Copy},
+      {"mnuname", "Copy &Name", &ResultActions::copyNames, true},
+      {"mnusave", "&Save List As...", &ResultActions::saveList, false},
+      {"mnuunread", "Folders That Could Not Be &Read...", &ResultActions::showUnreadable, false},
+  };
+  std::vector<QAction*> made;
+  for (const MenuItem& item : items) {
+    made.push_back(menu->addAction(item.text, this, item.run));
+    made.back()->setObjectName(item.name);
+    made.back()->setShortcut(item.key);
+    if (item.needsRow) rowActions_.push_back(made.back());
+  }
+  save_ = made[4];
+  unreadable_ = made[5];
+  menu->insertSeparator(save_);
+  view_->installEventFilter(this);
+  view_->viewport()->installEventFilter(this);
+  view_->horizontalHeader()->setSectionsClickable(true);
+  connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &ResultActions::headerClicked);
+  connect(&table, &QAbstractItemModel::modelReset, this, &ResultActions::showSortIndicator);
+}
+
+int ResultActions::currentRow() const {
+  const QModelIndex current = view_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+int ResultActions::rowAt(QPoint at) const {
+  const QModelIndex index = view_->indexAt(at);
+  if (index.isValid()) return index.row();
+  const QModelIndex current = view_->currentIndex();
+  return current.isValid() && view_->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+std::vector<int> ResultActions::selectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : view_->selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void ResultActions::openRow(int row) {
+  if (row < 0 || row >= table_.rowCount()) return;
+  ResultOpener::open(context_, window_.results(), table_.record(row), window_.description().failedDisplay);
+}
+
+// Where no file manager answers, the folder of the first opens with its
+// default application, as a result does.
+void ResultActions::openContainingFolder() {
+  const std::vector<int> rows = selectedRows();
+  if (rows.empty()) return;
+  std::vector<std::string> paths;
+  for (int row : rows) paths.push_back(table_.path(table_.record(row)));
+  Context& context = context_;
+  const std::string folder = window_.results().folder(table_.record(rows.front()));
+  context.fileManager().showItems(paths, [&context, folder](bool shown) {
+    if (shown || context.opener().open(folder, folder) != FileOpener::Outcome::NoApplication) return;
+    context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this folder.");
+  });
+}
+
+void ResultActions::copyPaths() {
+  const QModelIndexList rows = view_->selectionModel()->selectedRows();
+  if (!rows.isEmpty()) FileTransfer::toClipboard(table_.mimeData(rows));
+}
+
+void ResultActions::copyNames() {
+  QStringList names;
+  for (int row : selectedRows()) names << ResultsTable::pasteText(window_.results().name(table_.record(row)));
+  if (!names.isEmpty()) FileTransfer::toClipboard(FileTransfer::text(names.join('\n')));
+}
+
+void ResultActions::saveList() {
+  const QString file = context_.saveFileName("Save List As", QDir::homePath() + "/search results.csv",
+                                             "CSV files (*.csv);;All files (*)");
+  if (file.isEmpty()) return;
+  QString error;
+  if (SaveFile::write(file, ResultCsv::text(window_.results(), table_.shownRecords()), error)) return;
+  context_.message(QMessageBox::Critical, "Save List As", "The list was not saved as " + file + ": " + error);
+}
+
+void ResultActions::showUnreadable() {
+  if (const FolderWalk* walk = window_.walk()) (new UnreadableWindow(walk->unreadable(), &window_))->show();
+}
+
+void ResultActions::showMenu(QPoint at) {
+  const bool someRow = currentRow() >= 0 && !selectedRows().empty();
+  for (QAction* action : rowActions_) action->setEnabled(someRow);
+  save_->setEnabled(table_.rowCount() > 0);
+  const FolderWalk* walk = window_.walk();
+  unreadable_->setVisible(walk && walk->unreadable().total() > 0);
+  menu->popup(view_->viewport()->mapToGlobal(at));
+}
+
+// While a search runs the rows keep the order found.
+void ResultActions::headerClicked(int column) {
+  if (!window_.searching()) {
+    const bool reverse = table_.sortColumn() == column && table_.sortOrder() == Qt::AscendingOrder;
+    table_.sort(column, reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
+  }
+  showSortIndicator();
+}
+
+void ResultActions::showSortIndicator() {
+  QHeaderView* header = view_->horizontalHeader();
+  header->setSortIndicatorShown(table_.sortColumn() >= 0);
+  header->setSortIndicator(table_.sortColumn(), table_.sortOrder());
+}
+
+// With nothing selected, the current row is: Enter and Ctrl+C act on it at once.
+void ResultActions::focusResults() {
+  view_->setFocus(Qt::OtherFocusReason);  // makes the first row current
+  if (table_.rowCount() == 0 || view_->selectionModel()->hasSelection()) return;
+  const QModelIndex current = view_->currentIndex().isValid() ? view_->currentIndex() : table_.index(0, 0);
+  view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ResultActions::openCurrent() { openRow(currentRow()); }
+
+void ResultActions::showMenuAtCurrent() {
+  const QRect current = view_->visualRect(view_->currentIndex());
+  showMenu(current.isValid() ? current.center() : QPoint());
+}
+
+bool ResultActions::keyPressed(QKeyEvent* event) {
+  const int key = event->key();
+  if (event->matches(QKeySequence::Copy)) copyPaths();
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter) openCurrent();
+  else if (key == Qt::Key_Escape) window_.closePressed();
+  else if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) showMenuAtCurrent();
+  else return false;
+  return true;
+}
+
+// Only the list's own members are touched here: events come in while the window is destroyed.
+bool ResultActions::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: return watched == view_ && keyPressed(static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonDblClick:
+      if (watched != view_->viewport()) return false;
+      openRow(rowAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+      return true;
+    case QEvent::ContextMenu: {
+      // One from the keyboard follows the key, which has opened the menu already.
+      const auto* request = static_cast<QContextMenuEvent*>(event);
+      if (request->reason() == QContextMenuEvent::Mouse)
+        showMenu(view_->viewport()->mapFromGlobal(request->globalPos()));
+      else if (!menu->isVisible()) showMenuAtCurrent();
+      return true;
+    }
+    default: return false;
+  }
+}

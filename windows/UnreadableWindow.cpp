@@ -1,0 +1,41 @@
+#include "windows/UnreadableWindow.h"
+
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "engine/DisplayText.h"
+#include "engine/UnreadableLog.h"
+#include "platform/core/FileSystem.h"
+
+QString UnreadableWindow::reason(FsOutcome why) {
+  switch (why) {
+    case FsOutcome::Denied: return QStringLiteral("permission denied");
+    case FsOutcome::Vanished: return QStringLiteral("vanished");
+    case FsOutcome::OutOfHandles: return QStringLiteral("out of file handles");
+    case FsOutcome::OutOfMemory: return QStringLiteral("out of memory");
+    default: return QStringLiteral("could not be read");
+  }
+}
+
+UnreadableWindow::UnreadableWindow(const UnreadableLog& log, QWidget* parent) : QDialog(parent) {
+  setObjectName("frmunread");
+  setWindowTitle("Folders That Could Not Be Read");
+  setAttribute(Qt::WA_DeleteOnClose);
+  QStringList lines;
+  for (std::size_t i = 0; i < log.paths().size(); ++i)
+    lines << DisplayText::fromBytes(log.paths()[i]) + "  (" + reason(log.reasons()[i]) + ")";
+  const std::int64_t more = log.total() - std::int64_t(log.paths().size());
+  if (more > 0) lines << QStringLiteral("... and %1 more").arg(more);
+  list = new QPlainTextEdit(lines.join('\n'), this);
+  list->setObjectName("txtunread");
+  list->setAccessibleName("Folders and files that could not be read");
+  list->setReadOnly(true);
+  list->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  resize(560, 300);
+}
