@@ -246,10 +246,8 @@ private Q_SLOTS:
     QTest::addColumn<bool>("launcher");
     QTest::addColumn<QString>("grip");
     QTest::addColumn<QPoint>("moved");
-    QTest::newRow("launcher's strip") << true << "titleStrip" << QPoint(40, 30);
     QTest::newRow("launcher's heading") << true << "Label2" << QPoint(40, 30);
     QTest::newRow("launcher's caption, below the strip") << true << "Label1" << QPoint();
-    QTest::newRow("question's strip") << false << "titleStrip" << QPoint(40, 30);
     QTest::newRow("question's text") << false << "Label1" << QPoint(40, 30);
   }
   void titleStripMovesWindow() {

@@ -124,16 +124,11 @@ private Q_SLOTS:
   void keys_data() {
     QTest::addColumn<QString>("keys");  // Down and Page Down in the name field, others in the results
     QTest::addColumn<QString>("then");
-    QTest::newRow("Down") << "Down"
-                          << "results";
-    QTest::newRow("Page Down") << "PgDown"
-                               << "results";
-    QTest::newRow("Menu") << "Menu"
-                          << "menu";
-    QTest::newRow("Shift+F10") << "Shift+F10"
-                               << "menu";
-    QTest::newRow("Escape") << "Esc"
-                            << "closed";
+    QTest::newRow("Down") << "Down" << "results";
+    QTest::newRow("Page Down") << "PgDown" << "results";
+    QTest::newRow("Menu") << "Menu" << "menu";
+    QTest::newRow("Shift+F10") << "Shift+F10" << "menu";
+    QTest::newRow("Escape") << "Esc" << "closed";
   }
   void keys() {
     QFETCH(QString, keys);

@@ -122,7 +122,6 @@ private Q_SLOTS:
     const QString find = "Processing...", opening = "Openning Application...";
     const QStringList tried{find, opening};
     QTest::newRow("option-like") << false << QByteArray("-rf.qrltest") << "row" << tried;
-    QTest::newRow("shell text") << false << QByteArray("; ls.qrltest") << "row" << tried;
     QTest::newRow("field code") << false << QByteArray("%u.qrltest") << "row" << tried;
     QTest::newRow("newline") << false << QByteArray("a\nb.qrltest") << "row" << tried;
     QTest::newRow("not UTF-8") << false << QByteArray("caf\xe9.qrltest") << "row" << tried;
