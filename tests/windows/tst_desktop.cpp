@@ -54,9 +54,6 @@ private Q_SLOTS:
     const int count = icons.count();
     for (int row = 9; row < 1009; ++row) QCOMPARE(iconKey(table, row), iconKey(table, 0));
     QCOMPARE(icons.count(), count);
-    list.clear();
-    table.reset();
-    QCOMPARE(table.rowCount(), 0);
   }
 
   // Captions fit, nothing overlaps, fields are named or labelled for screen readers.
