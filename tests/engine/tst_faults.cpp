@@ -10,6 +10,7 @@
 #include <set>
 
 #include "engine/DisplayText.h"
+#include "platform/core/PathName.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
@@ -19,10 +20,8 @@ using Paths = std::set<std::string>;
 
 Paths paths(const WalkRig& rig) {
   Paths out;
-  for (std::size_t r = 0; r < rig.results.size(); ++r) {
-    const std::string folder = rig.results.folder(r);
-    out.insert(folder + (folder.back() == '/' ? "" : "/") + std::string(rig.results.name(r)));
-  }
+  for (std::size_t r = 0; r < rig.results.size(); ++r)
+    out.insert(PathName::join(rig.results.folder(r), rig.results.name(r)));
   return out;
 }
 
