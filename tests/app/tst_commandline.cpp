@@ -16,9 +16,9 @@ class CommandLineTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   // status -1: the program starts, in the folder "printed" names below the
-  // working folder. Otherwise it ends with that status, having printed the
-  // text (standard output for 0, standard error else) and written no setting
-  // in its settings folder, here the working folder.
+  // working folder as the shell names it, through a link. Otherwise it ends
+  // with that status, having printed the text (standard output for 0, standard
+  // error else) and written no setting in its settings folder, the working folder.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("status");
@@ -34,9 +34,12 @@ private Q_SLOTS:
     QFETCH(QByteArrayList, arguments);
     QFETCH(int, status);
     QFETCH(QByteArray, printed);
-    const QTemporaryDir folder;
+    const QTemporaryDir folder, links;
+    const QString named = links.path() + "/here";
+    QVERIFY(QFile::link(folder.path(), named));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", folder.path());
+    environment.insert("PWD", named);
     environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
     QProcess program;
     program.setProcessEnvironment(environment);
@@ -51,7 +54,7 @@ private Q_SLOTS:
       program.kill();
       program.waitForFinished();
       QString shown;  // as the program's log shows bytes
-      QDebug(&shown) << folder.path().toUtf8() + '/' + printed;
+      QDebug(&shown) << named.toUtf8() + '/' + printed;
       QVERIFY2(said.contains("start folder " + shown.trimmed().toLatin1()), said.constData());
       return;
     }

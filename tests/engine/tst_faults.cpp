@@ -10,6 +10,7 @@
 #include <set>
 
 #include "engine/DisplayText.h"
+#include "platform/core/PathName.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
@@ -19,10 +20,8 @@ using Paths = std::set<std::string>;
 
 Paths paths(const WalkRig& rig) {
   Paths out;
-  for (std::size_t r = 0; r < rig.results.size(); ++r) {
-    const std::string folder = rig.results.folder(r);
-    out.insert(folder + (folder.back() == '/' ? "" : "/") + std::string(rig.results.name(r)));
-  }
+  for (std::size_t r = 0; r < rig.results.size(); ++r)
+    out.insert(PathName::join(rig.results.folder(r), rig.results.name(r)));
   return out;
 }
 
@@ -58,7 +57,7 @@ private Q_SLOTS:
     t.folder("a/b");
     t.fifo("pipe");
     for (const auto& [link, target] : std::vector<std::pair<std::string, std::string>>{
-             {"a/b/up", "../.."}, {"x", "y"}, {"y", "x"}, {"s", "s"}, {"root", "/"}, {"proc", "/proc"},
+             {"a/b/up", "../.."}, {"x", "y"}, {"y", "x"}, {"gone", "nowhere"}, {"root", "/"}, {"proc", "/proc"},
              {"kcore", "/proc/self/status"}, {"to-pipe", "pipe"}, {"to-null", "/dev/null"}, {"to-first", "first"}})
       t.link(link, target);
     int deep = ::open(t.root().c_str(), O_RDONLY | O_DIRECTORY);

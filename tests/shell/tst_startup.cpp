@@ -11,11 +11,7 @@
 #include "shell/StartInFolderWindow.h"
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
-#include "support/RecordingWindows.h"
-#include "support/TempTree.h"
 #include "support/WindowRig.h"
-#include "windows/AllFilesWindow.h"
-#include "windows/LocationBox.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -38,10 +34,10 @@ class StartupTest : public QObject {
 
 private Q_SLOTS:
   void init() { rig_ = std::make_unique<WindowRig>(); }
-  void cleanup() { rig_.reset(); }
 
   // What the stored "Ask" and "Want" ("": absent) make of the next start; each answer
-  // to the question ("": not asked), the performance warning answered both ways.
+  // to the question ("": not asked), given while its load shows "Transforming..." and
+  // closing it at once; the performance warning answered both ways.
   void transparency_data() {
     QTest::addColumn<QString>("ask");
     QTest::addColumn<QString>("want");
@@ -85,24 +81,6 @@ private Q_SLOTS:
     QCOMPARE(now.isEmpty(), answer.isEmpty());
   }
 
-  // An answer given while "Transforming..." shows still closes the question.
-  void answeredDuringItsTransparencyDisplay() {
-    TransparencyQuestion question(rig_->context());
-    rig_->dialogs.duringBusy = [&](const QString& caption) {
-      if (caption == "Transforming...") question.noButton->click();
-    };
-    bool stuck = false;
-    QTimer::singleShot(3000, &question, [&] {
-      stuck = question.isVisible() || !question.isHidden();
-      question.done(0);
-    });
-    QElapsedTimer clock;
-    clock.start();
-    question.exec();
-    QVERIFY(!stuck);
-    QVERIFY(clock.elapsed() < 2000);
-  }
-
   // A double-click chooses the first two options of "Select Action", a click
   // the others; it closes first, the launcher stays beneath.
   void whatEachChoiceOpens_data() {
@@ -124,40 +102,48 @@ private Q_SLOTS:
     QFETCH(QString, control);
     QFETCH(bool, doubleClick);
     QFETCH(int, opens);
-    RecordingWindows windows;
-    LauncherWindow launcher(rig_->context(), windows);
-    StartInFolderWindow select(rig_->context(), windows);
+    LauncherWindow launcher(rig_->context(), rig_->windows);
+    StartInFolderWindow select(rig_->context(), rig_->windows);
     const bool fromLauncher = control.startsWith("cmd");
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
-    windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
+    rig_->windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
     window.show();
     QWidget* target = window.findChild<QWidget*>(control);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
     if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
+    QCOMPARE(rig_->windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
     QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
     QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
     QCOMPARE(rig_->dialogs.messages.size(), std::size_t(control == "cmddate"));
   }
 
   // The launcher's box shows and writes the stored "Ask". Its exit entry, its X
-  // and Cancel of "Select Action" end at once with status 0, keeping what was written.
+  // and Cancel of "Select Action" end at once with status 0, keeping what was
+  // written; from the press on the launcher takes no input while it shrinks away.
   void exitEndsAtOnce() {
-    RecordingWindows windows;
     for (const char* way : {"cmdexit", "lblc", "cmdcls"}) {
-      QVERIFY(!LauncherWindow(rig_->context(), windows).askBox->isChecked());
+      QVERIFY(!LauncherWindow(rig_->context(), rig_->windows).askBox->isChecked());
       const int status = exitStatusOf([&] {
-        LauncherWindow launcher(rig_->context(), windows);
-        StartInFolderWindow select(rig_->context(), windows);
+        LauncherWindow launcher(rig_->context(), rig_->windows);
+        StartInFolderWindow select(rig_->context(), rig_->windows);
         launcher.show();
         select.show();
         launcher.askBox->click();  // writes "Ask" = "Y" just before
         QWidget* target = launcher.findChild<QWidget*>(way);
+        bool delivered = false;  // the launcher's busy display before is one the input started
+        QTimer::singleShot(0, &launcher, [&] {  // inside the shrink's first event round
+          QTest::keyClick(launcher.containingTextEntry->label, Qt::Key_Space);
+          for (LabelButton* b : {launcher.allFilesEntry->label, launcher.closeX}) QTest::mouseClick(b, Qt::LeftButton);
+          delivered = true;
+        });
+        rig_->dialogs.duringBusy = [&](const QString& caption) {
+          if (target && !(delivered && rig_->windows.opened.empty() && caption == "Exiting...")) ::_exit(1);
+        };
         QTest::mouseClick(target ? target : select.findChild<QWidget*>(way), Qt::LeftButton);
       });
       QCOMPARE(status, 0);
-      QVERIFY(LauncherWindow(rig_->context(), windows).askBox->isChecked());
+      QVERIFY(LauncherWindow(rig_->context(), rig_->windows).askBox->isChecked());
       QCOMPARE(rig_->trans().ask() + rig_->settings.get("x", "y", "loc", "(none)"), QString("Y(none)"));
       rig_->trans().setAsk("N");
     }
@@ -182,8 +168,7 @@ private Q_SLOTS:
     QFETCH(QString, opened);
     rig_->trans().setAsk("N");
     rig_->restart(commandLine.toStdString());
-    RecordingWindows windows;
-    SplashWindow splash(rig_->context(), windows, 20);
+    SplashWindow splash(rig_->context(), rig_->windows, 20);
     splash.show();
     if (!clicked.isEmpty()) QTest::mouseClick(splash.findChild<QWidget*>(clicked), Qt::LeftButton, {}, QPoint(5, 5));
     QString shown;
@@ -201,45 +186,6 @@ private Q_SLOTS:
     QTRY_VERIFY(splash.height() > 0);
   }
 
-  // From the press on Exit the launcher takes no input while it shrinks away.
-  void exitIgnoresInputWhileShrinking() {
-    const int status = exitStatusOf([&] {
-      RecordingWindows windows;
-      LauncherWindow launcher(rig_->context(), windows);
-      launcher.show();
-      bool delivered = false;  // a busy display before is one the input started
-      rig_->dialogs.duringBusy = [&](const QString& caption) {
-        ::_exit(delivered && windows.opened.empty() && caption == "Exiting..." ? 0 : 1);
-      };
-      QTimer::singleShot(0, &launcher, [&] {  // inside the shrink's first event round
-        QTest::keyClick(launcher.containingTextEntry->label, Qt::Key_Space);
-        for (LabelButton* b : {launcher.allFilesEntry->label, launcher.closeX}) QTest::mouseClick(b, Qt::LeftButton);
-        delivered = true;
-      });
-      QTest::mouseClick(launcher.exitEntry->label, Qt::LeftButton);
-    });
-    QCOMPARE(status, 0);
-  }
-
-  // A relative folder argument ends absolute, against the starting folder as the shell names it.
-  void relativeFolderArgument() {
-    TempTree t;
-    t.folder("caf\xe9/x");
-    t.file("caf\xe9/x/inside.txt");
-    t.link("here", t.path("caf\xe9"));
-    const std::string start = t.path("here"), pwd = qgetenv("PWD").toStdString();
-    QVERIFY(::chdir(start.c_str()) == 0 && ::setenv("PWD", start.c_str(), 1) == 0);
-    rig_->restart(2, std::array<const char*, 2>{"quorrel", "./x/../x"}.data());
-    QVERIFY(::chdir("/") == 0 && ::setenv("PWD", pwd.c_str(), 1) == 0);  // later, elsewhere
-    rig_->settings.save("x", "y", "named", "inside");
-    SearchWindow w(rig_->context(), AllFilesWindow::description());
-    w.findPressed();
-    QCOMPARE(w.results().size(), std::size_t(1));
-    QCOMPARE(w.results().folder(0), start + "/./x/../x");
-    w.close();
-    QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), start + "/./x/../x");
-  }
-
   // A drag on a borderless window's title strip moves it; here the platform
   // cannot move windows itself, so the window follows the pointer.
   void titleStripMovesWindow_data() {
@@ -254,9 +200,8 @@ private Q_SLOTS:
     QFETCH(bool, launcher);
     QFETCH(QString, grip);
     QFETCH(QPoint, moved);
-    RecordingWindows windows;
     std::unique_ptr<QWidget> window;
-    if (launcher) window = std::make_unique<LauncherWindow>(rig_->context(), windows);
+    if (launcher) window = std::make_unique<LauncherWindow>(rig_->context(), rig_->windows);
     else window = std::make_unique<TransparencyQuestion>(rig_->context());
     window->show();
     auto* strip = window->findChild<QWidget*>(grip);

@@ -5,13 +5,13 @@
 
 #include "platform/core/LinuxFileSystem.h"
 
-// The real file system, with chosen folders or files failing as a permission
+// The real file system, with chosen folders failing as a permission
 // problem would (CI runs as root, which reads everything), and a fault
 // injected at the n-th folder entered or file looked up.
 class FailingFileSystem final : public FileSystem {
 public:
   enum class Fault { None, OutOfHandles, OutOfMemory, BadAlloc };
-  std::set<std::string> unreadableFolders, unreadableFiles;
+  std::set<std::string> unreadableFolders;
   Fault fault = Fault::None;
   int faultAtCall = 0;  // 1 = the first call of enter, fileDetails or openFile
   int calls = 0;
@@ -31,7 +31,6 @@ public:
   FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                         std::int64_t& size) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
-    if (unreadableFiles.count(name)) return FsOutcome::Denied;
     return real.fileDetails(root, folder, name, isLink, size);
   }
   FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {

@@ -10,25 +10,27 @@
 #include <utility>
 
 #include "platform/core/IniSettingsStore.h"
-#include "platform/core/LinuxFileSystem.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
+#include "support/FailingFileSystem.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingWindows.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
 #include "ui/TransSettings.h"
 #include "windows/SearchWindow.h"
 
 // What every window test starts from: its own settings in a temporary
-// folder, the real file system and desktop, recorded dialogs, and a
-// context over them with fresh shared state and no command line.
+// folder, the real file system and desktop, recorded dialogs and search
+// windows, and a context over them with fresh shared state and no command line.
 struct WindowRig {
   QTemporaryDir settingsDir;
   IniSettingsStore settings{settingsDir.path()};
-  LinuxFileSystem fileSystem;
+  FailingFileSystem fileSystem;  // the real one unless told to fail
   ThemeIconSource icons;
   GioFileOpener opener;
   RecordingDialogs dialogs;
+  RecordingWindows windows;
   std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs);
 
   Context& context() { return *started; }

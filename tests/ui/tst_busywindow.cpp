@@ -10,20 +10,9 @@
 namespace {
 constexpr int kFastTickMs = 5;
 
-// Counts the close-timer ticks of the next busy window.
-int* countTicksOfNextBusyWindow() {
-  auto* ticks = new int(0);
-  QTimer::singleShot(0, [ticks] {
-    if (BusyWindow* w = BusyWindow::current()) QObject::connect(&w->closeTimer, &QTimer::timeout, [ticks] { ++*ticks; });
-  });
-  return ticks;
-}
-
 int openBusyWindows() {
-  int n = 0;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<BusyWindow*>(w)) ++n;
-  return n;
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  return int(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<BusyWindow*>(w); }));
 }
 }  // namespace
 
@@ -52,9 +41,10 @@ private Q_SLOTS:
     int busyTicksInside = -1, windowsDuring = 0;
     bool innerReturned = false;
     QString captionAfterTakeOver;
-    std::unique_ptr<int> seen(countTicksOfNextBusyWindow());
+    int seen = 0;  // close-timer ticks
     QTimer::singleShot(0, [&] {
       busyTicksInside = context_->state().busyTicks;
+      connect(&BusyWindow::current()->closeTimer, &QTimer::timeout, [&] { ++seen; });
       QTest::keyClick(BusyWindow::current(), Qt::Key_Escape);
       BusyWindow::current()->close();
     });
@@ -69,11 +59,11 @@ private Q_SLOTS:
     context_->showBusy(std::int16_t(ticks), "Processing...");
     QCOMPARE(busyTicksInside, ticks);
     if (takenOver) {
-      QVERIFY(innerReturned && *seen < 40);  // the inner count of 2 closed it
+      QVERIFY(innerReturned && seen < 40);  // the inner count of 2 closed it
       QCOMPARE(windowsDuring, 1);
       QCOMPARE(captionAfterTakeOver, QString("Failed.."));
     } else {
-      QCOMPARE(*seen, ticks + 1);
+      QCOMPARE(seen, ticks + 1);
     }
     QCOMPARE(context_->state().busyTicks, 0);
     QVERIFY(BusyWindow::current() == nullptr && openBusyWindows() == 0);

@@ -1,4 +1,5 @@
-// The search windows driven headless through their controls, mostly All Files.
+// The search windows driven headless through their controls, mostly All
+// Files; what each category lists, and when a chosen category takes effect.
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QtTest>
@@ -10,18 +11,36 @@
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
 #include "windows/LocationBox.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
-void later(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
+                   "book.xls", "tone.mid", "a.jpg",    "a.jpeg",   "a.jpe",     "Annual Report.doc",
+                   "report.txt", "page.HTM", "style.css", "clip.AVI"};
+
+QComboBox* categories(SearchWindow& w) { return w.findChild<QComboBox*>("cboconts"); }
+
+Names found(const SearchWindow& w) {
+  Names out;
+  for (std::size_t r = 0; r < w.results().size(); ++r) out.emplace_back(w.results().name(r));
+  std::sort(out.begin(), out.end());
+  return out;
+}
 }  // namespace
 
 class AllFilesTest : public QObject {
   Q_OBJECT
   std::unique_ptr<WindowRig> rig_;
+  std::unique_ptr<TempTree> tree_;  // the category windows' files
 
 private Q_SLOTS:
+  void initTestCase() {
+    tree_ = std::make_unique<TempTree>();
+    tree_->folder("sub.mp3");  // a folder is never listed, whatever its name
+    for (const std::string& f : kFiles) tree_->file("sub.mp3/" + f);
+  }
   void init() { rig_ = std::make_unique<WindowRig>(); }
-  void cleanup() { rig_.reset(); }
 
   // The first check that fails is the one said, before any busy display.
   void refusedPresses_data() {
@@ -55,14 +74,13 @@ private Q_SLOTS:
     SampleTree t;
     auto w = rig_->open(AllFilesWindow::description());
     search(*w, "f.t", t.root());
-    QCOMPARE(folderRuns(w->results(), t.root()), (Names{"R", "A", "B", "C", "A/A1", "A/A2", "B/B1"}));
     QVERIFY(w->statusLabel->isHidden());
 
     w->nameField->setText("f.txt");
     QString captionInside, captionStopped;
     TempTree other;
     other.file("f.txt.new");
-    later([&] {  // the first yield comes while the start folder's subfolders are queued
+    QTimer::singleShot(0, [&] {  // the first yield comes while the start folder's subfolders are queued
       captionInside = w->findButton->text();
       QTest::keyClick(w->nameField, Qt::Key_Return);  // running: Enter stops
       captionStopped = w->findButton->text();
@@ -76,7 +94,7 @@ private Q_SLOTS:
     QCOMPARE(w->findButton->text(), QString("&Find Now!"));
     QCOMPARE(rig_->dialogs.busyCaptions(), QStringList(4, "Processing..."));  // one per press
 
-    later([&] { QTest::keyClick(w->nameField, Qt::Key_Escape); });  // running: Escape closes
+    QTimer::singleShot(0, [&] { QTest::keyClick(w->nameField, Qt::Key_Escape); });  // running: Escape closes
     QTest::keyClick(w->nameField, Qt::Key_Return);
     QVERIFY(!w->isVisible());
 
@@ -103,22 +121,21 @@ private Q_SLOTS:
     QFETCH(QString, found);
     QFETCH(QString, listed);
     SampleTree t;
-    FailingFileSystem fs;
+    FailingFileSystem& fs = rig_->fileSystem;
     if (endsEarly) fs.fault = FailingFileSystem::Fault::OutOfHandles;
     else fs.unreadableFolders = {t.path("B")};
     fs.faultAtCall = 5;  // the first search only, entering its third folder: R and A were listed
-    Context failing(rig_->settings, fs, rig_->icons, rig_->opener, rig_->dialogs);
-    SearchWindow w(failing, AllFilesWindow::description());
-    search(w, "f.txt", t.root());
-    QTRY_COMPARE_WITH_TIMEOUT(w.foundLabel->text(), found, 1000);
-    QVERIFY(w.foundLabel->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
-    w.findChild<QAction*>("mnuunread")->trigger();
-    const QString unread = w.findChild<QPlainTextEdit*>("txtunread")->toPlainText();
+    auto w = rig_->open(AllFilesWindow::description());
+    search(*w, "f.txt", t.root());
+    QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), found, 1000);
+    QVERIFY(w->foundLabel->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
+    w->findChild<QAction*>("mnuunread")->trigger();
+    const QString unread = w->findChild<QPlainTextEdit*>("txtunread")->toPlainText();
     QCOMPARE(unread, QString::fromStdString(t.path("B")) + "  (" + listed + ")");
     fs.unreadableFolders.clear();
-    search(w, "f.txt", t.root());
-    QTRY_COMPARE_WITH_TIMEOUT(w.foundLabel->text(), QString("7 File(s) Found!"), 1000);
-    QCOMPARE(w.foundLabel->toolTip(), QString());
+    search(*w, "f.txt", t.root());
+    QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), QString("7 File(s) Found!"), 1000);
+    QCOMPARE(w->foundLabel->toolTip(), QString());
   }
 
   // Closed or deleted mid-search while reading ahead: no worker left running, no handle open.
@@ -135,7 +152,7 @@ private Q_SLOTS:
     QPointer<SearchWindow> w = new SearchWindow(rig_->context(), AllFilesWindow::description());
     w->walk()->setReadAhead(4, ReadAhead::When::Always);
     w->show();
-    later([&] { deleted ? delete w.data() : void(w->close()); });
+    QTimer::singleShot(0, [&] { deleted ? delete w.data() : void(w->close()); });
     search(*w, "f.txt", t.root());
     QCOMPARE(w.isNull(), deleted);
     if (!deleted) {
@@ -151,7 +168,7 @@ private Q_SLOTS:
   void watchdogEndsAStalledSearch() {
     SampleTree t;
     auto w = rig_->open(AllFilesWindow::description());
-    later([&] {
+    QTimer::singleShot(0, [&] {
       for (int tick = 0; tick < 4; ++tick) w->watchdogTick();  // no status change in between
     });
     search(*w, "f.txt", t.root());
@@ -169,9 +186,9 @@ private Q_SLOTS:
     TempTree t;
     t.folder("caf\xe9/sub");
     t.file("caf\xe9/sub/inside.txt");
-    const std::string sub = t.path("caf\xe9/sub");
-    const QString shown = QString::fromStdString(t.root()) + "/caf\\xe9";
-    rig_->restart(t.path("caf\xe9"));
+    const std::string start = t.path("caf\xe9/../caf\xe9"), sub = start + "/sub";  // kept as named, not resolved
+    const QString shown = QString::fromStdString(t.root()) + "/caf\\xe9/../caf\\xe9";
+    rig_->restart(start);
     {
       auto w = rig_->open(AllFilesWindow::description());
       QCOMPARE(w->locationBox->currentText(), shown);
@@ -201,6 +218,61 @@ private Q_SLOTS:
     QTest::mouseClick(again->closeLabel, Qt::LeftButton);  // the "X" closes and saves too
     auto third = rig_->open(AllFilesWindow::description());
     QCOMPARE(third->nameField->text() + " in " + third->locationBox->currentText(), QString("report in file:///tmp"));
+  }
+
+  void whatEachCategoryLists_data() {
+    QTest::addColumn<bool>("office");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<Names>("expected");
+    QTest::newRow("All MP3, any case") << false << 1 << "" << false << Names{"SONG.Mp3", "song.mp3"};
+    QTest::newRow("All Pictures") << false << 4 << "" << false
+                                  << Names{"a.jpeg", "a.jpg", "raw.mrw", "scan.jp2", "track.wma"};
+    QTest::newRow("Ringtones list tone.mid once") << false << 8 << "" << false
+                                                  << Names{"SONG.Mp3", "song.mp3", "tone.mid"};
+    QTest::newRow("Supported Contents list clip.AVI once") << false << 10 << "clip" << false << Names{"clip.AVI"};
+    QTest::newRow("one letter filters") << false << 4 << "w" << false << Names{"raw.mrw", "track.wma"};
+    QTest::newRow("empty text with Match Case lists nothing") << false << 1 << "" << true << Names{};
+    QTest::newRow("Corel lists every file") << true << 10 << "" << false << kFiles;
+  }
+  void whatEachCategoryLists() {
+    QFETCH(bool, office);
+    QFETCH(int, category);
+    QFETCH(QString, name);
+    QFETCH(bool, matchCase);
+    QFETCH(Names, expected);
+    auto w = rig_->open(office ? OfficeWindow::description() : MultimediaWindow::description());
+    categories(*w)->setCurrentIndex(category);
+    w->matchCaseBox->setChecked(matchCase);
+    search(*w, name, tree_->root());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(found(*w), expected);
+    QVERIFY(rig_->dialogs.messages.empty());
+  }
+
+  // A press refused for its location still sets the pattern; with no category
+  // chosen the pattern stays; one chosen during a search counts from the next press.
+  void whenTheCategoryTakesEffect() {
+    auto w = rig_->open(OfficeWindow::description());
+    categories(*w)->setCurrentIndex(2);
+    w->matchCaseBox->setChecked(true);
+    search(*w, "", "");
+    QCOMPARE(rig_->dialogs.messages, QStringList{" path was not found."});
+    QVERIFY(rig_->context().state().matchCase);
+    w->matchCaseBox->setChecked(false);
+    categories(*w)->setCurrentIndex(-1);
+    w->locationBox->setEditText(QString::fromStdString(tree_->root()));
+    bool changed = false;
+    QTimer::singleShot(0, [&] {
+      categories(*w)->setCurrentIndex(0);  // Word
+      changed = true;
+    });
+    QTest::keyClick(categories(*w), Qt::Key_Return);
+    QVERIFY(changed);
+    QCOMPARE(found(*w), (Names{"book.xls", "old.xl"}));
+    QTest::mouseClick(w->findButton, Qt::LeftButton);
+    QCOMPARE(found(*w), (Names{"Annual Report.doc"}));
   }
 };
 
