@@ -25,19 +25,16 @@ void BytePair::set(int side, std::size_t offset, std::string_view bytes) {
 }
 
 namespace {
-using Finder = std::size_t (*)(const unsigned char*, std::size_t, std::size_t, const BytePair&, BytePair::Check,
-                               const void*);
-
-std::size_t findScalar(const unsigned char* p, std::size_t from, std::size_t to, const BytePair& pair,
-                       BytePair::Check check, const void* context) {
+// Each returns the first start in [from, to) where both bytes agree, or to.
+// Single: each side is one value, which stays in a register.
+std::size_t candidateScalar(const unsigned char* p, std::size_t from, std::size_t to, const BytePair& pair) {
   const std::size_t a = pair.sides[0].offset, b = pair.sides[1].offset;
-  for (; from < to; ++from)
-    if ((pair.member[p[from + a]] & 1) && (pair.member[p[from + b]] & 2) && check(context, from)) return from;
-  return to;
+  while (from < to && !((pair.member[p[from + a]] & 1) && (pair.member[p[from + b]] & 2))) ++from;
+  return from;
 }
 
 #if defined(__x86_64__)
-// A side's values as whole registers, made once per scan.
+// A side's values as whole registers, made once per call.
 struct Wide16 {
   __m128i mask;
   __m128i values[8];
@@ -56,25 +53,24 @@ Wide16 wide16(const BytePair::Side& s) {
   return w;
 }
 
-inline __m128i hits16(const unsigned char* at, const Wide16& w) {
+template <bool kSingle>
+__m128i hits16(const unsigned char* at, const Wide16& w) {
   const __m128i x = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), w.mask);
   __m128i hits = _mm_cmpeq_epi8(x, w.values[0]);
-  for (int k = 1; k < w.count; ++k) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(x, w.values[k]));
+  if (!kSingle)
+    for (int k = 1; k < w.count; ++k) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(x, w.values[k]));
   return hits;
 }
 
-std::size_t findSse2(const unsigned char* p, std::size_t from, std::size_t to, const BytePair& pair,
-                     BytePair::Check check, const void* context) {
+template <bool kSingle>
+std::size_t candidateSse2(const unsigned char* p, std::size_t from, std::size_t to, const BytePair& pair) {
   const Wide16 first = wide16(pair.sides[0]), second = wide16(pair.sides[1]);
   const std::size_t a = pair.sides[0].offset, b = pair.sides[1].offset;
   for (; from + 16 <= to; from += 16) {
-    const __m128i both = _mm_and_si128(hits16(p + from + a, first), hits16(p + from + b, second));
-    for (unsigned bits = unsigned(_mm_movemask_epi8(both)); bits; bits &= bits - 1) {
-      const std::size_t start = from + std::size_t(__builtin_ctz(bits));
-      if (check(context, start)) return start;
-    }
+    const __m128i both = _mm_and_si128(hits16<kSingle>(p + from + a, first), hits16<kSingle>(p + from + b, second));
+    if (const int bits = _mm_movemask_epi8(both)) return from + std::size_t(__builtin_ctz(unsigned(bits)));
   }
-  return findScalar(p, from, to, pair, check, context);
+  return candidateScalar(p, from, to, pair);
 }
 
 __attribute__((target("avx2"))) Wide32 wide32(const BytePair::Side& s) {
@@ -83,40 +79,68 @@ __attribute__((target("avx2"))) Wide32 wide32(const BytePair::Side& s) {
   return w;
 }
 
-__attribute__((target("avx2"))) inline __m256i hits32(const unsigned char* at, const Wide32& w) {
+template <bool kSingle>
+__attribute__((target("avx2"))) __m256i hits32(const unsigned char* at, const Wide32& w) {
   const __m256i x = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)), w.mask);
   __m256i hits = _mm256_cmpeq_epi8(x, w.values[0]);
-  for (int k = 1; k < w.count; ++k) hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(x, w.values[k]));
+  if (!kSingle)
+    for (int k = 1; k < w.count; ++k) hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(x, w.values[k]));
   return hits;
 }
 
-__attribute__((target("avx2"))) std::size_t findAvx2(const unsigned char* p, std::size_t from, std::size_t to,
-                                                     const BytePair& pair, BytePair::Check check, const void* context) {
+template <bool kSingle>
+__attribute__((target("avx2"))) __m256i both32(const unsigned char* at, std::size_t a, std::size_t b,
+                                               const Wide32& first, const Wide32& second) {
+  return _mm256_and_si256(hits32<kSingle>(at + a, first), hits32<kSingle>(at + b, second));
+}
+
+// Two steps of 32 bytes per turn, one branch for both.
+template <bool kSingle>
+__attribute__((target("avx2"))) std::size_t candidateAvx2(const unsigned char* p, std::size_t from, std::size_t to,
+                                                          const BytePair& pair) {
   const Wide32 first = wide32(pair.sides[0]), second = wide32(pair.sides[1]);
   const std::size_t a = pair.sides[0].offset, b = pair.sides[1].offset;
-  for (; from + 32 <= to; from += 32) {
-    const __m256i both = _mm256_and_si256(hits32(p + from + a, first), hits32(p + from + b, second));
-    for (unsigned bits = unsigned(_mm256_movemask_epi8(both)); bits; bits &= bits - 1) {
-      const std::size_t start = from + std::size_t(__builtin_ctz(bits));
-      if (check(context, start)) return start;
-    }
+  for (; from + 64 <= to; from += 64) {
+    const __m256i low = both32<kSingle>(p + from, a, b, first, second);
+    const __m256i high = both32<kSingle>(p + from + 32, a, b, first, second);
+    const __m256i any = _mm256_or_si256(low, high);
+    if (_mm256_testz_si256(any, any)) continue;
+    const std::uint64_t bits = std::uint64_t(std::uint32_t(_mm256_movemask_epi8(low))) |
+                               std::uint64_t(std::uint32_t(_mm256_movemask_epi8(high))) << 32;
+    return from + std::size_t(__builtin_ctzll(bits));
   }
-  return findSse2(p, from, to, pair, check, context);
+  if (from + 32 <= to) {
+    const std::uint32_t bits = std::uint32_t(_mm256_movemask_epi8(both32<kSingle>(p + from, a, b, first, second)));
+    if (bits) return from + std::size_t(__builtin_ctz(bits));
+    from += 32;
+  }
+  return candidateSse2<kSingle>(p, from, to, pair);
 }
 #endif
 
-Finder chooseFinder() {
+using Finder = std::size_t (*)(const unsigned char*, std::size_t, std::size_t, const BytePair&);
+
+// [single side values][wide]: the scans this processor can run.
+struct Finders {
+  Finder finders[2];
+};
+
+Finders chooseFinders() {
 #if defined(__x86_64__)
   __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") ? findAvx2 : findSse2;
+  if (__builtin_cpu_supports("avx2")) return {{candidateAvx2<false>, candidateAvx2<true>}};
+  return {{candidateSse2<false>, candidateSse2<true>}};
 #else
-  return findScalar;
+  return {{candidateScalar, candidateScalar}};
 #endif
 }
 }  // namespace
 
 std::size_t BytePair::find(const unsigned char* data, std::size_t from, std::size_t to, Check check,
                            const void* context) const {
-  static const Finder finder = chooseFinder();
-  return finder(data, from, to, *this, check, context);
+  static const Finders chosen = chooseFinders();
+  const Finder next = chosen.finders[sides[0].count == 1 && sides[1].count == 1];
+  for (; (from = next(data, from, to, *this)) < to; ++from)
+    if (check(context, from)) return from;
+  return to;
 }

@@ -83,8 +83,8 @@ private Q_SLOTS:
     }
   }
 
-  // The text at every place across the scan's 16- and 32-byte steps among
-  // near misses, and cut between its rare bytes at the edge of a long read.
+  // The text at every place across the scan's 16- and 32-byte steps, alone
+  // and among near misses, and cut between its rare bytes at a long read's edge.
   void textAtEveryPlace() {
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {"zanzibar", "ZaNzIbAr", "ZANZIBAx-"},
@@ -95,8 +95,11 @@ private Q_SLOTS:
       std::string misses;
       while (misses.size() < 9000) misses += nearMiss;
       QVERIFY(!foundIn(needle, misses));
-      for (std::size_t at = 0; at < 120; ++at)
-        QVERIFY2(foundIn(needle, misses.substr(0, at) + shown + misses.substr(at, 120 - at)), qPrintable(QString::number(at)));
+      for (const std::string& around : {misses, std::string(120, '.')})  // the steps restart after a near miss
+        for (std::size_t at = 0; at < 120; ++at) {
+          const std::string content = around.substr(0, at) + shown + around.substr(at, 120 - at);
+          QVERIFY2(foundIn(needle, content), qPrintable(QString::number(at)));
+        }
       const std::string longRead = misses.substr(0, 6000) + shown + misses;
       for (std::size_t cut = 5990; cut < 6000 + shown.size(); ++cut)
         QVERIFY2(foundIn(needle, longRead, {cut}), qPrintable(QString::number(cut)));
@@ -152,7 +155,7 @@ private Q_SLOTS:
   // name search does; a close ends even a long read at once.
   void eventsWhileCandidatesAreRead() {
     // The action (stop, close, truncate, or the new text) at a yield: one per
-    // candidate with content, eight for 5.txt.
+    // candidate with content, one per 64 KiB read of 5.txt.
     const std::tuple<QString, int, Names> rows[] = {
         {"xyz", 1, {"1.txt", "2.txt"}},
         {"", 2, {"1.txt", "3.txt", "5.txt", "6.txt", "7.txt"}},
