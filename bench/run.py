@@ -371,7 +371,8 @@ def main():
     if args.memory_tree:
         tree, text = args.memory_tree.rsplit(":", 1)
         mem = memory(args.bench, tree, text)
-    print(report(measured, mem, args.runs))
+    if measured or mem:
+        print(report(measured, mem, args.runs))
     categories = []
     for entry in args.category_tree:
         tree, text, kind, index = entry.rsplit(":", 3)
