@@ -63,39 +63,56 @@ void ContentMatcher::prepare(std::string_view text, Compare compare) {
   needsZeros_ = keys_.empty() || text.find('\0') != std::string_view::npos;
   asciiFolded_.clear();
   if (byteByByte) asciiFolded_ = CaseFold::folded(text);
-  choosePair();
+  findAnchors();
+  if (!keys_.empty()) choosePair(nullptr, 0);
   reset();
 }
 
-// The two rarest of the first characters whose byte offset in any match is
+// The anchors: the first characters whose byte offset in any match is
 // known, that is, that only characters of a fixed length come before.
-void ContentMatcher::choosePair() {
-  struct Choice {
-    std::size_t offset = 0;
-    std::string bytes;
-    long cost = LONG_MAX;
-  } best[2];
+void ContentMatcher::findAnchors() {
+  anchors_.clear();
   std::size_t offset = 0;
   for (std::size_t j = 0; j < keys_.size() && j < 32; ++j) {
     std::string first = CaseFold::firstBytes(keys_[j]);
     const int length = fixedLength(keys_[j], first);
-    long cost = 0;
-    for (char b : first) cost += kBytesPer64KiB[static_cast<unsigned char>(b)];
-    if (first.size() <= 8 && cost < best[1].cost) {
-      best[1] = {offset, std::move(first), cost};
-      if (best[1].cost < best[0].cost) std::swap(best[0], best[1]);
-    }
+    long commonness = 0;
+    for (char b : first) commonness += kBytesPer64KiB[static_cast<unsigned char>(b)];
+    if (first.size() <= 8) anchors_.push_back({offset, std::move(first), commonness});
     if (length == 0) break;
     offset += std::size_t(length);
   }
-  if (best[1].cost == LONG_MAX) best[1] = best[0];  // a single character: both sides look at it
-  pair_.setFirst(best[0].offset, best[0].bytes);
-  pair_.setSecond(best[1].offset, best[1].bytes);
+}
+
+// The two anchors rarest in the sample (none: in files at large). When the
+// rarer is under one byte in 256 of the sample, the scan looks for it first.
+void ContentMatcher::choosePair(const char* sample, std::size_t size) {
+  std::uint32_t counts[256] = {};
+  for (std::size_t i = 0; i < size; ++i) ++counts[static_cast<unsigned char>(sample[i])];
+  const auto seen = [&](const Anchor& anchor) {
+    std::uint64_t n = 0;
+    for (char b : anchor.bytes) n += counts[static_cast<unsigned char>(b)];
+    return n;
+  };
+  const auto rarer = [&](const Anchor& x, const Anchor& y) {
+    const std::uint64_t nx = seen(x), ny = seen(y);
+    return nx != ny ? nx < ny : x.commonness < y.commonness;
+  };
+  const Anchor* best[2] = {nullptr, nullptr};
+  for (const Anchor& anchor : anchors_) {
+    if (!best[0] || rarer(anchor, *best[0])) best[1] = best[0], best[0] = &anchor;
+    else if (!best[1] || rarer(anchor, *best[1])) best[1] = &anchor;
+  }
+  if (!best[1]) best[1] = best[0];  // a single character: both sides look at it
+  pair_.setFirst(best[0]->offset, best[0]->bytes);
+  pair_.setSecond(best[1]->offset, best[1]->bytes);
+  pair_.rareFirst = size > 0 && seen(*best[0]) * 256 < size;
 }
 
 void ContentMatcher::reset() {
   carry_.clear();
   found_ = false;
+  chosenForStream_ = false;
 }
 
 bool ContentMatcher::matchesAt(const char* data, std::size_t size, std::size_t start) const {
@@ -143,6 +160,10 @@ bool ContentMatcher::scan(const char* data, std::size_t size, std::size_t end) {
 bool ContentMatcher::feed(const char* data, std::size_t size) {
   if (found_ || size == 0) return found_;
   if (keys_.empty()) return found_ = true;
+  if (!chosenForStream_) {  // dense text can lack what prose is full of: its first bytes tell
+    chosenForStream_ = true;
+    choosePair(data, std::min<std::size_t>(size, 4096));
+  }
   const std::size_t keep = longest_ - 1;  // a match starting in the last bytes may go on in the next chunk
   if (carry_.size() + size <= 2 * longest_ + 4096) {
     carry_.append(data, size);

@@ -116,22 +116,42 @@ __attribute__((target("avx2"))) std::size_t candidateAvx2(const unsigned char* p
   }
   return candidateSse2<kSingle>(p, from, to, pair);
 }
+
+// The first side alone, 64 bytes a turn; the second only where it is found.
+template <bool kSingle>
+__attribute__((target("avx2"))) std::size_t rareFirstAvx2(const unsigned char* p, std::size_t from, std::size_t to,
+                                                          const BytePair& pair) {
+  const Wide32 first = wide32(pair.sides[0]), second = wide32(pair.sides[1]);
+  const std::size_t a = pair.sides[0].offset, b = pair.sides[1].offset;
+  for (; from + 64 <= to; from += 64) {
+    const __m256i low = hits32<kSingle>(p + from + a, first), high = hits32<kSingle>(p + from + 32 + a, first);
+    const __m256i any = _mm256_or_si256(low, high);
+    if (_mm256_testz_si256(any, any)) continue;
+    const __m256i lowBoth = _mm256_and_si256(low, hits32<kSingle>(p + from + b, second));
+    const __m256i highBoth = _mm256_and_si256(high, hits32<kSingle>(p + from + 32 + b, second));
+    const std::uint64_t bits = std::uint64_t(std::uint32_t(_mm256_movemask_epi8(lowBoth))) |
+                               std::uint64_t(std::uint32_t(_mm256_movemask_epi8(highBoth))) << 32;
+    if (bits) return from + std::size_t(__builtin_ctzll(bits));
+  }
+  return candidateAvx2<kSingle>(p, from, to, pair);
+}
 #endif
 
 using Finder = std::size_t (*)(const unsigned char*, std::size_t, std::size_t, const BytePair&);
 
-// [single side values][wide]: the scans this processor can run.
+// [rare first][single side values]: the scans this processor can run.
 struct Finders {
-  Finder finders[2];
+  Finder finders[2][2];
 };
 
 Finders chooseFinders() {
 #if defined(__x86_64__)
   __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx2")) return {{candidateAvx2<false>, candidateAvx2<true>}};
-  return {{candidateSse2<false>, candidateSse2<true>}};
+  if (__builtin_cpu_supports("avx2"))
+    return {{{candidateAvx2<false>, candidateAvx2<true>}, {rareFirstAvx2<false>, rareFirstAvx2<true>}}};
+  return {{{candidateSse2<false>, candidateSse2<true>}, {candidateSse2<false>, candidateSse2<true>}}};
 #else
-  return {{candidateScalar, candidateScalar}};
+  return {{{candidateScalar, candidateScalar}, {candidateScalar, candidateScalar}}};
 #endif
 }
 }  // namespace
@@ -139,7 +159,7 @@ Finders chooseFinders() {
 std::size_t BytePair::find(const unsigned char* data, std::size_t from, std::size_t to, Check check,
                            const void* context) const {
   static const Finders chosen = chooseFinders();
-  const Finder next = chosen.finders[sides[0].count == 1 && sides[1].count == 1];
+  const Finder next = chosen.finders[rareFirst][sides[0].count == 1 && sides[1].count == 1];
   for (; (from = next(data, from, to, *this)) < to; ++from)
     if (check(context, from)) return from;
   return to;

@@ -29,6 +29,9 @@ public:
   };
   Side sides[2];
   std::uint8_t member[256] = {};  // bit 1: a byte of the first side, bit 2: of the second
+  // The first side is rare in this content: the second is looked at only
+  // where the first is found.
+  bool rareFirst = false;
 
 private:
   void set(int side, std::size_t offset, std::string_view bytes);

@@ -84,7 +84,8 @@ private Q_SLOTS:
   }
 
   // The text at every place across the scan's 16- and 32-byte steps, alone
-  // and among near misses, and cut between its rare bytes at a long read's edge.
+  // and among near misses, with and without a long start that sets which
+  // byte is looked for first, and cut between its rare bytes at a long read's edge.
   void textAtEveryPlace() {
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {"zanzibar", "ZaNzIbAr", "ZANZIBAx-"},
@@ -95,11 +96,14 @@ private Q_SLOTS:
       std::string misses;
       while (misses.size() < 9000) misses += nearMiss;
       QVERIFY(!foundIn(needle, misses));
-      for (const std::string& around : {misses, std::string(120, '.')})  // the steps restart after a near miss
-        for (std::size_t at = 0; at < 120; ++at) {
-          const std::string content = around.substr(0, at) + shown + around.substr(at, 120 - at);
-          QVERIFY2(foundIn(needle, content), qPrintable(QString::number(at)));
-        }
+      // The steps restart after a near miss; after a long start without the
+      // text, the scan looks for the rarer byte first.
+      for (const std::string& around : {misses, std::string(4216, '.')})
+        for (const std::size_t ahead : {0, 4096})
+          for (std::size_t at = 0; at < 120; ++at) {
+            const std::string content = around.substr(0, ahead + at) + shown + around.substr(ahead + at, 120 - at);
+            QVERIFY2(foundIn(needle, content), qPrintable(QString("%1 after %2").arg(at).arg(ahead)));
+          }
       const std::string longRead = misses.substr(0, 6000) + shown + misses;
       for (std::size_t cut = 5990; cut < 6000 + shown.size(); ++cut)
         QVERIFY2(foundIn(needle, longRead, {cut}), qPrintable(QString::number(cut)));
