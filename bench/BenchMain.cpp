@@ -10,7 +10,8 @@
 //     --read-ahead N|always|0           N threads reading ahead when the cache is cold (default: as the
 //                                       program); always: even on a warm cache; 0: none
 //   categories                       the category tables, as JSON
-//   gen-content DIR [--seed S]       the content corpus
+//   gen-content DIR [--seed S]       the content corpora
+//   getdents DIR                     the tree read with bare getdents64 calls: the kernel's own cost
 #include <QApplication>
 #include <QComboBox>
 #include <functional>
@@ -28,6 +29,7 @@
 #include <string>
 
 #include "bench/ContentCorpus.h"
+#include "bench/GetdentsWalk.h"
 #include "bench/TreeGenerator.h"
 #include "engine/CategoryTable.h"
 #include "engine/FolderWalk.h"
@@ -322,6 +324,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
+  if (mode == "getdents" && argc > 2) return getdentsWalk(argv[2]);
   if (mode == "gen-content" && argc > 2) {
     const int made = ContentCorpus(std::stoull(option(argc, argv, "--seed", "3"))).build(argv[2]);
     std::printf("{\"mode\":\"gen-content\",\"files\":%d}\n", made);
@@ -334,8 +337,12 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
+  if (mode == "engine") {  // no display: as a process it starts as a command-line tool would
+    QCoreApplication app(argc, argv);
+    return walk(false, argc, argv);
+  }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (mode == "window") return window(argc, argv);
-  return walk(mode == "events", argc, argv);
+  return walk(true, argc, argv);
 }

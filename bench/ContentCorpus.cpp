@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/ProseText.h"
+
 namespace {
 constexpr std::size_t kFileBytes = 2 << 20;
 
@@ -42,7 +44,24 @@ std::string ContentCorpus::textChunk(std::size_t bytes, bool longLines) {
   return out;
 }
 
-void ContentCorpus::write(const std::string& path, const std::string& content) {
+std::string ContentCorpus::base64Lines(std::size_t bytes) {
+  static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve(bytes + 80);
+  while (out.size() < bytes) {
+    for (int i = 0; i < 76; i += 10) {  // ten digits from each draw
+      std::uint64_t bits = rng_();
+      for (int k = 0; k < 10 && i + k < 76; ++k, bits >>= 6) out += digits[bits & 63];
+    }
+    out += '\n';
+  }
+  out.resize(bytes);
+  return out;
+}
+
+// The text near the end, in mixed case, where asked.
+void ContentCorpus::write(const std::string& path, std::string content, bool nearEnd) {
+  if (nearEnd) content.replace(content.size() - 200, 12, "YellowHammer");
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0) return;
   for (std::size_t done = 0; done < content.size();) {
@@ -53,15 +72,12 @@ void ContentCorpus::write(const std::string& path, const std::string& content) {
   ::close(fd);
 }
 
-int ContentCorpus::build(const std::string& root) {
-  ::mkdir(root.c_str(), 0755);
+int ContentCorpus::mixed(const std::string& folder) {
   int made = 0;
   char name[64];
   for (int i = 0; i < 200; ++i) {  // text, 400 MiB
-    std::string content = textChunk(kFileBytes, false);
-    if (i % 8 == 0) content.replace(content.size() - 200, 12, "YellowHammer");
     std::snprintf(name, sizeof name, "/data-%03d.txt", i);
-    write(root + name, content);
+    write(folder + name, textChunk(kFileBytes, false), i % 8 == 0);
     ++made;
   }
   std::uniform_int_distribution<int> byte(0, 255);
@@ -69,16 +85,42 @@ int ContentCorpus::build(const std::string& root) {
     std::string content(kFileBytes, '\0');
     for (char& c : content) c = char(byte(rng_));
     std::snprintf(name, sizeof name, "/data-%03d.bin", i);
-    write(root + name, content);
+    write(folder + name, content, false);
     ++made;
   }
   for (int i = 0; i < 4; ++i) {  // one line of 4 MiB each
     std::snprintf(name, sizeof name, "/data-long-%d.txt", i);
-    write(root + name, textChunk(4 << 20, true));
+    write(folder + name, textChunk(4 << 20, true), false);
     ++made;
   }
-  const std::string sparse = root + "/data-sparse.img";
-  write(sparse, "");
+  return made;
+}
+
+int ContentCorpus::dense(const std::string& folder) {
+  char name[64];
+  for (int i = 0; i < 80; ++i) {
+    std::snprintf(name, sizeof name, "/data-%03d.txt", i);
+    write(folder + name, base64Lines(4650000), i % 8 == 0);
+  }
+  return 80;
+}
+
+int ContentCorpus::prose(const std::string& folder) {
+  const ProseText text;
+  char name[64];
+  for (int i = 0; i < 40; ++i) {
+    std::snprintf(name, sizeof name, "/data-%03d.txt", i);
+    write(folder + name, text.make(rng_, 8600000), i % 8 == 0);
+  }
+  return 40;
+}
+
+int ContentCorpus::build(const std::string& root) {
+  ::mkdir(root.c_str(), 0755);
+  for (const char* sub : {"/mixed", "/sparse", "/dense", "/prose"}) ::mkdir((root + sub).c_str(), 0755);
+  int made = mixed(root + "/mixed") + dense(root + "/dense") + prose(root + "/prose");
+  const std::string sparse = root + "/sparse/data-sparse.img";
+  write(sparse, "", false);
   if (::truncate(sparse.c_str(), std::int64_t(1) << 30) == 0) ++made;
   return made;
 }

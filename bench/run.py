@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Times Quorrel's search against find and fd on the same trees, in one run.
+"""Times Quorrel's search against find, fd, grep and ripgrep on the same trees, in one run.
 
-Each measurement is its own process; runs alternate between the tools so a
-passing disturbance hits them all alike; the cache is warm. Quorrel's times
-are taken inside the process, from the start of the search (the press of
-Find, for the window) to its end (the window's idle look); the peers' are the
-wall time of their whole process.
+Each measurement is its own process; every tool runs once untimed first, then
+the runs alternate between the tools so a passing disturbance hits them all
+alike; the median of the runs is shown. Two kinds of time, and every table
+says which each row is:
+  in process     Quorrel's own clock, from the start of the search (the press
+                 of Find, for the window) to its end (the window's idle look);
+  whole process  the wall time of a process from its start to its exit, as
+                 hyperfine takes it: the peers always, and `quorrel-bench
+                 engine` run as a process.
 """
 import argparse
 import json
@@ -20,15 +24,30 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def quorrel(bench, mode, tree, text, *extra):
-    out = subprocess.run([bench, mode, tree, text, *extra], check=True, capture_output=True, text=True)
+    command = [bench, mode, tree] if mode == "getdents" else [bench, mode, tree, text, *extra]
+    out = subprocess.run(command, check=True, capture_output=True, text=True)
     return json.loads(out.stdout.strip().splitlines()[-1])
 
 
-def wall(command):
-    env = dict(os.environ, LC_ALL="C")
+def process(command, locale="C", check=True):
+    """Wall, user and system seconds of a whole process."""
+    env = dict(os.environ, LC_ALL=locale)
     start = time.perf_counter()
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-    return time.perf_counter() - start
+    child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    _, status, usage = os.wait4(child.pid, 0)
+    seconds = time.perf_counter() - start
+    if check and os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"FAILED: {' '.join(command)}")
+    return {"wall": seconds, "user": usage.ru_utime, "system": usage.ru_stime}
+
+
+def wall(command):
+    return process(command)["wall"]
+
+
+def floor(bench, tree):
+    """The kernel's own cost of reading the tree: a bare getdents64 walk."""
+    return quorrel(bench, "getdents", tree, "")
 
 
 def find_command(tree, text):
@@ -58,21 +77,39 @@ def median_spread(values):
 
 def measure_tree(bench, tree, text, runs, scratch):
     results = check_results(bench, tree, text, scratch)
-    wall(find_command(tree, text))  # warm the cache
-    times = {k: [] for k in ("engine", "events", "window", "window-busy", "find", "fd -j1", "fd")}
-    stalls, peaks = [], []
+    fd = ["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree]
+    tools = {
+        "engine": lambda: quorrel(bench, "engine", tree, text)["seconds"],
+        "events": lambda: quorrel(bench, "events", tree, text)["seconds"],
+        "window": lambda: quorrel(bench, "window", tree, text),
+        "engine process": lambda: process([bench, "engine", tree, text]),
+        "getdents": lambda: floor(bench, tree),
+        "find": lambda: wall(find_command(tree, text)),
+        "fd -j1": lambda: wall(fd + ["-j1"]),
+        "fd": lambda: wall(fd),
+    }
+    for run in tools.values():  # warm-up: the cache, and each tool's own files
+        run()
+    times = {k: [] for k in ("engine", "events", "window", "window-busy", "engine process", "find", "fd -j1", "fd")}
+    stalls, peaks, kernel = [], [], {"engine user": [], "engine system": [], "floor system": [], "floor wall": []}
     for _ in range(runs):
-        times["engine"].append(quorrel(bench, "engine", tree, text)["seconds"])
-        times["events"].append(quorrel(bench, "events", tree, text)["seconds"])
-        w = quorrel(bench, "window", tree, text)
-        times["window"].append(w["seconds"] - w["busy_seconds"])
-        times["window-busy"].append(w["seconds"])
-        stalls.append(w["max_stall_ms"])
-        peaks.append(w["peak_kb"])
-        times["find"].append(wall(find_command(tree, text)))
-        times["fd -j1"].append(wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree, "-j1"]))
-        times["fd"].append(wall(["fdfind", "--no-ignore", "-t", "f", "-i", "-F", text, tree]))
-    return {"tree": tree, "text": text, "results": results, "times": times,
+        for key, run in tools.items():
+            got = run()
+            if key == "window":
+                times["window"].append(got["seconds"] - got["busy_seconds"])
+                times["window-busy"].append(got["seconds"])
+                stalls.append(got["max_stall_ms"])
+                peaks.append(got["peak_kb"])
+            elif key == "engine process":
+                times[key].append(got["wall"])
+                kernel["engine user"].append(got["user"])
+                kernel["engine system"].append(got["system"])
+            elif key == "getdents":
+                kernel["floor system"].append(got["system_seconds"])
+                kernel["floor wall"].append(got["seconds"])
+            else:
+                times[key].append(got)
+    return {"tree": tree, "text": text, "results": results, "times": times, "kernel": kernel,
             "max_stall_ms": max(stalls), "peak_mb": max(peaks) / 1024}
 
 
@@ -130,50 +167,62 @@ def category_report(measured, runs):
     return "\n".join(lines)
 
 
-def measure_content(bench, tree, name, text, runs):
-    """The containing-text search beside ripgrep and grep."""
+def measure_content(bench, tree, name, text, runs, scratch):
+    """The containing-text search beside ripgrep and grep; the engine's files must be rg's."""
     rg = ["rg", "-i", "-F", "-l", "-j1", "--no-ignore", "-uu", "--iglob", f"*{name}*", text, tree]
     grep = ["grep", "-rilF", f"--include=*{name}*", text, tree]
-    times = {k: [] for k in ("engine", "window", "rg -j1", "grep")}
-    peaks, stalls, results = [], [], 0
-
-    def peer(command):
-        env = dict(os.environ, LC_ALL="C.UTF-8")
-        start = time.perf_counter()
-        subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)  # 1: nothing found
-        return time.perf_counter() - start
-
-    peer(grep)
+    paths_file = os.path.join(scratch, "quorrel.paths")
+    quorrel(bench, "engine", tree, name, "--contains", text, "--paths", paths_file)
+    with open(paths_file, "rb") as f:
+        ours = sorted(p for p in f.read().split(b"\0") if p)
+    listed = subprocess.run(rg + ["-0"], capture_output=True, env=dict(os.environ, LC_ALL="C.UTF-8")).stdout
+    theirs = sorted(p for p in listed.split(b"\0") if p)
+    if ours != theirs:
+        sys.exit(f"RESULTS DIFFER on {tree} for {text!r}: Quorrel {len(ours)} files, rg {len(theirs)}")
+    tools = {
+        "engine": lambda: quorrel(bench, "engine", tree, name, "--contains", text),
+        "window": lambda: quorrel(bench, "window", tree, name, "--contains", text),
+        "engine process": lambda: process([bench, "engine", tree, name, "--contains", text])["wall"],
+        "rg -j1": lambda: process(rg, "C.UTF-8", check=False)["wall"],  # 1: nothing found
+        "grep": lambda: process(grep, "C.UTF-8", check=False)["wall"],
+    }
+    for run in tools.values():
+        run()
+    times = {k: [] for k in tools}
+    peaks, stalls = [], []
     for _ in range(runs):
-        e = quorrel(bench, "engine", tree, name, "--contains", text)
-        results = e["results"]
-        times["engine"].append(e["seconds"])
-        peaks.append(e["peak_kb"])
-        w = quorrel(bench, "window", tree, name, "--contains", text)
-        times["window"].append(w["seconds"] - w["busy_seconds"])
-        stalls.append(w["max_stall_ms"])
-        peaks.append(w["peak_kb"])
-        times["rg -j1"].append(peer(rg))
-        times["grep"].append(peer(grep))
-    return {"tree": tree, "name": name, "text": text, "results": results, "times": times,
+        for key, run in tools.items():
+            got = run()
+            if key == "engine":
+                times[key].append(got["seconds"])
+                peaks.append(got["peak_kb"])
+            elif key == "window":
+                times[key].append(got["seconds"] - got["busy_seconds"])
+                stalls.append(got["max_stall_ms"])
+                peaks.append(got["peak_kb"])
+            else:
+                times[key].append(got)
+    return {"tree": tree, "name": name, "text": text, "results": len(ours), "times": times,
             "peak_mb": max(peaks) / 1024, "max_stall_ms": max(stalls)}
 
 
 def content_report(measured, runs):
     lines = ["", f"Containing-text searches, median of {runs} runs (min-max), warm cache.", "",
-             "| tree | name, text | results | tool | seconds | spread | vs rg -j1 | vs grep |",
-             "|---|---|---|---|---|---|---|---|"]
+             "| tree | name, text | results | tool | measured | seconds | spread | vs rg -j1 | vs grep |",
+             "|---|---|---|---|---|---|---|---|---|"]
+    labels = {"engine": ("Quorrel engine alone", "in process"),
+              "window": ("Quorrel window (less busy display)", "in process"),
+              "engine process": ("quorrel-bench engine", "whole process"),
+              "rg -j1": ("rg -j1", "whole process"), "grep": ("grep -r", "whole process")}
     for m in measured:
         t = m["times"]
         rg_med, grep_med = statistics.median(t["rg -j1"]), statistics.median(t["grep"])
-        labels = {"engine": "Quorrel engine alone", "window": "Quorrel window (less busy display)",
-                  "rg -j1": "rg -j1", "grep": "grep -r"}
-        for key, label in labels.items():
+        for key, (label, kind) in labels.items():
             med, lo, hi = median_spread(t[key])
-            lines.append(f"| {m['tree']} | {m['name']}, {m['text']} | {m['results']} | {label} | {med:.3f} | "
-                         f"{lo:.3f}-{hi:.3f} | {med / rg_med:.2f} | {med / grep_med:.2f} |")
+            lines.append(f"| {m['tree']} | {m['name']}, {m['text']} | {m['results']} | {label} | {kind} | "
+                         f"{med:.3f} | {lo:.3f}-{hi:.3f} | {med / rg_med:.2f} | {med / grep_med:.2f} |")
         lines.append(f"| {m['tree']} | | | Quorrel: peak memory {m['peak_mb']:.0f} MB, longest event-loop stall "
-                     f"{m['max_stall_ms']:.1f} ms | | | | |")
+                     f"{m['max_stall_ms']:.1f} ms | | | | | |")
     return "\n".join(lines)
 
 
@@ -229,8 +278,8 @@ def cold_report(measured, runs):
     lines = ["", f"Cold cache: the kernel's caches dropped before each run of each tool; median of {runs} runs "
                  "(min-max). The window's time is less its fixed busy display. Warm rows: the same search "
                  "again from a warm cache.", "",
-             "| tree | tool | seconds | spread | vs fd (all threads) | vs fd -j1 | vs no read-ahead |",
-             "|---|---|---|---|---|---|---|"]
+             "| tree | tool | measured | seconds | spread | vs fd (all threads) | vs fd -j1 | vs no read-ahead |",
+             "|---|---|---|---|---|---|---|---|"]
     for m in measured:
         t = m["times"]
         fd_med, fd1_med = statistics.median(t["fd"]), statistics.median(t["fd -j1"])
@@ -240,7 +289,8 @@ def cold_report(measured, runs):
             base = t.get(f"{mode}, no read-ahead")
             versus = f"{med / statistics.median(base):.2f}" if base and mode in ("engine", "window", "warm engine") else ""
             fd_cols = "| |" if key.startswith("warm") else f"{med / fd_med:.2f} | {med / fd1_med:.2f} |"
-            lines.append(f"| {m['tree']} | {key} | {med:.3f} | {lo:.3f}-{hi:.3f} | {fd_cols} {versus} |")
+            kind = "whole process" if key in ("find", "fd -j1", "fd") else "in process"
+            lines.append(f"| {m['tree']} | {key} | {kind} | {med:.3f} | {lo:.3f}-{hi:.3f} | {fd_cols} {versus} |")
     return "\n".join(lines)
 
 
@@ -267,21 +317,34 @@ def machine():
 
 def report(measured, mem, runs):
     lines = [f"Machine: {machine()}. Median of {runs} runs (min-max), warm cache.", ""]
-    lines.append("| tree | text | results | tool | seconds | spread | vs find | vs fd -j1 |")
-    lines.append("|---|---|---|---|---|---|---|---|")
+    lines.append("| tree | text | results | tool | measured | seconds | spread | vs find | vs fd -j1 |")
+    lines.append("|---|---|---|---|---|---|---|---|---|")
     for m in measured:
         m["tree"] = os.path.relpath(m["tree"]) if m["tree"].startswith(os.getcwd() + "/") else m["tree"]
         find_med = statistics.median(m["times"]["find"])
         fd1_med = statistics.median(m["times"]["fd -j1"])
-        labels = {"engine": "Quorrel engine alone", "events": "Quorrel engine + event loop",
-                  "window": "Quorrel window (less busy display)", "window-busy": "Quorrel window (press to idle)",
-                  "find": "find", "fd -j1": "fdfind -j1", "fd": "fdfind (default threads)"}
-        for key, label in labels.items():
+        labels = {"engine": ("Quorrel engine alone", "in process"),
+                  "events": ("Quorrel engine + event loop", "in process"),
+                  "window": ("Quorrel window (less busy display)", "in process"),
+                  "window-busy": ("Quorrel window (press to idle)", "in process"),
+                  "engine process": ("quorrel-bench engine", "whole process"),
+                  "find": ("find", "whole process"), "fd -j1": ("fdfind -j1", "whole process"),
+                  "fd": ("fdfind (default threads)", "whole process")}
+        for key, (label, kind) in labels.items():
             med, lo, hi = median_spread(m["times"][key])
-            lines.append(f"| {m['tree']} | {m['text']} | {m['results']} | {label} | {med:.3f} | {lo:.3f}-{hi:.3f} "
-                         f"| {med / find_med:.2f} | {med / fd1_med:.2f} |")
+            lines.append(f"| {m['tree']} | {m['text']} | {m['results']} | {label} | {kind} | {med:.3f} | "
+                         f"{lo:.3f}-{hi:.3f} | {med / find_med:.2f} | {med / fd1_med:.2f} |")
         lines.append(f"| {m['tree']} | | | window: longest event-loop stall {m['max_stall_ms']:.1f} ms, "
-                     f"peak memory {m['peak_mb']:.0f} MB | | | | |")
+                     f"peak memory {m['peak_mb']:.0f} MB | | | | | |")
+    lines += ["", "The kernel's own cost (medians): the bare getdents64 walk of the same tree against the engine "
+                  "run as a process.", "",
+              "| tree | getdents64 walk: system | its wall | engine process: system | user | wall | "
+              "engine system / floor |", "|---|---|---|---|---|---|---|"]
+    for m in measured:
+        k = {key: statistics.median(v) for key, v in m["kernel"].items()}
+        lines.append(f"| {m['tree']} | {k['floor system']:.3f} | {k['floor wall']:.3f} | {k['engine system']:.3f} | "
+                     f"{k['engine user']:.3f} | {statistics.median(m['times']['engine process']):.3f} | "
+                     f"{k['engine system'] / k['floor system']:.2f} |")
     if mem:
         lines += ["", f"Memory, {mem['results']} results: {mem['bytes_per_entry_beyond_name']:.0f} bytes per entry "
                       f"beyond its name (engine); whole window peak {mem['window_peak_mb']:.0f} MB, "
@@ -308,7 +371,8 @@ def main():
     if args.memory_tree:
         tree, text = args.memory_tree.rsplit(":", 1)
         mem = memory(args.bench, tree, text)
-    print(report(measured, mem, args.runs))
+    if measured or mem:
+        print(report(measured, mem, args.runs))
     categories = []
     for entry in args.category_tree:
         tree, text, kind, index = entry.rsplit(":", 3)
@@ -318,7 +382,7 @@ def main():
     contents = []
     for entry in args.content_tree:
         tree, name, text = entry.split(":", 2)
-        contents.append(measure_content(args.bench, tree, name, text, args.runs))
+        contents.append(measure_content(args.bench, tree, name, text, args.runs, args.scratch))
     if contents:
         print(content_report(contents, args.runs))
     if args.cold_tree and not drop_caches():

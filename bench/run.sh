@@ -21,7 +21,8 @@ fi
 if [ ! -d "$out/flat-200k" ]; then  # one folder of 200,000 matching files: how long the window stalls inside it
   "$bench" gen-flat "$out/flat-200k" 200000 conf >/dev/null
 fi
-if [ ! -d "$out/content" ]; then
+if [ ! -d "$out/content/prose" ]; then  # made again when an older layout is there
+  rm -rf "$out/content"
   "$bench" gen-content "$out/content" --seed 3 >/dev/null
 fi
 python3 "$top/bench/check-content.py" "$bench" >&2
@@ -31,6 +32,11 @@ python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out
   --tree /usr:conf --tree "$out/tree-200k:conf" --tree "$out/flat-200k:conf" --memory-tree "$out/tree-1m:conf" \
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
   --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7" \
-  --content-tree "$out/content:data:zanzibar harbour" --content-tree "$out/content:data:yellowhammer" \
+  --content-tree "$out/content/dense:data:zanzibar" --content-tree "$out/content/dense:data:zanzibar harbour" \
+  --content-tree "$out/content/dense:data:yellowhammer" \
+  --content-tree "$out/content/prose:data:zanzibar" --content-tree "$out/content/prose:data:zanzibar harbour" \
+  --content-tree "$out/content/prose:data:yellowhammer" \
+  --content-tree "$out/content/mixed:data:zanzibar harbour" --content-tree "$out/content/mixed:data:yellowhammer" \
+  --content-tree "$out/content/sparse:data:zanzibar harbour" \
   --content-tree "/usr/share/doc:copyright:gpl" \
   --cold-tree /usr:conf --cold-tree "$out/tree-200k:conf"

@@ -102,6 +102,9 @@ private:
   ContentMatcher matcher_;
   QString matcherText_;
   bool matcherReady_ = false;
-  static constexpr std::size_t kReadBytes = 1 << 20;  // read at a time; events are let in between reads
-  std::unique_ptr<char[]> readBuffer_;                // one for the walk, whatever the files' sizes
+  // Read at a time: small enough that what the kernel copies is still in the
+  // processor's cache when it is scanned (64 KiB was faster than 256 KiB and
+  // 1 MiB on dense text); events are let in between reads.
+  static constexpr std::size_t kReadBytes = 64 << 10;
+  std::unique_ptr<char[]> readBuffer_;  // one for the walk, whatever the files' sizes
 };

@@ -13,9 +13,10 @@
 #include "support/WalkRig.h"
 
 namespace {
-bool foundIn(const std::string& needle, const std::string& content, std::vector<std::size_t> cuts = {}) {
+bool foundIn(const std::string& needle, const std::string& content, std::vector<std::size_t> cuts = {},
+             ContentMatcher::Compare how = ContentMatcher::Compare::Fastest) {
   ContentMatcher m;
-  m.prepare(needle);
+  m.prepare(needle, how);
   std::size_t from = 0;
   cuts.push_back(content.size());
   for (std::size_t cut : cuts) {
@@ -69,6 +70,7 @@ private Q_SLOTS:
         {"a\xe9" "b", "a\xe8" "b", false},
         {"MAGIC", QByteArray("\x7f" "ELF\0\0\x01magic\0", 14), true},
         {QByteArray("a\0b", 3), QByteArray("xA\0Bx", 5), true},
+        {"a{b", "A[B", false},  // only letters have cases
         {"", "x", true}};
     for (const auto& [needle, content, found] : rows) {
       const std::string text = needle.toStdString(), bytes = content.toStdString();
@@ -76,6 +78,35 @@ private Q_SLOTS:
         QVERIFY2(foundIn(text, bytes, {cut}) == found, qPrintable(QString("%1, cut at %2").arg(needle).arg(cut)));
         QVERIFY2(foundIn(text, bytes, {cut, cut + 1}) == found, qPrintable(QString("%1, byte %2").arg(needle).arg(cut)));
       }
+      // ASCII texts are compared byte by byte unless told to decode: the same outcome.
+      QVERIFY2(foundIn(text, bytes, {}, ContentMatcher::Compare::Decoding) == found, needle.constData());
+    }
+  }
+
+  // The text at every place across the scan's 16- and 32-byte steps, alone
+  // and among near misses, with and without a long start that sets which
+  // byte is looked for first, and cut between its rare bytes at a long read's edge.
+  void textAtEveryPlace() {
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"zanzibar", "ZaNzIbAr", "ZANZIBAx-"},
+        {"kilo", "\xe2\x84\xaaILO", "KILx\xe2\x84\xaa"},  // kelvin sign: decoded
+        {"\xcf\x83\xce\xbf\xcf\x86\xce\xaf\xce\xb1", "\xce\xa3\xce\x9f\xce\xa6\xce\x8a\xce\x91",
+         "\xce\xa3\xce\x9f\xce\xa6\xce\x8ax"}};  // two-byte letters
+    for (const auto& [needle, shown, nearMiss] : rows) {
+      std::string misses;
+      while (misses.size() < 9000) misses += nearMiss;
+      QVERIFY(!foundIn(needle, misses));
+      // The steps restart after a near miss; after a long start without the
+      // text, the scan looks for the rarer byte first.
+      for (const std::string& around : {misses, std::string(4216, '.')})
+        for (const std::size_t ahead : {0, 4096})
+          for (std::size_t at = 0; at < 120; ++at) {
+            const std::string content = around.substr(0, ahead + at) + shown + around.substr(ahead + at, 120 - at);
+            QVERIFY2(foundIn(needle, content), qPrintable(QString("%1 after %2").arg(at).arg(ahead)));
+          }
+      const std::string longRead = misses.substr(0, 6000) + shown + misses;
+      for (std::size_t cut = 5990; cut < 6000 + shown.size(); ++cut)
+        QVERIFY2(foundIn(needle, longRead, {cut}), qPrintable(QString::number(cut)));
     }
   }
 
@@ -128,7 +159,7 @@ private Q_SLOTS:
   // name search does; a close ends even a long read at once.
   void eventsWhileCandidatesAreRead() {
     // The action (stop, close, truncate, or the new text) at a yield: one per
-    // candidate with content, eight for 5.txt.
+    // candidate with content, one per 64 KiB read of 5.txt.
     const std::tuple<QString, int, Names> rows[] = {
         {"xyz", 1, {"1.txt", "2.txt"}},
         {"", 2, {"1.txt", "3.txt", "5.txt", "6.txt", "7.txt"}},
