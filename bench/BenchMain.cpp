@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorrel-bench: one measurement per process, printed as one JSON line.
 //   gen DIR [--seed S] [--folders N] [--files N] [--depth N] [--big N] [--match-all TEXT]
 //   gen-flat DIR N TEXT              one folder of N empty files f000001_TEXT.txt ...

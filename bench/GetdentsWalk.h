@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The kernel's own cost of a walk: a tree read with bare getdents64 calls

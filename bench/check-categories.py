@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks category searches against GNU find with the same wildcards.
 
 For each KIND:INDEX, Quorrel's engine lists the tree with that category's

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks a containing-text search against find and grep on the same files.
 
 Names containing "copyright" (any case) under /usr/share/doc whose content

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks a search from "/" against GNU find over the same files.
 
 find / -xtype f -not -path '*/.*', with the kernel's interface file systems

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times Quorrel's search against find, fd, grep and ripgrep on the same trees, in one run.
 
 Each measurement is its own process; every tool runs once untimed first, then

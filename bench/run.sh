@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmark, generates its trees once (kept in bench/out/ for later
 # runs) and times Quorrel against find and fd. Prints one Markdown table.
 #   bash bench/run.sh            /usr and the generated trees

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SizeText.h"
 
 std::int64_t SizeText::kilobytes(std::int64_t bytes) {

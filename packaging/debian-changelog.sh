@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes CHANGELOG.md as a Debian changelog: each "## VERSION (WHEN)" heading
 # is an entry, each "- " item a "  * " line and its indented continuation a
 # "    " line, and WHEN the entry's date in the form Debian reads.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Uses Quorrel as a new user would, on a real display, through the
 accessibility bus (what a screen reader sees and does):
 

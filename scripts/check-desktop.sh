@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs check-desktop.py against the real program on a display (Xvfb, or
 # weston's headless compositor for Wayland), with a session bus and the
 # accessibility bus, as a desktop would have them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the program's files are formatted as .clang-format says.
 # With --fix, formats them instead.
 set -euo pipefail

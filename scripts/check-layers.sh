@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that no layer includes a higher one, that each lower layer links
 # nothing of a higher one, and that the engine's tests link no GUI.
 # Layers, lowest first: platform/core, then engine and platform/desktop,

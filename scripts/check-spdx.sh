@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists the source files of the program, its tests, bench, scripts and build
 # that lack the licence line near the top, and fails if there are any. With
 # --fix, adds it as the first line (after a shebang): "//" for C++, "#" else.

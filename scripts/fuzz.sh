@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a while, from the
 # seeds in tests/fuzz/corpus (new finds stay in the build folder).
 # Usage: fuzz.sh [SECONDS_PER_TARGET]   (default 20)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the splash, the transparency question, the
 # launcher, the command-line window and a result's menu from the real
 # program under Xvfb.

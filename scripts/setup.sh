@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Quorrel needs on Debian 12, if
 # anything is missing. Quick and silent when everything is there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Quorrel in release mode and starts it.
 # Arguments are passed to Quorrel (a folder to search in).
 set -euo pipefail

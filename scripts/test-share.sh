@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the tests' share of the code: non-blank lines of C++ under tests/
 # (support and fuzz targets included) against the program's own folders.
 set -euo pipefail

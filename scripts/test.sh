@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Quorrel and its tests, and runs every test
 # headless. With --sanitize, the build uses AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer; with --thread,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that need a Wayland display: starts weston's headless
 # compositor on a socket in a runtime folder of its own, waits until it takes
 # connections, exports a Wayland session (and no X display) and stops it on exit.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that need an X display: starts Xvfb on a free
 # display, waits until it takes connections, exports DISPLAY (and an X11
 # session, so that Qt does not look for Wayland) and stops it on exit. The

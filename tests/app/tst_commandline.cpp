@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a child process: what its command line makes it do.
 #include <QDir>
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names and text: the one case rule (name test, whole-name equality, listing
 // pattern, folder order), the size text and the text shown for raw names.
 #include <QtTest>

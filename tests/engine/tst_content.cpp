@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content test: the matcher over chunked streams, and the walk reading
 // real files (edges, case, bytes that are not UTF-8, files that change while
 // the search runs).

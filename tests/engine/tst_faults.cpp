@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What goes wrong on real disks, made to happen: every byte in a name, link
 // knots, big folders and paths longer than the system takes, special start
 // folders, permissions as an unprivileged user.

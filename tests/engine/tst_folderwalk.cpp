@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder walk on real trees: order, yields, stops, failures, and what may
 // happen to the walk inside a yield.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content matcher against the plain reference, the content cut into
 // chunks of sizes the input chooses: a size byte, the text, a zero byte, the content.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text shown for a name: valid, with nothing hidden in it, and mapping
 // back through the program's own reading to the exact bytes.
 #include <cstdint>

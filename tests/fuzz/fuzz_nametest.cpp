@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name test against the plain reference: text, a zero byte, then a name.
 #include <cstdlib>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing patterns against the plain reference: a pattern, a zero byte, a name.
 #include <cstdlib>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop reads:
 # the program, the menu entry (offered for folders), the icon, the metainfo,
 # and the manual page, which man must render without a warning.

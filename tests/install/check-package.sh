@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build and has lintian judge it, its
 # report printed whole: an error or a warning fails.
 # Usage: check-package.sh BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-system services over real trees: what a directory read reports,
 // which folders are entered (and which never, however they are reached), how
 // links are looked up, and when reading ahead starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store, the drives and the small file-system services.
 #include <QtTest>
 #include <pwd.h>

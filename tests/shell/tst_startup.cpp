@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a whole: the transparency decision and its question, the
 // launcher, the command-line window, the splash, and ending at once.
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RecordingDialogs.h"
 
 void RecordingDialogs::busy(Context&, std::int16_t ticks, const QString& caption) {

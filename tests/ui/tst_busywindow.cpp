@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy window: its ticks, what closes it, and a display asked for while one is open.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows show and how they are reached: the results table, captions
 // that fit, and what a screen reader and the keyboard find.
 #include <QAccessible>

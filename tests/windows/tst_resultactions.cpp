@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user does with the rows of a search window, driven headless: copy
 // and drag them out, sort them, save them, and the keys of the list.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a result through the desktop's real association table, set up in
 // a private XDG environment: a recorder application registered as the
 // default for a test type, and a second type that no application takes.
