@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QSessionManager>
 
 #include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
   QApplication app(qtArgumentCount, argv);
   QApplication::setApplicationName("quorrel");
   QApplication::setApplicationVersion(QUORREL_VERSION);
+  // A desktop session would restart us with Qt's own options, which the
+  // command line refuses; a search is nothing to restore at the next login.
+  QObject::connect(&app, &QGuiApplication::saveStateRequest,
+                   [](QSessionManager& session) { session.setRestartHint(QSessionManager::RestartNever); });
   IniSettingsStore settings;
   LinuxFileSystem fileSystem;
   ThemeIconSource icons;

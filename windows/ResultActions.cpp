@@ -83,15 +83,19 @@ void ResultActions::openRow(int row) {
   ResultOpener::open(context_, window_.results(), table_.record(row), window_.description().failedDisplay);
 }
 
-// Where no file manager answers, the folder of the first opens with its
-// default application, as a result does.
+// One folder, the current row's, with the selected files in it: a file
+// manager opens a window per folder it is asked to show. Where none answers,
+// the folder opens with its default application, as a result does.
 void ResultActions::openContainingFolder() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty()) return;
+  const ResultList& results = window_.results();
+  const int current = currentRow() >= 0 ? currentRow() : rows.front();
+  const std::string folder = results.folder(table_.record(current));
   std::vector<std::string> paths;
-  for (int row : rows) paths.push_back(table_.path(table_.record(row)));
+  for (int row : rows)
+    if (results.folder(table_.record(row)) == folder) paths.push_back(table_.path(table_.record(row)));
   Context& context = context_;
-  const std::string folder = window_.results().folder(table_.record(rows.front()));
   context.fileManager().showItems(paths, [&context, folder](bool shown) {
     if (shown || context.opener().open(folder, folder) != FileOpener::Outcome::NoApplication) return;
     context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this folder.");
@@ -123,7 +127,7 @@ void ResultActions::showUnreadable() {
 }
 
 void ResultActions::showMenu(QPoint at) {
-  const bool someRow = currentRow() >= 0 && !selectedRows().empty();
+  const bool someRow = currentRow() >= 0 && view_->selectionModel()->hasSelection();
   for (QAction* action : rowActions_) action->setEnabled(someRow);
   save_->setEnabled(table_.rowCount() > 0);
   const FolderWalk* walk = window_.walk();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QThread>
 
 #include "engine/FolderWalk.h"
 #include "platform/core/SettingsStore.h"
@@ -81,6 +82,12 @@ void SearchWindow::refreshLook() {
 void SearchWindow::watchdogTick() {
   if (findButton->text() != kStop) return;
   SharedState& state = context_.state();
+  // A dialog or drag opened from the list runs its own event loop inside one
+  // of the walk's yields: the walk waits for the user, it has not stalled.
+  if (QThread::currentThread()->loopLevel() > walkLoopLevel_) {
+    state.idleTicks = 0;
+    return;
+  }
   if (state.idleTicks == 3) {
     context_.showBusy(4, "Processing...");
     requestStop();

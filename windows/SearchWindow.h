@@ -131,6 +131,7 @@ private:
   bool shownOnce_ = false;
   bool closing_ = false;
   bool searching_ = false;
+  int walkLoopLevel_ = 0;  // the event-loop depth the walk yields at
   TitleStripDrag titleDrag_{this};
   QString shownTip_;
 };

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QThread>
 
 #include "engine/FolderWalk.h"
 #include "platform/core/FileSystem.h"
@@ -67,6 +68,7 @@ void SearchWindow::findPressed() {
     statusLabel->setVisible(true);
     yield_.restart();
     searching_ = true;
+    walkLoopLevel_ = QThread::currentThread()->loopLevel();
     walk_->start(query);  // returns when the walk has ended; the window may be gone by then
     if (self) searching_ = false;
   } else {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/SaveFile.h"
 
+#include <unistd.h>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -15,7 +16,8 @@ bool SaveFile::write(const QString& path, std::string_view bytes, QString& error
   }
   errno = 0;
   const auto size = qint64(bytes.size());
-  if (file.write(bytes.data(), size) == size && file.commit()) return true;
+  // Synced before the rename: a disk that is full or gone may say so only here.
+  if (file.write(bytes.data(), size) == size && ::fsync(file.handle()) == 0 && file.commit()) return true;
   error = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
   return false;
 }

@@ -170,6 +170,14 @@ private Q_SLOTS:
     SampleTree t;
     auto w = rig_->open(AllFilesWindow::description());
     QTimer::singleShot(0, [&] {
+      const std::size_t busies = rig_->dialogs.busies.size();
+      QEventLoop dialog;  // a file dialog or a drag opened from the list: the walk waits, not stalled
+      QTimer::singleShot(0, [&] {
+        for (int tick = 0; tick < 8; ++tick) w->watchdogTick();
+        dialog.quit();
+      });
+      dialog.exec();
+      QCOMPARE(rig_->dialogs.busies.size(), busies);
       for (int tick = 0; tick < 4; ++tick) w->watchdogTick();  // no status change in between
     });
     search(*w, "f.txt", t.root());
