@@ -120,7 +120,7 @@ private Q_SLOTS:
     SampleTree t;
     for (const char* f : {"f.txt", "A/f.txt", "A/A1/f.txt", "B/f.txt", "B/B1/f.txt"}) t.file(f, "the abc text");
     const int handles = openHandles();  // before any read-ahead worker may hold one
-    for (const QString text : {QString(), QString("abc")})
+    for (const QString& text : {QString(), QString("abc")})
       for (const Fault fault : {Fault::OutOfHandles, Fault::OutOfMemory, Fault::BadAlloc}) {
         WalkRig full(t.root(), text);
         full.run();
@@ -177,7 +177,7 @@ private Q_SLOTS:
     enum Fault { None, NoThread, Failing };
     static const std::thread::id walkThread = std::this_thread::get_id();
     std::vector<std::tuple<Names, Names, int, std::int64_t>> runs;
-    for (const auto [workers, fault] :
+    for (const auto& [workers, fault] :
          {std::pair{0, None}, {4, None}, {1, None}, {-1, None}, {4, NoThread}, {4, Failing}}) {
       TempTree t;
       buildWide(t);
