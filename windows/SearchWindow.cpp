@@ -29,6 +29,7 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   buildControls();
   if (description_.addControls) own_ = description_.addControls(*this);
   setTabOrder();
+  nameField->setFocus();  // a new window takes typing in its name field
 
   // The status changes twice per folder; the label shows it at display rate.
   statusShow_.setSingleShot(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
 // Files; what each category lists, and when a chosen category takes effect.
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QtTest>
@@ -74,6 +75,8 @@ private Q_SLOTS:
   void searchesWithEnterAndEscapeInBothStates() {
     SampleTree t;
     auto w = rig_->open(AllFilesWindow::description());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(QApplication::focusWidget(), w->nameField);  // typing starts at once
     search(*w, "f.t", t.root());
     QVERIFY(w->statusLabel->isHidden());
 
