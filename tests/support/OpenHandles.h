@@ -1,44 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <dirent.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
-// Counts what a search could leave behind. Qt paints with pooled threads that
-// start on first use and idle for half a minute, each with an eventfd: they
-// are Qt's, so handles count only links to files and folders, and threads
-// leave out the pooled ones.
-template <typename Keep>
-int procEntries(const char* folder, Keep keep) {
-  int n = 0;
-  if (DIR* d = ::opendir(folder)) {
-    while (const dirent* e = ::readdir(d))
-      if (e->d_name[0] != '.' && keep(std::string(folder) + '/' + e->d_name)) ++n;
-    ::closedir(d);
-  }
-  return n;
-}
-
+// What a search could leave behind. Qt paints with pooled threads that start
+// on first use and idle for half a minute, each with an eventfd: those are
+// Qt's, so only handles on files and folders count, and only other threads.
 inline int openHandles() {
-  const int self = 1;  // the listing's own folder handle
-  return procEntries("/proc/self/fd", [](const std::string& entry) {
-           char target[8];
-           const ssize_t n = ::readlink(entry.c_str(), target, sizeof target);
-           return n > 0 && target[0] == '/';
-         }) -
-         self;
+  int n = 0;
+  std::error_code gone;  // a handle closed while listing reads as no target
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd"))
+    n += std::filesystem::read_symlink(fd.path(), gone).string().starts_with('/');
+  return n - 1;  // less the listing's own handle
 }
 
 inline int runningThreads() {
-  return procEntries("/proc/self/task", [](const std::string& task) {
-    char name[32] = {};
-    if (FILE* f = std::fopen((task + "/comm").c_str(), "r")) {
-      if (!std::fgets(name, sizeof name, f)) name[0] = '\0';
-      std::fclose(f);
-    }
-    return std::strncmp(name, "Thread (pooled)", 15) != 0;
-  });
+  int n = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::string name;
+    std::getline(std::ifstream(task.path() / "comm"), name);
+    n += name != "Thread (pooled)";
+  }
+  return n;
 }
