@@ -4,8 +4,8 @@
 accessibility bus (what a screen reader sees and does):
 
 first start: the splash, then the transparency question; "No" gives the
-launcher; "All Files" opens the All Files window, which finds the three
-matching files of a folder made for it; closing it returns to the launcher;
+launcher; "All Files" opens the All Files window with the focus in its
+name field, and it finds the three matching files of a folder made for it; closing it returns to the launcher;
 "Exit" ends the program with status 0. Then, started with a folder: "Select
 Action" opens and "Cancel" ends the program with status 0; choosing office
 documents there opens that search, and closing it ends the program.
@@ -282,6 +282,9 @@ def first_start(quorrel, env, x11, folder):
     search = wait_window("All Files")
     settle()
     step('"All Files" opens the All Files window')
+    named = find(search, "Named", pyatspi.ROLE_TEXT)
+    wait_for("the name field does not have the focus", lambda: named.getState().contains(pyatspi.STATE_FOCUSED))
+    step("typing goes to its name field")
     if x11:
         check_kind("All Files", frameless=True, dialog_of="Quorrel")
     type_into(search, "Named", pyatspi.ROLE_TEXT, "probe")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs check-desktop.py against the real program on a display (Xvfb, or
-# weston's headless compositor for Wayland), with a session bus and the
+# weston nested in Xvfb for Wayland), with a session bus and the
 # accessibility bus, as a desktop would have them.
 # Usage: check-desktop.sh [BUILD_DIR [x11|wayland]]   (default build/release x11)
 set -euo pipefail
@@ -15,7 +15,7 @@ case "$display" in
     source "$top/scripts/xvfb.sh"
     ;;
   wayland)
-    bash "$top/scripts/setup.sh" weston qt6-wayland dbus at-spi2-core python3-pyatspi
+    bash "$top/scripts/setup.sh" xvfb weston qt6-wayland dbus at-spi2-core python3-pyatspi
     source "$top/scripts/weston.sh"
     ;;
   *) echo "usage: $0 [BUILD_DIR [x11|wayland]]"; exit 2 ;;
