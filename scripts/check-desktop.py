@@ -5,10 +5,11 @@ accessibility bus (what a screen reader sees and does):
 
 first start: the splash, then the transparency question; "No" gives the
 launcher; "All Files" opens the All Files window with the focus in its
-name field, and it finds the three matching files of a folder made for it; closing it returns to the launcher;
-"Exit" ends the program with status 0. Then, started with a folder: "Select
-Action" opens and "Cancel" ends the program with status 0; choosing office
-documents there opens that search, and closing it ends the program.
+name field, and it finds the three matching files of a folder made for it;
+closing it returns to the launcher; "Exit" ends the program with status 0.
+Then, started with a folder: "Select Action" opens and "Cancel" ends the
+program with status 0; choosing office documents there opens that search,
+and closing it ends the program.
 
 On X11, with the keys a user presses (xdotool): Down in the name field
 moves to the rows, and Ctrl+C on the rows selected puts their paths and
