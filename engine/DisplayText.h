@@ -11,6 +11,9 @@
 // separator, bidirectional control or other character that draws nothing
 // (Unicode's default-ignorable code points) as \uHHHH, or \UHHHHHHHH past
 // U+FFFF; a backslash shows as \\, so the text maps back to the exact bytes.
+// The same text is what a copy or a drag gives other programs: pasted into a
+// terminal no character of it acts as a key, and pasted into the location
+// box it names the same folder; a name that needs no escape stays itself.
 namespace DisplayText {
 QString fromBytes(std::string_view bytes);
 bool isHidden(char32_t c);

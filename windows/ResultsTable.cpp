@@ -76,11 +76,7 @@ Qt::ItemFlags ResultsTable::flags(const QModelIndex& index) const {
 
 QStringList ResultsTable::mimeTypes() const { return FileTransfer::formats(); }
 
-QString ResultsTable::pasteText(std::string_view bytes) {
-  const QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-  const bool exact = text.toUtf8() == QByteArrayView(bytes.data(), qsizetype(bytes.size()));
-  return exact && !text.contains('\n') && !text.contains('\r') ? text : DisplayText::fromBytes(bytes);
-}
+QString ResultsTable::pasteText(std::string_view bytes) { return DisplayText::fromBytes(bytes); }
 
 QMimeData* ResultsTable::mimeData(const QModelIndexList& indexes) const {
   std::vector<int> rows;

@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <csignal>
 
+#include "engine/DisplayText.h"
+#include "engine/ResultList.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/AllFilesWindow.h"
@@ -56,8 +58,7 @@ private Q_SLOTS:
     rig_ = std::make_unique<WindowRig>();
   }
 
-  // The URIs name the exact bytes; text holds the list's escapes where a path
-  // is not UTF-8 or would break the one-per-line list.
+  // The URIs name the exact bytes; the text is the list's, escapes and all.
   void copiedAndDraggedData_data() {
     QTest::addColumn<QList<int>>("rows");  // clicked, the first without Ctrl
     QTest::addColumn<QString>("how");
@@ -87,6 +88,55 @@ private Q_SLOTS:
     QCOMPARE(data->text(), text.join('\n'));
     QCOMPARE(data->data("text/uri-list"), how == "mnuname" ? QByteArray() : uris);
     QCOMPARE(data->data("x-special/gnome-copied-files"), how == "mnuname" ? QByteArray() : gnome);
+  }
+
+  // The text of Copy Path and Copy Name holds no character the list shows
+  // escaped, so no paste acts as a key; a plain path is itself. The folder
+  // part, pasted into the Location box, is searched, never the folder its
+  // text would name when read otherwise (the decoy).
+  void pastedText_data() {
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("decoy");
+    QTest::newRow("backslash, n") << QByteArray("lit\\nx") << QByteArray("f.txt") << QByteArray("lit\nx");
+    QTest::newRow("line feed") << QByteArray("lit\nx") << QByteArray("f.txt") << QByteArray("lit\\nx");
+    QTest::newRow("backslash at the end") << QByteArray("end\\") << QByteArray("f.txt") << QByteArray("end");
+    QTest::newRow("\\x41 as typed") << QByteArray("\\x41") << QByteArray("f.txt") << QByteArray("A");
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << QByteArray("f.txt") << QByteArray("caf\\xe9");
+    QTest::newRow("plain") << QByteArray("plain") << QByteArray("f.txt") << QByteArray();
+    QTest::newRow("ends a bracketed paste")
+        << QByteArray("keys") << QByteArray("paste\x1b[201~\x0ftouch PWNED2\x0f.txt") << QByteArray();
+    QTest::newRow("bidirectional, DEL, C1")
+        << QByteArray("rtl\xe2\x80\xae\x7f\xc2\x85") << QByteArray("\x08\xe2\x81\xa0.txt") << QByteArray();
+  }
+  void pastedText() {
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, decoy);
+    TempTree t;
+    for (const QByteArray& in : {folder, decoy}) {
+      if (in.isEmpty()) continue;
+      t.folder(in.toStdString());
+      t.file((in + '/' + file).toStdString());
+    }
+    w_ = rig_->open(AllFilesWindow::description());
+    search(*w_, ".txt", t.root());
+    const std::string wanted = t.path(folder.toStdString());
+    for (int row = 0; row < int(w_->results().size()); ++row)
+      if (w_->results().folder(std::size_t(row)) == wanted) w_->resultsView->selectRow(row);
+    QStringList texts;
+    for (const char* action : {"mnucopy", "mnuname"}) {
+      w_->findChild<QAction*>(action)->trigger();
+      texts << QGuiApplication::clipboard()->text();
+    }
+    for (const QString& text : texts)
+      for (char32_t c : text.toUcs4()) QVERIFY2(!DisplayText::isHidden(c), qPrintable(QString::number(c, 16)));
+    QCOMPARE(DisplayText::toBytes(texts[1]), file.toStdString());
+    if (folder == "plain") QCOMPARE(texts[0].toStdString(), wanted + "/f.txt");
+    w_->locationBox->setEditText(texts[0].left(texts[0].lastIndexOf('/')));
+    QTest::mouseClick(w_->findButton, Qt::LeftButton);
+    QCOMPARE(w_->results().size(), std::size_t(1));
+    QCOMPARE(w_->results().folder(0), wanted);
   }
 
   // By names as the listings order them, by folder, by bytes rather than
