@@ -35,7 +35,7 @@ ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTabl
   menu->setObjectName("mnuresults");
   menu->setAccessibleName("Result actions");
   const MenuItem items[] = {
-      {"mnuopen", "&Open", &ResultActions::openCurrent, true},
+      {"mnuopen", "&Open", &ResultActions::openSelected, true},
       {"mnufolder", "Open Containing &Folder", &ResultActions::openContainingFolder, true},
       {"mnucopy", "&Copy Path", &ResultActions::copyPaths, true, QKeySequence::Copy},
       {"mnuname", "Copy &Name", &ResultActions::copyNames, true},
@@ -59,16 +59,18 @@ ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTabl
   connect(&table, &QAbstractItemModel::modelReset, this, &ResultActions::showSortIndicator);
 }
 
-int ResultActions::currentRow() const {
+// Of the selected rows, the current one where it is selected: a Ctrl+click
+// that unselects a row leaves it current.
+int ResultActions::pickedRow() const {
   const QModelIndex current = view_->currentIndex();
-  return current.isValid() ? current.row() : -1;
+  if (current.isValid() && view_->selectionModel()->isRowSelected(current.row())) return current.row();
+  const std::vector<int> rows = selectedRows();
+  return rows.empty() ? -1 : rows.front();
 }
 
 int ResultActions::rowAt(QPoint at) const {
   const QModelIndex index = view_->indexAt(at);
-  if (index.isValid()) return index.row();
-  const QModelIndex current = view_->currentIndex();
-  return current.isValid() && view_->selectionModel()->isSelected(current) ? current.row() : -1;
+  return index.isValid() ? index.row() : pickedRow();
 }
 
 std::vector<int> ResultActions::selectedRows() const {
@@ -83,17 +85,16 @@ void ResultActions::openRow(int row) {
   ResultOpener::open(context_, window_.results(), table_.record(row), window_.description().failedDisplay);
 }
 
-// One folder, the current row's, with the selected files in it: a file
+// One folder, the picked row's, with the selected files in it: a file
 // manager opens a window per folder it is asked to show. Where none answers,
 // the folder opens with its default application, as a result does.
 void ResultActions::openContainingFolder() {
-  const std::vector<int> rows = selectedRows();
-  if (rows.empty()) return;
+  const int picked = pickedRow();
+  if (picked < 0) return;
   const ResultList& results = window_.results();
-  const int current = currentRow() >= 0 ? currentRow() : rows.front();
-  const std::string folder = results.folder(table_.record(current));
+  const std::string folder = results.folder(table_.record(picked));
   std::vector<std::string> paths;
-  for (int row : rows)
+  for (int row : selectedRows())
     if (results.folder(table_.record(row)) == folder) paths.push_back(table_.path(table_.record(row)));
   Context& context = context_;
   context.fileManager().showItems(paths, [&context, folder](bool shown) {
@@ -127,8 +128,7 @@ void ResultActions::showUnreadable() {
 }
 
 void ResultActions::showMenu(QPoint at) {
-  const bool someRow = currentRow() >= 0 && view_->selectionModel()->hasSelection();
-  for (QAction* action : rowActions_) action->setEnabled(someRow);
+  for (QAction* action : rowActions_) action->setEnabled(view_->selectionModel()->hasSelection());
   save_->setEnabled(table_.rowCount() > 0);
   const FolderWalk* walk = window_.walk();
   unreadable_->setVisible(walk && walk->unreadable().total() > 0);
@@ -158,7 +158,7 @@ void ResultActions::focusResults() {
   view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void ResultActions::openCurrent() { openRow(currentRow()); }
+void ResultActions::openSelected() { openRow(pickedRow()); }
 
 void ResultActions::showMenuAtCurrent() {
   const QRect current = view_->visualRect(view_->currentIndex());
@@ -168,7 +168,7 @@ void ResultActions::showMenuAtCurrent() {
 bool ResultActions::keyPressed(QKeyEvent* event) {
   const int key = event->key();
   if (event->matches(QKeySequence::Copy)) copyPaths();
-  else if (key == Qt::Key_Return || key == Qt::Key_Enter) openCurrent();
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter) openSelected();
   else if (key == Qt::Key_Escape) window_.closePressed();
   else if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) showMenuAtCurrent();
   else return false;

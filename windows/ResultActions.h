@@ -16,8 +16,9 @@ class SearchWindow;
 // (right click, the Menu key, Shift+F10) and its keys: open a row, show the
 // selected files in the file manager, copy them (Ctrl+C) or drag them out,
 // copy their names, save the list, see what could not be read; a click on a
-// column's header sorts by it while no search runs. Enter opens the current
-// row, Escape does what it does in the fields.
+// column's header sorts by it while no search runs. Every action on rows takes
+// the selected ones (Open and Enter one of them); Escape does what it does in
+// the fields.
 class ResultActions : public QObject {
   Q_OBJECT
 public:
@@ -39,12 +40,12 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void openCurrent();
+  void openSelected();
   void showMenuAtCurrent();
   bool keyPressed(QKeyEvent* event);
   std::vector<int> selectedRows() const;
-  int currentRow() const;
-  int rowAt(QPoint at) const;  // below the rows: the current one, if selected
+  int pickedRow() const;       // -1: none selected
+  int rowAt(QPoint at) const;  // below the rows: the picked one
   void showSortIndicator();
 
   Context& context_;

@@ -13,7 +13,6 @@
 #include <csignal>
 
 #include "engine/DisplayText.h"
-#include "engine/ResultList.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "windows/AllFilesWindow.h"
@@ -90,53 +89,38 @@ private Q_SLOTS:
     QCOMPARE(data->data("x-special/gnome-copied-files"), how == "mnuname" ? QByteArray() : gnome);
   }
 
-  // The text of Copy Path and Copy Name holds no character the list shows
-  // escaped, so no paste acts as a key; a plain path is itself. The folder
-  // part, pasted into the Location box, is searched, never the folder its
-  // text would name when read otherwise (the decoy).
+  // Copied text holds no character the list shows escaped, so no paste acts as a key; its
+  // folder, pasted into the Location box, is searched, never the decoy its text names read otherwise.
   void pastedText_data() {
-    QTest::addColumn<QByteArray>("folder");
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("folder");  // each holds a file named as it is, plus ".txt"
     QTest::addColumn<QByteArray>("decoy");
-    QTest::newRow("backslash, n") << QByteArray("lit\\nx") << QByteArray("f.txt") << QByteArray("lit\nx");
-    QTest::newRow("line feed") << QByteArray("lit\nx") << QByteArray("f.txt") << QByteArray("lit\\nx");
-    QTest::newRow("backslash at the end") << QByteArray("end\\") << QByteArray("f.txt") << QByteArray("end");
-    QTest::newRow("\\x41 as typed") << QByteArray("\\x41") << QByteArray("f.txt") << QByteArray("A");
-    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << QByteArray("f.txt") << QByteArray("caf\\xe9");
-    QTest::newRow("plain") << QByteArray("plain") << QByteArray("f.txt") << QByteArray();
-    QTest::newRow("ends a bracketed paste")
-        << QByteArray("keys") << QByteArray("paste\x1b[201~\x0ftouch PWNED2\x0f.txt") << QByteArray();
-    QTest::newRow("bidirectional, DEL, C1")
-        << QByteArray("rtl\xe2\x80\xae\x7f\xc2\x85") << QByteArray("\x08\xe2\x81\xa0.txt") << QByteArray();
+    QTest::newRow("backslash, n") << QByteArray("lit\\nx") << QByteArray("lit\nx");
+    QTest::newRow("line feed") << QByteArray("lit\nx") << QByteArray("lit\\nx");
+    QTest::newRow("backslash at the end") << QByteArray("end\\") << QByteArray("end");
+    QTest::newRow("\\x41 as typed") << QByteArray("\\x41") << QByteArray("A");
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << QByteArray("caf\\xe9");
+    QTest::newRow("plain") << QByteArray("plain") << QByteArray("x");
+    QTest::newRow("ends a bracketed paste") << QByteArray("paste\x1b[201~\x0ftouch PWNED2\x0f") << QByteArray("x");
+    QTest::newRow("RLO, DEL, C1, BS, WJ") << QByteArray("\xe2\x80\xae\x7f\xc2\x85\x08\xe2\x81\xa0") << QByteArray("x");
   }
   void pastedText() {
     QFETCH(QByteArray, folder);
-    QFETCH(QByteArray, file);
     QFETCH(QByteArray, decoy);
     TempTree t;
     for (const QByteArray& in : {folder, decoy}) {
-      if (in.isEmpty()) continue;
       t.folder(in.toStdString());
-      t.file((in + '/' + file).toStdString());
+      t.file((in + '/' + in + ".txt").toStdString());
     }
     w_ = rig_->open(AllFilesWindow::description());
     search(*w_, ".txt", t.root());
     const std::string wanted = t.path(folder.toStdString());
-    for (int row = 0; row < int(w_->results().size()); ++row)
-      if (w_->results().folder(std::size_t(row)) == wanted) w_->resultsView->selectRow(row);
-    QStringList texts;
-    for (const char* action : {"mnucopy", "mnuname"}) {
-      w_->findChild<QAction*>(action)->trigger();
-      texts << QGuiApplication::clipboard()->text();
-    }
-    for (const QString& text : texts)
-      for (char32_t c : text.toUcs4()) QVERIFY2(!DisplayText::isHidden(c), qPrintable(QString::number(c, 16)));
-    QCOMPARE(DisplayText::toBytes(texts[1]), file.toStdString());
-    if (folder == "plain") QCOMPARE(texts[0].toStdString(), wanted + "/f.txt");
-    w_->locationBox->setEditText(texts[0].left(texts[0].lastIndexOf('/')));
+    w_->resultsView->selectRow(w_->results().folder(0) == wanted ? 0 : 1);
+    w_->findChild<QAction*>("mnucopy")->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    for (char32_t c : text.toUcs4()) QVERIFY2(!DisplayText::isHidden(c), qPrintable(QString::number(c, 16)));
+    w_->locationBox->setEditText(text.left(text.lastIndexOf('/')));
     QTest::mouseClick(w_->findButton, Qt::LeftButton);
-    QCOMPARE(w_->results().size(), std::size_t(1));
-    QCOMPARE(w_->results().folder(0), wanted);
+    QCOMPARE(w_->results().size() == 1 ? w_->results().folder(0) : std::string(), wanted);
   }
 
   // By names as the listings order them, by folder, by bytes rather than
@@ -175,11 +159,16 @@ private Q_SLOTS:
   void keys_data() {
     QTest::addColumn<QString>("keys");  // Down and Page Down in the name field, others in the results
     QTest::addColumn<QString>("then");
-    QTest::newRow("Down") << "Down" << "results";
-    QTest::newRow("Page Down") << "PgDown" << "results";
-    QTest::newRow("Menu") << "Menu" << "menu";
-    QTest::newRow("Shift+F10") << "Shift+F10" << "menu";
-    QTest::newRow("Escape") << "Esc" << "closed";
+    QTest::newRow("Down") << "Down"
+                          << "results";
+    QTest::newRow("Page Down") << "PgDown"
+                               << "results";
+    QTest::newRow("Menu") << "Menu"
+                          << "menu";
+    QTest::newRow("Shift+F10") << "Shift+F10"
+                               << "menu";
+    QTest::newRow("Escape") << "Esc"
+                            << "closed";
   }
   void keys() {
     QFETCH(QString, keys);

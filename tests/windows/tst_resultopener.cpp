@@ -35,16 +35,14 @@ void prepareDesktop() {
             " <mime-type type='application/x-quorrel-orphan'><glob pattern='*.qrlorphan'/></mime-type>\n"
             "</mime-info>\n");
   // The recorder writes its arguments, NUL-terminated, and its working folder.
-  writeFile(d + "/recorder",
-            "#!/bin/sh\nout=\"$(dirname \"$0\")\"; pwd > \"$out/cwd\"\n"
-            "printf '%s\\0' \"$@\" > \"$out/args.tmp\" && mv \"$out/args.tmp\" \"$out/args\"\n");
+  writeFile(d + "/recorder", "#!/bin/sh\nout=\"$(dirname \"$0\")\"; pwd > \"$out/cwd\"\n"
+                             "printf '%s\\0' \"$@\" > \"$out/args.tmp\" && mv \"$out/args.tmp\" \"$out/args\"\n");
   QFile::setPermissions(d + "/recorder", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   writeFile(d + "/data/applications/quorrel-recorder.desktop",
             "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + (d + "/recorder").toUtf8() +
                 " %f\nMimeType=application/x-quorrel-test;inode/directory;\n");
-  writeFile(d + "/config/mimeapps.list",
-            "[Default Applications]\napplication/x-quorrel-test=quorrel-recorder.desktop\n"
-            "inode/directory=quorrel-recorder.desktop\n");
+  writeFile(d + "/config/mimeapps.list", "[Default Applications]\napplication/x-quorrel-test=quorrel-recorder.desktop\n"
+                                         "inode/directory=quorrel-recorder.desktop\n");
 }
 
 QByteArray record(const char* name) {
@@ -67,24 +65,31 @@ class ResultOpenerTest : public QObject {
   Q_OBJECT
   std::unique_ptr<WindowRig> rig_;
 
-  // Searches, then double-clicks the first result ("row"), presses Enter on
-  // it ("enter") or opens its folder ("shown", "folder"), or double-clicks
-  // below the rows with it selected ("below") or with nothing selected.
+  // Searches, then double-clicks the first result ("row") or opens its folder
+  // ("shown", "folder"), or double-clicks below the rows with it selected
+  // ("below") or with nothing selected. "aside": with a second result current
+  // but not selected, Enter, Open or Open Containing Folder ("aside shown").
   void openFirstResult(SearchWindow& w, const TempTree& t, const QString& text, const QString& how = "row") {
     search(w, text, t.root());
-    QCOMPARE(w.results().size(), std::size_t(1));
+    QCOMPARE(w.results().size(), std::size_t(how.startsWith("aside") ? 2 : 1));
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resultsView->doItemsLayout();
     if (how != "unselected") w.resultsView->selectRow(0);
-    if (how == "shown" || how == "folder") return w.findChild<QAction*>("mnufolder")->trigger();
-    const bool onRow = how == "row" || how == "enter";
+    if (how.startsWith("aside")) {  // a Ctrl+click selects it, a second one unselects it
+      const QPoint second = w.resultsView->visualRect(w.resultsView->model()->index(1, 0)).center();
+      for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+      if (how == "aside Enter") return QTest::keyClick(w.resultsView, Qt::Key_Return);
+    }
+    if (how.endsWith("shown") || how == "folder") return w.findChild<QAction*>("mnufolder")->trigger();
+    if (how == "aside Open") return w.findChild<QAction*>("mnuopen")->trigger();
+    const bool onRow = how == "row";
     const QPoint at = onRow ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
                             : QPoint(10, w.resultsView->viewport()->height() - 5);
     QCOMPARE(w.resultsView->indexAt(at).isValid(), onRow);
     // As the window system sends it: a click, then the double-click.
     if (onRow) QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
-    if (how == "enter") QTest::keyClick(w.resultsView, Qt::Key_Return);
-    else QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
   }
   QProcess bus_;
   FakeFileManager fake_;
@@ -101,6 +106,7 @@ private Q_SLOTS:
   void init() {
     rig_ = std::make_unique<WindowRig>();
     QFile::remove(desktop->path() + "/args");
+    fake_.shown.clear();
   }
   void cleanup() {
     rig_.reset();
@@ -126,9 +132,11 @@ private Q_SLOTS:
     QTest::newRow("no application") << false << QByteArray("lonely.qrlorphan") << "row" << 3;
     QTest::newRow("no application, containing text") << true << QByteArray("lonely.qrlorphan") << "row" << 2;
     QTest::newRow("deleted meanwhile") << false << QByteArray("gone.qrltest") << "row" << 2;
-    QTest::newRow("Enter") << false << QByteArray("keyed.qrltest") << "enter" << 2;
+    QTest::newRow("another current, Enter") << false << QByteArray("keyed.qrltest") << "aside Enter" << 2;
+    QTest::newRow("another current, Open") << false << QByteArray("picked.qrltest") << "aside Open" << 2;
     QTest::newRow("folder, shown") << false << QByteArray("caf\xe9 1.qrltest") << "shown" << 1;
     QTest::newRow("folder, no manager") << false << QByteArray("caf\xe9 1.qrltest") << "folder" << 1;
+    QTest::newRow("another current, folder") << false << QByteArray("caf\xe9 1.qrltest") << "aside shown" << 1;
     QTest::newRow("nothing selected") << false << QByteArray("one.qrltest") << "unselected" << 1;
   }
   void opening() {
@@ -137,27 +145,28 @@ private Q_SLOTS:
     QFETCH(QString, how);
     QFETCH(int, busy);
     TempTree t;
-    t.folder("with space");
+    t.folder("with space/sub");
     const std::string path = t.path("with space/" + name.toStdString());
     t.file("with space/" + name.toStdString(), "data");
+    if (how.startsWith("aside")) t.file("with space/sub/" + name.toStdString(), "data");
     if (containingText) t.file("with space/empty.qrlorphan");  // named alike, but not by content
     rig_->dialogs.duringBusy = [&](const QString& caption) {
       if (caption == "Openning Application..." && name.startsWith("gone")) ::unlink(path.c_str());
     };
-    if (how == "shown") QDBusConnection(QStringLiteral("fake")).registerService("org.freedesktop.FileManager1");
+    if (how.endsWith("shown")) QDBusConnection(QStringLiteral("fake")).registerService("org.freedesktop.FileManager1");
     auto w = rig_->open(containingText ? ContainingTextWindow::description() : AllFilesWindow::description());
     QCOMPARE(w->watchdogTimer.isActive(), !containingText);  // none may end a long read
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("DAT");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), kBusy.mid(0, busy));
     QCOMPARE(rig_->dialogs.messages.size(), qsizetype(name.endsWith("orphan")));
-    if (how == "shown") {
+    if (how.endsWith("shown")) {
       const QString uri = "file://" + QString::fromStdString(t.root()) + "/with%20space/caf%E9%201.qrltest";
       QTRY_COMPARE(fake_.shown, QStringList{uri});
       QTest::qWait(200);  // and nothing opens
     }
     // A file of the recorder's type, still there and picked, is opened; a folder no file manager shows too.
-    if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected" || how == "shown") {
+    if (!name.endsWith(".qrltest") || name.startsWith("gone") || how == "unselected" || how.endsWith("shown")) {
       QVERIFY(!QFile::exists(desktop->path() + "/args"));
       return;
     }
