@@ -13,7 +13,14 @@
 //   categories                       the category tables, as JSON
 //   gen-content DIR [--seed S]       the content corpora
 //   getdents DIR                     the tree read with bare getdents64 calls: the kernel's own cost
+//   list N copy|save                 a window listing N generated rows: Ctrl+C of all, a paste of each
+//                                    format, the clipboard taken by another program; or Save List As
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <functional>
 #include <memory>
@@ -30,6 +37,7 @@
 #include <string>
 
 #include "bench/ContentCorpus.h"
+#include "bench/GeneratedFileSystem.h"
 #include "bench/GetdentsWalk.h"
 #include "bench/TreeGenerator.h"
 #include "engine/CategoryTable.h"
@@ -313,6 +321,87 @@ int window(int argc, char** argv) {
               nameBytes(w.results()));
   return 0;
 }
+// Peak memory (VmHWM) starts again from what is resident now.
+void resetPeak() {
+  std::ofstream clear("/proc/self/clear_refs");
+  clear << "5";
+}
+
+// Answers the save dialog with a file and shows no busy display or message box.
+class ListDialogs final : public Dialogs {
+public:
+  QString file;
+  void busy(Context&, std::int16_t, const QString&) override {}
+  QMessageBox::StandardButton message(QMessageBox::Icon, const QString&, const QString& x,
+                                      QMessageBox::StandardButtons) override {
+    std::fprintf(stderr, "quorrel-bench: the window says: %s\n", qPrintable(x));
+    std::_Exit(3);
+  }
+  QString saveFileName(const QString&, const QString&, const QString&) override { return file; }
+};
+
+// What a huge list costs the window: how long Ctrl+C of every row holds it,
+// what the copy keeps while on the clipboard and after another program takes
+// it; or Save List As (time, and peak memory above the list). One a process:
+// what one leaves behind would hide what the other costs.
+int hugeList(int rows, const std::string& what) {
+  QTemporaryDir settingsDir, start, out;
+  IniSettingsStore settings(settingsDir.path());
+  GeneratedFileSystem fileSystem(rows / 1000, 1000);
+  ThemeIconSource icons;
+  GioFileOpener opener;
+  ListDialogs dialogs;
+  dialogs.file = out.filePath("list.csv");
+  Context context(settings, fileSystem, icons, opener, dialogs);
+  SearchWindow w(context, AllFilesWindow::description());
+  w.show();
+  w.nameField->setText("report");
+  w.locationBox->setEditText(start.path());
+  QTimer idleWatch;
+  idleWatch.setInterval(10);
+  QObject::connect(&idleWatch, &QTimer::timeout, [&] {
+    if (w.findButton->text() == SearchWindow::kFind) QCoreApplication::quit();
+  });
+  QTimer::singleShot(0, [&] {
+    w.findPressed();
+    idleWatch.start();
+  });
+  QApplication::exec();
+  const long listKb = statusKb("VmRSS:");
+  QElapsedTimer clock;
+  if (what == "save") {
+    resetPeak();
+    clock.start();
+    w.findChild<QAction*>("mnusave")->trigger();
+    const double saveMs = clock.nsecsElapsed() / 1e6;
+    std::printf("{\"mode\":\"list save\",\"rows\":%d,\"list_kb\":%ld,\"save_ms\":%.1f,\"save_peak_kb\":%ld,"
+                "\"csv_bytes\":%lld}\n",
+                int(w.results().size()), listKb, saveMs, statusKb("VmHWM:") - listKb, QFileInfo(dialogs.file).size());
+    return 0;
+  }
+  w.resultsView->selectAll();
+  QCoreApplication::processEvents();
+  clock.start();
+  QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+  QApplication::sendEvent(w.resultsView, &copy);
+  const double copyMs = clock.nsecsElapsed() / 1e6;
+  const long copiedKb = statusKb("VmRSS:") - listKb;
+  // A paste: each format asked for once, as another program would.
+  resetPeak();
+  long long pastedBytes = 0;
+  clock.start();
+  const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+  for (const QString& format : offered->formats()) pastedBytes += offered->data(format).size();
+  const double pasteMs = clock.nsecsElapsed() / 1e6;
+  const long pastePeakKb = statusKb("VmHWM:") - listKb;
+  QGuiApplication::clipboard()->setMimeData(new QMimeData);  // another program takes the clipboard
+  QCoreApplication::processEvents();
+  std::printf("{\"mode\":\"list copy\",\"rows\":%d,\"list_kb\":%ld,\"copy_ms\":%.1f,\"copied_kb\":%ld,"
+              "\"paste_ms\":%.1f,\"pasted_bytes\":%lld,\"paste_peak_kb\":%ld,\"left_after_taken_kb\":%ld}\n",
+              int(w.results().size()), listKb, copyMs, copiedKb, pasteMs, pastedBytes, pastePeakKb,
+              statusKb("VmRSS:") - listKb);
+  return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -330,6 +419,11 @@ int main(int argc, char** argv) {
     const int made = ContentCorpus(std::stoull(option(argc, argv, "--seed", "3"))).build(argv[2]);
     std::printf("{\"mode\":\"gen-content\",\"files\":%d}\n", made);
     return 0;
+  }
+  if (mode == "list" && argc > 3) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return hugeList(std::stoi(argv[2]), argv[3]);
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr,

@@ -304,6 +304,26 @@ def memory(bench, tree, text):
             "max_stall_ms": w["max_stall_ms"]}
 
 
+def measure_list(bench, rows, runs):
+    """Ctrl+C of every row of a huge list, and Save List As: each in its own process."""
+    got = {what: [] for what in ("copy", "save")}
+    for _ in range(runs):
+        for what in got:
+            out = subprocess.run([bench, "list", str(rows), what], check=True, capture_output=True, text=True)
+            got[what].append(json.loads(out.stdout.strip().splitlines()[-1]))
+    def med(what, key):
+        return statistics.median(g[key] for g in got[what])
+    return [f"A list of {rows:,} generated rows, median of {runs}:",
+            "",
+            "| Ctrl+C holds the window | held while on the clipboard | a paste of each form | "
+            "left once another program takes it | Save List As | its peak above the list |",
+            "|---|---|---|---|---|---|",
+            f"| {med('copy', 'copy_ms'):.0f} ms | {med('copy', 'copied_kb') / 1024:.0f} MB | "
+            f"{med('copy', 'paste_ms'):.0f} ms | {med('copy', 'left_after_taken_kb') / 1024:.0f} MB | "
+            f"{med('save', 'save_ms'):.0f} ms ({med('save', 'csv_bytes') / 1e6:.0f} MB) | "
+            f"{med('save', 'save_peak_kb') / 1024:.0f} MB |"]
+
+
 def machine():
     model = "unknown"
     with open("/proc/cpuinfo") as f:
@@ -361,6 +381,7 @@ def main():
     parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
     parser.add_argument("--content-tree", action="append", default=[], help="DIR:NAME:TEXT")
     parser.add_argument("--cold-tree", action="append", default=[], help="DIR:TEXT, timed from dropped caches")
+    parser.add_argument("--list-rows", type=int, help="Ctrl+C and Save List As of a list this long")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--scratch", default="/tmp")
     args = parser.parse_args()
@@ -386,6 +407,8 @@ def main():
         contents.append(measure_content(args.bench, tree, name, text, args.runs, args.scratch))
     if contents:
         print(content_report(contents, args.runs))
+    if args.list_rows:
+        print("\n".join(measure_list(args.bench, args.list_rows, args.runs)))
     if args.cold_tree and not drop_caches():
         print("\nCold cache: skipped (dropping the kernel's caches needs root).")
     elif args.cold_tree:

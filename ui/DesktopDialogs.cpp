@@ -3,6 +3,7 @@
 
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 
 #include "ui/BusyWindow.h"
@@ -30,5 +31,9 @@ QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, cons
 }
 
 QString DesktopDialogs::saveFileName(const QString& title, const QString& suggested, const QString& filter) {
-  return QFileDialog::getSaveFileName(nullptr, title, suggested, filter);
+  QFileDialog dialog(nullptr, title, suggested, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without a suffix takes the suggested one's: "results" saves "results.csv".
+  dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

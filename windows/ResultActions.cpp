@@ -73,10 +73,14 @@ int ResultActions::rowAt(QPoint at) const {
   return index.isValid() ? index.row() : pickedRow();
 }
 
+// From the selection's ranges: a list of indexes would cost a million
+// allocations for a million rows. Rows are selected whole.
 std::vector<int> ResultActions::selectedRows() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : view_->selectionModel()->selectedRows()) rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
+  for (const QItemSelectionRange& range : view_->selectionModel()->selection())
+    for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+  if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   return rows;
 }
 
@@ -104,14 +108,13 @@ void ResultActions::openContainingFolder() {
 }
 
 void ResultActions::copyPaths() {
-  const QModelIndexList rows = view_->selectionModel()->selectedRows();
-  if (!rows.isEmpty()) FileTransfer::toClipboard(table_.mimeData(rows));
+  const std::vector<int> rows = selectedRows();
+  if (!rows.empty()) FileTransfer::toClipboard(table_.transfer(rows));
 }
 
 void ResultActions::copyNames() {
-  QStringList names;
-  for (int row : selectedRows()) names << ResultsTable::pasteText(window_.results().name(table_.record(row)));
-  if (!names.isEmpty()) FileTransfer::toClipboard(FileTransfer::text(names.join('\n')));
+  const std::vector<int> rows = selectedRows();
+  if (!rows.empty()) FileTransfer::toClipboard(table_.transfer(rows, true));
 }
 
 void ResultActions::saveList() {
@@ -119,7 +122,10 @@ void ResultActions::saveList() {
                                              "CSV files (*.csv);;All files (*)");
   if (file.isEmpty()) return;
   QString error;
-  if (SaveFile::write(file, ResultCsv::text(window_.results(), table_.shownRecords()), error)) return;
+  ResultCsv csv(window_.results(), table_.shownRecords());
+  if (SaveFile::write(
+          file, [&csv] { return csv.next(); }, error))
+    return;
   context_.message(QMessageBox::Critical, "Save List As", "The list was not saved as " + file + ": " + error);
 }
 

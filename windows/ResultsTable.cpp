@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/ResultsTable.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMimeData>
+#include <QScreen>
+#include <QTextLayout>
+#include <QToolTip>
 #include <algorithm>
 
 #include "engine/DisplayText.h"
@@ -33,9 +37,33 @@ std::string ResultsTable::path(std::size_t record) const {
   return PathName::join(results_.folder(record), results_.name(record));
 }
 
+namespace {
+// A tip is as wide as its longest line, and a path has no blank to wrap at:
+// lines of at most 80 average characters (as a label wraps) and 3/4 of the
+// screen, broken where Qt's line breaking allows, or anywhere if it must.
+QString wrapped(const QString& text) {
+  const QFont font = QToolTip::font();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  int width = QFontMetrics(font).averageCharWidth() * 80;
+  if (screen) width = std::min(width, screen->availableGeometry().width() * 3 / 4);
+  QTextLayout layout(text, font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  QStringList lines;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    lines << text.mid(line.textStart(), line.textLength());
+  }
+  layout.endLayout();
+  return lines.join('\n');
+}
+}  // namespace
+
 QString ResultsTable::tip(std::size_t record) const {
-  QString tip =
-      DisplayText::fromBytes(path(record)) + '\n' + QLocale().toString(qint64(results_.fileSize(record))) + " bytes";
+  QString tip = wrapped(DisplayText::fromBytes(path(record))) + '\n' +
+                QLocale().toString(qint64(results_.fileSize(record))) + " bytes";
   const QString type = icons_.typeName(results_.name(record));
   return type.isEmpty() ? tip : tip + '\n' + type;
 }
@@ -83,13 +111,26 @@ QMimeData* ResultsTable::mimeData(const QModelIndexList& indexes) const {
   for (const QModelIndex& index : indexes) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  std::vector<std::string> paths;
-  QStringList lines;
-  for (int row : rows) {
-    paths.push_back(path(record(row)));
-    lines << pasteText(paths.back());
+  return transfer(rows);
+}
+
+// A copy of the rows' names and folders, not of the list: the clipboard may
+// hold it long after the list is gone.
+QMimeData* ResultsTable::transfer(const std::vector<int>& rows, bool namesOnly) const {
+  constexpr std::uint32_t kNone = ~std::uint32_t(0);
+  std::vector<std::uint32_t> batchFolder(results_.folderCount(), kNone);
+  PathBatch batch;
+  std::size_t nameBytes = 0;
+  for (const int row : rows) nameBytes += results_.name(record(row)).size();
+  batch.reserve(rows.size(), nameBytes);
+  for (const int row : rows) {
+    const std::size_t r = record(row);
+    std::uint32_t& folder = batchFolder[results_.folderIndex(r)];
+    if (folder == kNone) folder = batch.addFolder(results_.folder(r));
+    batch.add(folder, results_.name(r));
   }
-  return FileTransfer::files(paths, lines.join('\n'));
+  return namesOnly ? FileTransfer::names(std::move(batch), pasteText)
+                   : FileTransfer::files(std::move(batch), pasteText);
 }
 
 std::vector<std::uint32_t> ResultsTable::shownRecords() const {

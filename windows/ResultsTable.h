@@ -44,6 +44,8 @@ public:
   std::size_t record(int row) const { return order_.empty() ? std::size_t(row) : order_[std::size_t(row)]; }
   std::vector<std::uint32_t> shownRecords() const;
   std::string path(std::size_t record) const;
+  // What a copy or drag of these rows offers (their names only: text alone).
+  QMimeData* transfer(const std::vector<int>& rows, bool namesOnly = false) const;
   // A path or name as text for other programs: as the list shows it.
   static QString pasteText(std::string_view bytes);
 
