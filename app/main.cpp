@@ -19,10 +19,7 @@ Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
 
 int main(int argc, char** argv) {
   const CommandLine commandLine(argc, argv);
-  if (const std::optional<int> status = commandLine.exitStatus()) {
-    commandLine.answer();
-    return *status;
-  }
+  if (commandLine.exitStatus()) return commandLine.answer();
   // Qt sees no argument but the program's name: a folder is never taken for
   // one of its options, and its own settings come from the environment.
   int qtArgumentCount = 1;
