@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
+#include "platform/core/ThreadFallback.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "shell/ModalSearchWindows.h"
@@ -20,6 +21,7 @@ Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
 int main(int argc, char** argv) {
   const CommandLine commandLine(argc, argv);
   if (commandLine.exitStatus()) return commandLine.answer();
+  ThreadFallback::install();  // before anything paints
   // Qt sees no argument but the program's name: a folder is never taken for
   // one of its options, and its own settings come from the environment.
   int qtArgumentCount = 1;

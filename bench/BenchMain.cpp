@@ -42,6 +42,7 @@
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
+#include "platform/core/ThreadFallback.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "ui/DesktopDialogs.h"
@@ -377,6 +378,7 @@ int run(int argc, char** argv) {
     return walk(false, argc, argv);
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  ThreadFallback::install();  // as the program does
   QApplication app(argc, argv);
   if (mode == "window") return window(argc, argv);
   return walk(true, argc, argv);
