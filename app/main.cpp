@@ -3,10 +3,13 @@
 #include <QLoggingCategory>
 #include <QSessionManager>
 
+#include <cstdio>
+
 #include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/ThreadFallback.h"
+#include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "shell/ModalSearchWindows.h"
@@ -21,6 +24,12 @@ Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
 int main(int argc, char** argv) {
   const CommandLine commandLine(argc, argv);
   if (commandLine.exitStatus()) return commandLine.answer();
+  if (!DisplayCheck::found()) {  // Qt would abort, with words about its plugins
+    std::fputs("quorrel: no display was found to show windows on: neither DISPLAY nor WAYLAND_DISPLAY names one "
+               "that answers.\n",
+               stderr);
+    return 1;
+  }
   ThreadFallback::install();  // before anything paints
   // Qt sees no argument but the program's name: a folder is never taken for
   // one of its options, and its own settings come from the environment.

@@ -28,7 +28,7 @@ private:
 
   using Line = std::list<QByteArray>::iterator;  // stays valid as lines are added
 
-  std::list<QByteArray> lines_;         // with their line ends
-  std::map<QString, Line> keys_;        // full key -> the line read for it (the last)
+  std::list<QByteArray> lines_;          // with their line ends
+  std::map<QString, Line> keys_;         // full key -> the line read for it (the last)
   std::map<QString, Line> sectionEnds_;  // section -> last non-blank line of its last block
 };
