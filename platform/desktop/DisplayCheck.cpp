@@ -42,15 +42,18 @@ bool waylandAnswers() {
 // Qt tries the platforms of QT_QPA_PLATFORM in turn ("wayland;xcb"), each
 // possibly with arguments ("xcb:display=:1" is left to Qt); without it, the
 // session's kind first, then X11.
-bool DisplayCheck::found() {
+DisplayCheck::Found DisplayCheck::find() {
   QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
   if (platforms.isEmpty()) platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
   for (const QByteArray& platform : platforms.split(';')) {
     const QByteArray name = platform.split(':').first().trimmed();
-    if (name == "xcb"                ? platform.contains(':') || x11Answers()
-        : name.startsWith("wayland") ? waylandAnswers()
-                                     : !name.isEmpty())
-      return true;
+    if (name == "xcb") {
+      if (platform.contains(':') || x11Answers()) return Found::WindowSystem;
+    } else if (name.startsWith("wayland")) {
+      if (waylandAnswers()) return Found::WindowSystem;
+    } else if (!name.isEmpty()) {
+      return Found::Other;
+    }
   }
-  return false;
+  return Found::None;
 }

@@ -6,5 +6,10 @@
 // application object exists: Qt itself would abort where it finds none.
 // Platforms that need no display (offscreen, vnc, linuxfb...) always do.
 namespace DisplayCheck {
-bool found();
+enum class Found {
+  None,
+  WindowSystem,  // X11 or Wayland, whose connection Qt serves from a thread of its own
+  Other,
+};
+Found find();
 }  // namespace DisplayCheck
