@@ -3,7 +3,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 // Latin-1 both ways: one character per byte, so nothing is lost or replaced.
@@ -49,4 +51,12 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   for (const std::string& word : words_) pointers_.push_back(word.c_str());
 }
 
-void CommandLine::answer() const { std::fputs(answer_.c_str(), exitStatus_ == 0 ? stdout : stderr); }
+// The help or the version that cannot be written whole (a full disk, a closed
+// pipe) is a failure, said on standard error.
+int CommandLine::answer() const {
+  std::FILE* out = exitStatus_ == 0 ? stdout : stderr;
+  if (std::fputs(answer_.c_str(), out) >= 0 && std::fflush(out) == 0) return exitStatus_.value_or(0);
+  const int error = errno;
+  if (out == stdout) std::fprintf(stderr, "quorrel: cannot write to standard output: %s\n", std::strerror(error));
+  return 1;
+}

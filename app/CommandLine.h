@@ -16,8 +16,9 @@ public:
   // Set when the program is not to start: 0 after help or the version, 2
   // after a mistake (the usage then goes to standard error).
   std::optional<int> exitStatus() const { return exitStatus_; }
-  // Prints the help, the version or the mistake.
-  void answer() const;
+  // Prints the help, the version or the mistake; gives the status to end
+  // with, 1 where the text could not be written.
+  int answer() const;
 
   // The program's name, then the folder's words, as the Context takes them.
   int count() const { return static_cast<int>(pointers_.size()); }

@@ -3,9 +3,13 @@
 #include <QLoggingCategory>
 #include <QSessionManager>
 
+#include <cstdio>
+
 #include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
+#include "platform/core/ThreadFallback.h"
+#include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "shell/ModalSearchWindows.h"
@@ -19,9 +23,22 @@ Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
 
 int main(int argc, char** argv) {
   const CommandLine commandLine(argc, argv);
-  if (const std::optional<int> status = commandLine.exitStatus()) {
-    commandLine.answer();
-    return *status;
+  if (commandLine.exitStatus()) return commandLine.answer();
+  const DisplayCheck::Found display = DisplayCheck::find();
+  if (display == DisplayCheck::Found::None) {  // Qt would abort, with words about its plugins
+    std::fputs("quorrel: no display was found to show windows on: neither DISPLAY nor WAYLAND_DISPLAY names one "
+               "that answers.\n",
+               stderr);
+    return 1;
+  }
+  // Without threads the pictures are painted on the window's thread, but Qt
+  // reads X11 and Wayland events on a thread of its own: without it no event
+  // would come, and the program would wait for ever.
+  if (!ThreadFallback::install() && display == DisplayCheck::Found::WindowSystem) {
+    std::fputs("quorrel: no thread can be started (the limit of processes is reached), and the display's events "
+               "need one.\n",
+               stderr);
+    return 1;
   }
   // Qt sees no argument but the program's name: a folder is never taken for
   // one of its options, and its own settings come from the environment.

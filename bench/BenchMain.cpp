@@ -15,6 +15,7 @@
 //   getdents DIR                     the tree read with bare getdents64 calls: the kernel's own cost
 //   list N copy|save                 a window listing N generated rows: Ctrl+C of all, a paste of each
 //                                    format, the clipboard taken by another program; or Save List As
+//   settings N K                     K new sections saved into a settings file of N sections
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -25,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -33,6 +35,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <stdexcept>
 #include <fstream>
 #include <string>
 
@@ -47,6 +50,7 @@
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
+#include "platform/core/ThreadFallback.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "ui/DesktopDialogs.h"
@@ -75,6 +79,19 @@ std::string option(int argc, char** argv, const char* name, const std::string& f
   return fallback;
 }
 
+// A whole decimal number, or an error that names what it was for.
+int number(const std::string& text, const char* what) {
+  std::size_t used = 0;
+  int value = 0;
+  try {
+    value = std::stoi(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size()) throw std::runtime_error(std::string(what) + ": not a number: " + text);
+  return value;
+}
+
 // "--category office:3": the table and the index; no table without the option.
 struct CategoryChoice {
   const CategoryTable* table = nullptr;
@@ -89,8 +106,28 @@ CategoryChoice categoryOption(int argc, char** argv) {
   if (colon == std::string::npos) return choice;
   choice.office = value.substr(0, colon) == "office";
   choice.table = choice.office ? &CategoryTable::office() : &CategoryTable::multimedia();
-  choice.index = std::stoi(value.substr(colon + 1));
+  choice.index = number(value.substr(colon + 1), "--category");
   return choice;
+}
+
+// A file of N sections of one key each, then K saves of a key in a new
+// section: the time of the saves alone.
+int settingsSaves(char** argv) {
+  const int sections = number(argv[2], "sections"), saves = number(argv[3], "saves");
+  QTemporaryDir folder;
+  QByteArray text;
+  for (int i = 0; i < sections; ++i) text += "[s" + QByteArray::number(i) + "]\nkey=value " + QByteArray::number(i) + "\n\n";
+  QFile file(folder.path() + "/x.conf");
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) throw std::runtime_error("cannot write " + file.fileName().toStdString());
+  file.close();
+  IniSettingsStore store(folder.path());
+  store.get("x", "s0", "key", "");  // the file read once, outside the time
+  QElapsedTimer clock;
+  clock.start();
+  for (int i = 0; i < saves; ++i) store.save("x", "new" + QString::number(i), "key", "v");
+  std::printf("{\"mode\":\"settings\",\"sections\":%d,\"saves\":%d,\"seconds\":%.6f}\n", sections, saves,
+              clock.nsecsElapsed() / 1e9);
+  return 0;
 }
 
 int printCategories() {
@@ -127,11 +164,11 @@ void writePaths(const ResultList& results, const std::string& file) {
 
 int generate(int argc, char** argv) {
   TreeGenerator::Settings s;
-  s.seed = std::stoull(option(argc, argv, "--seed", "1"));
-  s.folders = std::stoi(option(argc, argv, "--folders", "20000"));
-  s.filesPerFolder = std::stoi(option(argc, argv, "--files", "10"));
-  s.depth = std::stoi(option(argc, argv, "--depth", "8"));
-  s.bigFolderFiles = std::stoi(option(argc, argv, "--big", "0"));
+  s.seed = number(option(argc, argv, "--seed", "1"), "--seed");
+  s.folders = number(option(argc, argv, "--folders", "20000"), "--folders");
+  s.filesPerFolder = number(option(argc, argv, "--files", "10"), "--files");
+  s.depth = number(option(argc, argv, "--depth", "8"), "--depth");
+  s.bigFolderFiles = number(option(argc, argv, "--big", "0"), "--big");
   s.matchAll = option(argc, argv, "--match-all", "");
   const long long made = TreeGenerator(s).build(argv[2]);
   std::printf("{\"mode\":\"gen\",\"files\":%lld}\n", made);
@@ -139,7 +176,7 @@ int generate(int argc, char** argv) {
 }
 
 int generateFlat(char** argv) {
-  const long long made = TreeGenerator::flatFolder(argv[2], std::stoi(argv[3]), argv[4]);
+  const long long made = TreeGenerator::flatFolder(argv[2], number(argv[3], "N"), argv[4]);
   std::printf("{\"mode\":\"gen-flat\",\"files\":%lld}\n", made);
   return 0;
 }
@@ -175,7 +212,7 @@ private:
 void readAheadOption(FolderWalk& walk, int argc, char** argv) {
   const std::string value = option(argc, argv, "--read-ahead", "");
   if (value == "always") walk.setReadAhead(FolderWalk::readAheadWorkers(), ReadAhead::When::Always);
-  else if (!value.empty()) walk.setReadAhead(std::stoi(value));
+  else if (!value.empty()) walk.setReadAhead(number(value, "--read-ahead"));
 }
 
 int walk(bool realYield, int argc, char** argv) {
@@ -402,33 +439,31 @@ int hugeList(int rows, const std::string& what) {
               statusKb("VmRSS:") - listKb);
   return 0;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  try {
-    if (mode == "gen" && argc > 2) return generate(argc, argv);
-    if (mode == "gen-flat" && argc > 4) return generateFlat(argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "quorrel-bench: %s\n", e.what());
-    return 1;
-  }
+  if (mode == "gen" && argc > 2) return generate(argc, argv);
+  if (mode == "gen-flat" && argc > 4) return generateFlat(argv);
   if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
   if (mode == "getdents" && argc > 2) return getdentsWalk(argv[2]);
+  if (mode == "settings" && argc > 3) {
+    QCoreApplication app(argc, argv);
+    return settingsSaves(argv);
+  }
   if (mode == "gen-content" && argc > 2) {
-    const int made = ContentCorpus(std::stoull(option(argc, argv, "--seed", "3"))).build(argv[2]);
+    const int made = ContentCorpus(number(option(argc, argv, "--seed", "3"), "--seed")).build(argv[2]);
     std::printf("{\"mode\":\"gen-content\",\"files\":%d}\n", made);
     return 0;
   }
   if (mode == "list" && argc > 3) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return hugeList(std::stoi(argv[2]), argv[3]);
+    return hugeList(number(argv[2], "N"), argv[3]);
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr,
-                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | engine|events|window DIR TEXT "
-                 "[--paths FILE] [--category KIND:N]\n",
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | settings N K | list N copy|save | engine|events|window DIR "
+                 "TEXT [--paths FILE] [--category KIND:N]\n",
                  argv[0]);
     return 2;
   }
@@ -437,7 +472,20 @@ int main(int argc, char** argv) {
     return walk(false, argc, argv);
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  ThreadFallback::install();  // as the program does
   QApplication app(argc, argv);
   if (mode == "window") return window(argc, argv);
   return walk(true, argc, argv);
+}
+}  // namespace
+
+// A mistake in the arguments, or a corpus that cannot be written, ends the
+// run with a message instead of an abort.
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "quorrel-bench: %s\n", e.what());
+    return 1;
+  }
 }

@@ -5,7 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <stdexcept>
 #include <vector>
 
 #include "bench/ProseText.h"
@@ -60,17 +63,23 @@ std::string ContentCorpus::base64Lines(std::size_t bytes) {
   return out;
 }
 
-// The text near the end, in mixed case, where asked.
+// The text near the end, in mixed case, where asked. A file that cannot be
+// written whole ends the build: a corpus with files missing measures nothing.
 void ContentCorpus::write(const std::string& path, std::string content, bool nearEnd) {
   if (nearEnd) content.replace(content.size() - 200, 12, "YellowHammer");
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) return;
+  if (fd < 0) throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
   for (std::size_t done = 0; done < content.size();) {
     const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n <= 0) break;
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int error = n < 0 ? errno : ENOSPC;
+      ::close(fd);
+      throw std::runtime_error("cannot write " + path + ": " + std::strerror(error));
+    }
     done += std::size_t(n);
   }
-  ::close(fd);
+  if (::close(fd) != 0) throw std::runtime_error("cannot write " + path + ": " + std::strerror(errno));
 }
 
 int ContentCorpus::mixed(const std::string& folder) {
@@ -117,11 +126,13 @@ int ContentCorpus::prose(const std::string& folder) {
 }
 
 int ContentCorpus::build(const std::string& root) {
-  ::mkdir(root.c_str(), 0755);
-  for (const char* sub : {"/mixed", "/sparse", "/dense", "/prose"}) ::mkdir((root + sub).c_str(), 0755);
-  int made = mixed(root + "/mixed") + dense(root + "/dense") + prose(root + "/prose");
+  for (const std::string& folder : {root, root + "/mixed", root + "/sparse", root + "/dense", root + "/prose"})
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+      throw std::runtime_error("cannot make " + folder + ": " + std::strerror(errno));
+  const int made = mixed(root + "/mixed") + dense(root + "/dense") + prose(root + "/prose");
   const std::string sparse = root + "/sparse/data-sparse.img";
   write(sparse, "", false);
-  if (::truncate(sparse.c_str(), std::int64_t(1) << 30) == 0) ++made;
-  return made;
+  if (::truncate(sparse.c_str(), std::int64_t(1) << 30) != 0)
+    throw std::runtime_error("cannot grow " + sparse + ": " + std::strerror(errno));
+  return made + 1;
 }

@@ -18,7 +18,7 @@ public:
   static constexpr const char* kNearEnd = "yellowhammer";
 
   explicit ContentCorpus(std::uint64_t seed) : rng_(seed) {}
-  // Returns the number of files made.
+  // Returns the number of files made; throws std::runtime_error where one cannot be.
   int build(const std::string& root);
 
 private:

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 
 #include <cerrno>
 #include <optional>
@@ -14,6 +15,8 @@
 #include "platform/core/SettingsFile.h"
 
 namespace {
+constexpr int kLockWaitMs = 5000;
+
 // $HOME, or the password database's home folder where HOME is unset or empty
 // (Qt would take "/"); "" where neither knows one.
 QString homeFolder() {
@@ -85,16 +88,24 @@ QString IniSettingsStore::get(const QString& application, const QString& section
   return current(application).text.value(fullKey(section, key)).value_or(defaultValue);
 }
 
+// Another instance may be saving into the same file: under a lock file (the
+// one QSettings takes), what it wrote is read again before this value is added,
+// so that neither loses the other's. Where the lock is held too long, the value
+// waits for the next save; where no lock can be made at all (a folder we may
+// not write to), there is no one to wait for.
 void IniSettingsStore::save(const QString& application, const QString& section, const QString& key,
                             const QString& value) {
-  File& file = current(application);
   const QString name = fullKey(section, key);
+  File& file = current(application);
   file.text.setValue(name, value);
   file.unsaved[name] = value;
   if (!file.writable) return;
   QDir().mkpath(folder_);
+  QLockFile lock(fileFor(application) + ".lock");
+  if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) return;
+  current(application);  // read again where another instance wrote
   const std::string path = QFile::encodeName(fileFor(application)).toStdString();
-  if (!SettingsFile::replace(path, file.text.text())) return;  // a failed write is ignored
+  if (!file.writable || !SettingsFile::replace(path, file.text.text())) return;  // a failed write is ignored
   file.unsaved.clear();
   file.stamp = SettingsFile::stampOf(path);
 }

@@ -3,6 +3,9 @@
 
 #include <QStringList>
 
+#include <iterator>
+#include <utility>
+
 namespace {
 bool isBlank(char16_t c) { return c == ' ' || c == '\t'; }
 
@@ -61,6 +64,10 @@ QString unescaped(const QByteArray& s, qsizetype& i) {
   if (i >= s.size()) return {};
   static constexpr char names[] = "abfnrtv\"?'\\", codes[] = "\a\b\f\n\r\t\v\"?'\\";
   const char e = s[i++];
+  if (e == '\n' || e == '\r') {  // a line continued: \n, \r, \r\n and \n\r each end one
+    if (i < s.size() && (s[i] == '\n' || s[i] == '\r') && s[i] != e) ++i;
+    return {};
+  }
   for (int n = 0; names[n]; ++n)
     if (names[n] == e) return QString(QChar(codes[n]));
   const int base = e == 'x' ? 16 : digitValue(e, 8) >= 0 ? 8 : 0;
@@ -184,68 +191,103 @@ QByteArray header(const QString& section) {
   return (name.compare("general", Qt::CaseInsensitive) == 0 ? "[%" : "[") + name + ']';
 }
 
-QByteArray withoutReturn(QByteArray line) {
-  if (line.endsWith('\r')) line.chop(1);
-  return line;
+// A line's text without its line end.
+QByteArray content(const QByteArray& line) {
+  qsizetype end = line.size();
+  while (end > 0 && (line[end - 1] == '\n' || line[end - 1] == '\r')) --end;
+  return line.left(end);
+}
+
+// The length of the line that starts at "from", with its line end: "\n", "\r\n"
+// or "\r" ends one, as for QSettings, but not after a backslash, which
+// continues the line. A comment (from a ';' outside quotes) ends at the line's
+// end whatever it holds; so does a quote left open, where QSettings would read
+// on to the end of the file.
+qsizetype lineLength(const QByteArray& text, qsizetype from) {
+  bool inQuotes = false, comment = false;
+  for (qsizetype i = from; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\n') return i + 1 - from;
+    if (c == '\r') return i + (i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1) - from;
+    if (comment) continue;
+    if (c == ';' && !inQuotes) comment = true;
+    else if (c == '"') inQuotes = !inQuotes;
+    else if (c == '\\' && i + 1 < text.size()) {
+      const char next = text[++i];
+      if ((next == '\n' || next == '\r') && i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') &&
+          text[i + 1] != next)
+        ++i;
+    }
+  }
+  return text.size() - from;
 }
 }  // namespace
 
 IniText::IniText(const QByteArray& text) {
-  for (const QByteArray& line : text.split('\n')) lines_.push_back(line);
-  if (!lines_.empty() && lines_.back().isEmpty()) lines_.pop_back();  // the last line feed
+  for (qsizetype at = 0; at < text.size();) {
+    const qsizetype length = lineLength(text, at);
+    lines_.push_back(text.mid(at, length));
+    at += length;
+  }
+  if (!lines_.empty() && content(lines_.back()) == lines_.back()) lines_.back() += '\n';  // the last line's end
   index();
 }
 
-// Keys before the first header have no section; those under a header that
-// cannot be read ("[broken") belong to no section a key can name.
+// Keys before the first header have no section. A header that cannot be read
+// ("[", "[]", "[broken") is passed over as any other bad line: the keys below
+// it stay in the section above, so that one mistake hides nothing else. A
+// byte-order mark before the first line is not part of it.
 void IniText::index() {
-  keys_.clear();
-  sectionEnds_.clear();
-  std::optional<QString> section = QString();
-  for (std::size_t n = 0; n < lines_.size(); ++n) {
-    const QByteArray line = lines_[n].trimmed();
-    if (line.isEmpty()) continue;
-    const qsizetype equals = line.indexOf('=');
-    if (line.startsWith('[')) section = sectionNamed(line);
-    else if (section && equals > 0 && !line.left(equals).contains(';')) {
-      const QString key = unescapedKey(line.left(equals).trimmed());
-      keys_[section->isEmpty() ? key : *section + '/' + key] = n;
+  QString section;
+  bool first = true;
+  for (auto line = lines_.begin(); line != lines_.end(); ++line) {
+    QByteArray text = content(*line);
+    if (std::exchange(first, false) && text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
+    text = text.trimmed();
+    if (text.isEmpty()) continue;
+    const qsizetype equals = text.indexOf('=');
+    if (text.startsWith('[')) {
+      if (const std::optional<QString> named = sectionNamed(text)) section = *named;
+    } else if (equals > 0 && !text.left(equals).contains(';')) {
+      const QString key = unescapedKey(text.left(equals).trimmed());
+      keys_[section.isEmpty() ? key : section + '/' + key] = line;
     }
-    if (section) sectionEnds_[*section] = n;
+    sectionEnds_[section] = line;
   }
 }
 
 std::optional<QString> IniText::value(const QString& fullKey) const {
   const auto line = keys_.find(fullKey);
   if (line == keys_.end()) return std::nullopt;
-  const QByteArray& text = lines_[line->second];
-  return storedString(unescapedParts(withoutReturn(text.mid(text.indexOf('=') + 1))));
+  const QByteArray text = content(*line->second);
+  return storedString(unescapedParts(text.mid(text.indexOf('=') + 1)));
 }
 
-// The key's line keeps its key as written; a new key goes at the end of its
-// section's last block, or in a new section at the end of the file.
+// The key's line keeps its key and its line end as written; a new key goes at
+// the end of its section's last block, or in a new section at the end of the
+// file. Nothing is read again: a new key costs the same in a file of any size.
 void IniText::setValue(const QString& fullKey, const QString& value) {
   const QByteArray escaped = escapedValue(value);
   if (const auto line = keys_.find(fullKey); line != keys_.end()) {
-    QByteArray& text = lines_[line->second];
-    text = text.left(text.indexOf('=') + 1) + escaped;
+    QByteArray& text = *line->second;
+    text = text.left(text.indexOf('=') + 1) + escaped + text.mid(content(text).size());
     return;
   }
   const qsizetype slash = fullKey.indexOf('/');
   const QString section = slash < 0 ? QString() : fullKey.left(slash);
-  const QByteArray entry = escapedKey(fullKey.mid(slash + 1)) + '=' + escaped;
+  const QByteArray entry = escapedKey(fullKey.mid(slash + 1)) + '=' + escaped + '\n';
   if (const auto end = sectionEnds_.find(section); end != sectionEnds_.end()) {
-    lines_.insert(lines_.begin() + end->second + 1, entry);
+    end->second = lines_.insert(std::next(end->second), entry);
   } else {
-    if (!lines_.empty() && !lines_.back().trimmed().isEmpty()) lines_.emplace_back();
-    lines_.push_back(header(section));
-    lines_.push_back(entry);
+    if (!lines_.empty() && !content(lines_.back()).trimmed().isEmpty()) lines_.emplace_back("\n");
+    lines_.push_back(header(section) + '\n');
+    sectionEnds_[section] = lines_.insert(lines_.end(), entry);
   }
-  index();
+  keys_[fullKey] = sectionEnds_[section];
 }
 
 QByteArray IniText::text() const {
   QByteArray out;
-  for (const QByteArray& line : lines_) out += line + '\n';
+  for (const QByteArray& line : lines_) out += line;
   return out;
 }

@@ -3,10 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <cstddef>
+#include <list>
 #include <map>
 #include <optional>
-#include <vector>
 
 // The text of an INI file in the form QSettings reads and writes, kept line by
 // line as it stands. A value is named by its full key ("section/key"). A change
@@ -27,7 +26,9 @@ public:
 private:
   void index();
 
-  std::vector<QByteArray> lines_;               // without their line feeds
-  std::map<QString, std::size_t> keys_;         // full key -> the line read for it (the last)
-  std::map<QString, std::size_t> sectionEnds_;  // section -> last non-blank line of its last block
+  using Line = std::list<QByteArray>::iterator;  // stays valid as lines are added
+
+  std::list<QByteArray> lines_;          // with their line ends
+  std::map<QString, Line> keys_;         // full key -> the line read for it (the last)
+  std::map<QString, Line> sectionEnds_;  // section -> last non-blank line of its last block
 };

@@ -20,6 +20,9 @@ private Q_SLOTS:
   // working folder as the shell names it, through a link. Otherwise it ends
   // with that status, having printed the text (standard output for 0, standard
   // error else) and written no setting in its settings folder, the working folder.
+  // An argument ">FILE" redirects the standard output, one "NAME=" takes the
+  // variable out of the environment; a first argument "bench" runs
+  // quorrel-bench instead.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("status");
@@ -30,6 +33,14 @@ private Q_SLOTS:
     QTest::newRow("-- ends options") << QByteArrayList{"--", "--help", "-v"} << -1 << QByteArray("--help -v");
     QTest::newRow("named like an option") << QByteArrayList{"./--version"} << -1 << QByteArray("./--version");
     QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9", "\xff"} << -1 << QByteArray("caf\xe9 \xff");
+    QTest::newRow("help to a full disk") << QByteArrayList{"--help", ">/dev/full"} << 1
+                                         << QByteArray("standard output: No space left");
+    QTest::newRow("no display") << QByteArrayList{"QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "/"} << 1
+                                << QByteArray("quorrel: no display was found");
+    QTest::newRow("bench, no corpus folder") << QByteArrayList{"bench", "gen-content", "/missing/a"} << 1
+                                             << QByteArray("cannot make /missing/a");
+    QTest::newRow("bench, bad category") << QByteArrayList{"bench", "engine", ".", "x", "--category", "office:abc"}
+                                         << 1 << QByteArray("not a number: abc");
   }
   void options() {
     QFETCH(QByteArrayList, arguments);
@@ -43,10 +54,14 @@ private Q_SLOTS:
     environment.insert("PWD", named);
     environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
     QProcess program;
-    program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder.path());
-    QString command = "exec " QUORREL_BINARY;
-    for (const QByteArray& a : arguments) command += ' ' + shellWord(a);
+    const bool bench = arguments.value(0) == "bench";
+    QString command = bench ? "exec " QUORREL_BENCH : "exec " QUORREL_BINARY;
+    for (const QByteArray& a : arguments.mid(bench ? 1 : 0)) {
+      if (a.endsWith('=')) environment.remove(a.chopped(1));
+      else command += ' ' + (a.startsWith('>') ? a : shellWord(a));
+    }
+    program.setProcessEnvironment(environment);
     program.start("bash", {"-c", command});
     if (status < 0) {  // until it says where it starts, then it is ended
       program.setReadChannel(QProcess::StandardError);

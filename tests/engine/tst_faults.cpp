@@ -2,6 +2,7 @@
 // What goes wrong on real disks, made to happen: every byte in a name, link
 // knots, big folders and paths longer than the system takes, special start
 // folders, permissions as an unprivileged user.
+#include <QProcess>
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -144,6 +145,22 @@ private Q_SLOTS:
     QVERIFY(WIFEXITED(status));
     // 1: not what find lists, 2: nothing counted unreadable, 4: by containing text, not so
     QCOMPARE(WEXITSTATUS(status), 0);
+  }
+
+  // No thread can start (a process limit of 1; as root, for a user of its
+  // own, whom the limit binds): the search window still starts, paints its
+  // pictures, searches and ends.
+  void noThreadToBeHad() {
+    TempTree t;
+    ::chmod(t.root().c_str(), 0755);
+    t.file("quorrel-probe.txt");
+    QStringList command{"prlimit", "--nproc=1", "--", QUORREL_BENCH, "window", QString::fromStdString(t.root()),
+                        "quorrel-probe"};
+    if (::geteuid() == 0) command = QStringList{"setpriv", "--reuid=61234", "--regid=61234", "--clear-groups"} + command;
+    QProcess bench;
+    bench.start(command.takeFirst(), command);
+    QVERIFY2(bench.waitForFinished(30000), "hangs");
+    QVERIFY2(bench.readAllStandardOutput().contains("\"results\":1,"), bench.readAllStandardError().constData());
   }
 };
 

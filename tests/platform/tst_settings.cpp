@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/core/IniSettingsStore.h"
@@ -43,12 +44,17 @@ private Q_SLOTS:
   void handEditedFiles() {
     // The file, what "named" reads, the file after a save of "loc".
     const QByteArray garbage = QByteArray("[y]\nnamed=@Invalid()\n\0\xff[[[y\n=\nloc\n", 34) + QByteArray(100, '\0');
-    const std::tuple<QByteArray, QString, QByteArray> rows[] = {
+    std::vector<std::tuple<QByteArray, QString, QByteArray>> rows = {
         {"[y]\nnamed=n\nloc=/l\n[broken\nloc=b\n[Y]\nloc=B\n", "n",  // sections are case-sensitive
-         "[y]\nnamed=n\nloc=/new\n[broken\nloc=b\n[Y]\nloc=B\n"},
+         "[y]\nnamed=n\nloc=/l\n[broken\nloc=/new\n[Y]\nloc=B\n"},
         {"[y]\nnamed=a,b ,  c ;d\n[z]\n", "a, b, c", "[y]\nnamed=a,b ,  c ;d\nloc=/new\n[z]\n"},
         {"[%79]\n%6Eamed=\"\\x20AC\\101\"\r\n", "\u20acA", "[%79]\n%6Eamed=\"\\x20AC\\101\"\r\nloc=/new\n"},
-        {garbage, "d", garbage + "\nloc=/new\n"}};
+        {garbage, "d", garbage + "\nloc=/new\n"},
+        {"\xEF\xBB\xBF[y]\nnamed=n\n", "n", "\xEF\xBB\xBF[y]\nnamed=n\nloc=/new\n"},  // a byte-order mark
+        {"[y]\rnamed=n\rloc=/l\r[z]\r", "n", "[y]\rnamed=n\rloc=/new\r[z]\r"},
+        {"[y]\nnamed=a\\\r\n  b\\\nc\nloc=/l\n", "a  bc", "[y]\nnamed=a\\\r\n  b\\\nc\nloc=/new\n"}};
+    for (const QByteArray bad : {"[", "[]", "[y", "[General"})  // a header that cannot be read hides nothing below
+      rows.emplace_back("[y]\n" + bad + "\nnamed=n\nloc=/l\n", "n", "[y]\n" + bad + "\nnamed=n\nloc=/new\n");
     for (const auto& [file, named, saved] : rows) {
       TempTree t;
       t.file("real.conf", std::string_view(file.constData(), file.size()));
@@ -63,6 +69,21 @@ private Q_SLOTS:
       QCOMPARE(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::ReadOther);  // kept: 0604
       QCOMPARE(IniSettingsStore(QString::fromStdString(t.root())).get("x", "y", "named", "d"), named);
     }
+  }
+
+  // Two instances saving into one file at once: neither loses the other's value.
+  void twoInstancesSaving() {
+    QTemporaryDir dir;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c)
+      if ((children[c] = ::fork()) == 0) {
+        IniSettingsStore store(dir.path());
+        for (int i = 1; i <= 100; ++i) store.save("x", "y", c ? "loc" : "named", QString::number(i));
+        ::_exit(0);
+      }
+    for (const pid_t child : children) ::waitpid(child, nullptr, 0);
+    IniSettingsStore store(dir.path());
+    QCOMPARE(store.get("x", "y", "named", "lost") + store.get("x", "y", "loc", "lost"), QString("100100"));
   }
 
   // Not a regular file: neither read (a FIFO would block) nor replaced; what is saved lasts the session.
