@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/StartInFolderWindow.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,9 +39,11 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   closeButton->setGeometry(Twips::rect(2505, 3420, 1575, 480));
   officeOption = addOption("optoffice", "Search &Office Documents", 2880);
   // The multimedia caption is the longest: room for it to break onto two lines.
+  closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
   multimediaOption->setGeometry(Twips::rect(360, 1980, 5865, 840));
 
-  // A double-click chooses the first two; merely selecting chooses the others.
+  // A double-click, Enter or Space chooses the first two; merely selecting
+  // chooses the others.
   allFilesOption->installEventFilter(this);
   containingTextOption->installEventFilter(this);
   connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) {
@@ -72,9 +74,14 @@ void StartInFolderWindow::showEvent(QShowEvent* event) {
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
-    if (watched == allFilesOption) choose(SearchWindows::AllFiles);
-    if (watched == containingTextOption) choose(SearchWindows::ContainingText);
+  bool chosen = event->type() == QEvent::MouseButtonDblClick;
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    chosen = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  }
+  if (chosen && (watched == allFilesOption || watched == containingTextOption)) {
+    choose(watched == allFilesOption ? SearchWindows::AllFiles : SearchWindows::ContainingText);
+    return true;
   }
   return QDialog::eventFilter(watched, event);
 }

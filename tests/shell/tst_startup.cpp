@@ -82,26 +82,29 @@ private Q_SLOTS:
     QCOMPARE(now.isEmpty(), answer.isEmpty());
   }
 
-  // A double-click chooses the first two options of "Select Action", a click
-  // the others; it closes first, the launcher stays beneath.
+  // A double-click, Enter or Space chooses the first two options of "Select
+  // Action", a click the others; it closes first, the launcher stays beneath.
+  // Enter never presses Cancel, which would end the program.
   void whatEachChoiceOpens_data() {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("doubleClick");
-    QTest::addColumn<int>("opens");  // -1: none
-    QTest::newRow("All Files") << "cmdall" << false << int(SearchWindows::AllFiles);
-    QTest::newRow("Containing Text") << "cmdconttext" << false << int(SearchWindows::ContainingText);
-    QTest::newRow("Multimedia") << "cmdmedia" << false << int(SearchWindows::Multimedia);
-    QTest::newRow("Office") << "cmdoffice" << false << int(SearchWindows::Office);
-    QTest::newRow("Date: not available") << "cmddate" << false << -1;
-    QTest::newRow("all files, clicked") << "optall" << false << -1;
-    QTest::newRow("all files, double-clicked") << "optall" << true << int(SearchWindows::AllFiles);
-    QTest::newRow("containing text, double-clicked") << "optcontext" << true << int(SearchWindows::ContainingText);
-    QTest::newRow("multimedia, clicked") << "optconts" << false << int(SearchWindows::Multimedia);
-    QTest::newRow("office, clicked") << "optoffice" << false << int(SearchWindows::Office);
+    QTest::addColumn<QString>("how");  // a click, a double-click or a key on it; no control: after Alt+S
+    QTest::addColumn<int>("opens");    // -1: none
+    QTest::newRow("All Files") << "cmdall" << "click" << int(SearchWindows::AllFiles);
+    QTest::newRow("Containing Text") << "cmdconttext" << "click" << int(SearchWindows::ContainingText);
+    QTest::newRow("Multimedia") << "cmdmedia" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("Office") << "cmdoffice" << "click" << int(SearchWindows::Office);
+    QTest::newRow("Date: not available") << "cmddate" << "click" << -1;
+    QTest::newRow("all files, clicked") << "optall" << "click" << -1;
+    QTest::newRow("all files, double-clicked") << "optall" << "double-click" << int(SearchWindows::AllFiles);
+    QTest::newRow("containing text, double-clicked") << "optcontext" << "double-click" << int(Kind::ContainingText);
+    QTest::newRow("containing text, Space") << "optcontext" << "Space" << int(SearchWindows::ContainingText);
+    QTest::newRow("Alt+S, Enter") << "" << "Enter" << int(SearchWindows::AllFiles);
+    QTest::newRow("multimedia, clicked") << "optconts" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("office, clicked") << "optoffice" << "click" << int(SearchWindows::Office);
   }
   void whatEachChoiceOpens() {
     QFETCH(QString, control);
-    QFETCH(bool, doubleClick);
+    QFETCH(QString, how);
     QFETCH(int, opens);
     LauncherWindow launcher(rig_->context(), rig_->windows);
     StartInFolderWindow select(rig_->context(), rig_->windows);
@@ -109,10 +112,17 @@ private Q_SLOTS:
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
     rig_->windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
+    rig_->dialogs.duringBusy = [](const QString& caption) {
+      if (caption == "Cancelling..") ::_exit(1);  // the program would end here
+    };
     window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QWidget* target = window.findChild<QWidget*>(control);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
-    if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (how.contains("click")) QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (how == "double-click") QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (control.isEmpty()) QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);  // focuses the first option
+    else if (!how.contains("click")) target->setFocus();
+    if (!how.contains("click")) QTest::keyClick(QApplication::focusWidget(), how == "Space" ? Qt::Key_Space : Qt::Key_Return);
     QCOMPARE(rig_->windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
     QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
     QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
