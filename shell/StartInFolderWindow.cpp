@@ -9,6 +9,7 @@
 #include "ui/FontFamilies.h"
 #include "ui/Twips.h"
 #include "ui/WrapRadio.h"
+#include "ui/WindowPalette.h"
 
 // A main window of the program, not a dialog: with no transient parent, window
 // lists and task bars show it. Its frame stays a dialog's: a title and a close
@@ -23,6 +24,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(4080));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
+  WindowPalette::apply(this);
 
   prompt = new QLabel(
       "You have chosen to open this software with a command. Now you have to select what type of search operation "
@@ -37,9 +39,9 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   closeButton = new QPushButton("C&ancel", this);
   closeButton->setObjectName("cmdcls");
   closeButton->setGeometry(Twips::rect(2505, 3420, 1575, 480));
+  closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
   officeOption = addOption("optoffice", "Search &Office Documents", 2880);
   // The multimedia caption is the longest: room for it to break onto two lines.
-  closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
   multimediaOption->setGeometry(Twips::rect(360, 1980, 5865, 840));
 
   // A double-click, Enter or Space chooses the first two; merely selecting

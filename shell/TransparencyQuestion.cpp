@@ -11,6 +11,7 @@
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
 #include "ui/WrapRadio.h"
+#include "ui/WindowPalette.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
@@ -21,6 +22,7 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
   setFont(FontFamilies::font("Arial", 12, true));
+  WindowPalette::apply(this);
 
   // The band above the buttons, with the question in it, moves the window.
   titleStrip_ = new QWidget(this);

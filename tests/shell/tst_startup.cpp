@@ -3,9 +3,12 @@
 // launcher, the command-line window, the splash, and ending at once.
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
+#include <map>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
 #include "ui/PictureLabels.h"
 #include "shell/SplashWindow.h"
@@ -13,6 +16,11 @@
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
 #include "support/WindowRig.h"
+#include "ui/BusyWindow.h"
+#include "windows/AllFilesWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -26,6 +34,24 @@ int exitStatusOf(const std::function<void()>& action) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+double contrast(QColor a, QColor b) {  // as WCAG defines it
+  auto luminance = [](QColor c) {
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+  };
+  return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// Puts text in a label (not a picture), a button or a field; gives back what
+// it held, or a null string for any other widget.
+QString swapText(QWidget* w, const QString& text) {
+  QString held;
+  if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull()) held = l->text(), l->setText(text);
+  else if (auto* b = qobject_cast<QAbstractButton*>(w)) held = b->text(), b->setText(text);
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) held = e->text(), e->setText(text);
+  return held.isNull() ? QString() : held;
 }
 }  // namespace
 
@@ -195,6 +221,59 @@ private Q_SLOTS:
     QCOMPARE(ticksSeen, ticks);
     QVERIFY(!splash.isVisible());
     QTRY_VERIFY(splash.height() > 0);
+  }
+
+  // Under a dark desktop palette every label, button and field of every
+  // window stands out from what is behind it by at least 4.5:1: the window
+  // drawn with a sample text and without it, compared where they differ.
+  void readableUnderDarkTheme_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* name : {"splash", "launcher", "question", "select", "about", "busy", "all", "text", "media", "office"})
+      QTest::newRow(name) << name;
+  }
+  void readableUnderDarkTheme() {
+    QFETCH(QString, window);
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // Breeze Dark's window: white text on dark grey
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    Context& c = rig_->context();
+    c.state().busyTicks = 30000;  // the busy window stays while it is looked at
+    const std::map<QString, std::function<QWidget*()>> make{
+        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }},
+        {"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
+        {"question", [&] { return new TransparencyQuestion(c); }},
+        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }},
+        {"about", [&] { return new AboutWindow; }},
+        {"busy", [&] { return new BusyWindow(c); }},
+        {"all", [&] { return new SearchWindow(c, AllFilesWindow::description()); }},
+        {"text", [&] { return new SearchWindow(c, ContainingTextWindow::description()); }},
+        {"media", [&] { return new SearchWindow(c, MultimediaWindow::description()); }},
+        {"office", [&] { return new SearchWindow(c, OfficeWindow::description()); }}};
+    const std::unique_ptr<QWidget> w(make.at(window)());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    if (auto* splash = qobject_cast<SplashWindow*>(w.get())) QTRY_VERIFY(splash->rect().contains(splash->noteLabel->geometry()));
+    int checked = 0;
+    QStringList poor;
+    for (QWidget* part : w->findChildren<QWidget*>()) {
+      const QString held = swapText(part, "Sample 123");
+      if (held.isNull() || !part->isVisible()) continue;
+      const QImage with = w->grab().toImage();
+      swapText(part, "");
+      const QImage without = w->grab().toImage();
+      swapText(part, held);
+      double best = 0;
+      const QRect area = QRect(part->mapTo(w.get(), QPoint()), part->size()) & with.rect();
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+          if (with.pixel(x, y) != without.pixel(x, y))
+            best = std::max(best, contrast(with.pixelColor(x, y), without.pixelColor(x, y)));
+      if (best == 0) continue;  // drawn nowhere (no room)
+      ++checked;
+      if (best < 4.5) poor << QString("%1 (%2): %3:1").arg(part->objectName(), held).arg(best, 0, 'f', 2);
+    }
+    QVERIFY(checked > 0);
+    QCOMPARE(poor.join("; "), QString());
   }
 
   // A drag on a borderless window's title strip moves it; here the platform
