@@ -65,7 +65,7 @@ public:
 
   QLabel* titleStrip = nullptr;
   QLabel* heading = nullptr;
-  LabelButton* closeLabel = nullptr;  // "X": closeX or closeX
+  LabelButton* closeLabel = nullptr;  // the "X" on the title strip
   QLabel* nameCaption = nullptr;
   QLineEdit* nameField = nullptr;
   QLabel* locationCaption = nullptr;

@@ -26,7 +26,7 @@ class BusyWindowTest : public QObject {
 private Q_SLOTS:
   void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, rig_.icons, rig_.opener, desktop_, "", kFastTickMs); }
 
-  // Only its own timer closes it, on the tick after its count: Escape and the window
+  // White, whatever the theme. Only its own timer closes it, on the tick after its count: Escape and the window
   // manager's close do nothing. A timer of another window asking for a busy display
   // while one is open takes the open one over, and both return when it closes.
   void busyWindow_data() {
@@ -42,9 +42,11 @@ private Q_SLOTS:
     int busyTicksInside = -1, windowsDuring = 0;
     bool innerReturned = false;
     QString captionAfterTakeOver;
+    QColor background;
     int seen = 0;  // close-timer ticks
     QTimer::singleShot(0, [&] {
       busyTicksInside = context_->state().busyTicks;
+      background = BusyWindow::current()->grab().toImage().pixelColor(3, 3);  // inside its border
       connect(&BusyWindow::current()->closeTimer, &QTimer::timeout, [&] { ++seen; });
       QTest::keyClick(BusyWindow::current(), Qt::Key_Escape);
       BusyWindow::current()->close();
@@ -59,6 +61,7 @@ private Q_SLOTS:
     });
     context_->showBusy(std::int16_t(ticks), "Processing...");
     QCOMPARE(busyTicksInside, ticks);
+    QCOMPARE(background, QColor(Qt::white));
     if (takenOver) {
       QVERIFY(innerReturned && seen < 40);  // the inner count of 2 closed it
       QCOMPARE(windowsDuring, 1);
