@@ -10,8 +10,8 @@
 #include "ui/FontFamilies.h"
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
-#include "ui/WrapRadio.h"
 #include "ui/WindowPalette.h"
+#include "ui/WrapRadio.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
