@@ -97,15 +97,15 @@ void ListingSink::counted() {
 }
 
 void ListingSink::addFolder(std::string_view name) {
-  dirx_.add(name);
+  folder_.add(name);
   counted();
 }
 
 void ListingSink::addFile(std::string_view name, bool isLink) {
-  if (!names_ || names_->matches(name, matchCase_)) flx_.offer(name, isLink);
+  if (!names_ || names_->matches(name, matchCase_)) files_.offer(name, isLink);
   counted();
 }
 
 void ListingSink::addUnreadable(std::string_view name, FsOutcome why) {
-  log_.addFile(PathName::join(dirx_.path(), name), why);
+  log_.addFile(PathName::join(folder_.path(), name), why);
 }

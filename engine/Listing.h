@@ -126,7 +126,7 @@ public:
 
   ListingSink(FolderListing& currentFolder, FileListing& currentFiles, UnreadableLog& log, WalkHost& host,
               const std::function<bool()>& yield)
-      : dirx_(currentFolder), flx_(currentFiles), log_(log), host_(host), yield_(yield) {}
+      : folder_(currentFolder), files_(currentFiles), log_(log), host_(host), yield_(yield) {}
   void keepOnly(const NameTest* names, bool matchCase) {
     names_ = names;
     matchCase_ = matchCase;
@@ -140,8 +140,8 @@ public:
 private:
   void counted();
 
-  FolderListing& dirx_;
-  FileListing& flx_;
+  FolderListing& folder_;
+  FileListing& files_;
   UnreadableLog& log_;
   WalkHost& host_;
   const std::function<bool()>& yield_;

@@ -25,11 +25,21 @@ launcher is the launcher's dialog.
 On Wayland the windows cannot be blended: there the question is answered
 "Yes", and no window may show an error box for it.
 
+On X11, once more under KDE's Breeze Dark colours (a kdeglobals read by
+Qt's own KDE theme, XDG_CURRENT_DESKTOP=KDE): a message box turns dark, which
+shows the theme is in force, while in the question, the launcher and the All
+Files window every label, button, option and field keeps a contrast of at
+least 4.5:1 with what is behind it. The contrast is read from a screenshot
+(xwd) at the places the accessibility bus gives, since only the pixels show
+what a user sees: the text's most distant colour against the commonest one.
+
 Run by scripts/check-desktop.sh, which starts the display and the session bus.
   python3 check-desktop.py QUORREL x11|wayland
 """
+import collections
 import os
 import re
+import struct
 import subprocess
 import sys
 import tempfile
@@ -261,6 +271,96 @@ def result_actions(search, top):
     step('the Menu key\'s "Open Containing Folder" asks the file manager to show the file')
 
 
+BREEZE_DARK = "".join(
+    f"[Colors:{group}]\nBackgroundNormal={back}\nForegroundNormal=239,240,241\n"
+    for group, back in (("Window", "49,54,59"), ("Button", "49,54,59"), ("View", "35,38,41"),
+                        ("Selection", "61,174,233"), ("Tooltip", "49,54,59")))
+
+
+def screenshot():
+    """The screen from xwd: a function of (x, y) giving (r, g, b)."""
+    data = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
+    f = struct.unpack(">25I", data[:100])
+    start, order, line, masks = f[0] + 12 * f[19], "little" if f[7] == 0 else "big", f[12], f[14:17]
+    step_bytes = f[11] // 8
+
+    def pixel(x, y):
+        at = start + y * line + x * step_bytes
+        value = int.from_bytes(data[at:at + step_bytes], order)
+        return tuple((value & m) >> ((m & -m).bit_length() - 1) for m in masks)
+    return pixel
+
+
+def luminance(rgb):
+    linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in rgb]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2] + 0.05
+
+
+def colours(node, pixel):
+    """The commonest colour at the node's place, and the colour most unlike it."""
+    x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if node.getRole() in (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON):
+        x, w = x + h, w - h  # the caption, not the box before it
+    seen = collections.Counter(pixel(i, j) for i in range(max(x, 0), x + w) for j in range(max(y, 0), y + h))
+    if not seen:
+        return None, None
+    back = seen.most_common(1)[0][0]
+    return back, max(seen, key=lambda c: max(luminance(c), luminance(back)) / min(luminance(c), luminance(back)))
+
+
+def readable(window):
+    """Every label, button, option and field with text stands out from what is behind it by 4.5:1."""
+    settle()
+    time.sleep(0.5)  # drawn
+    pixel, checked = screenshot(), 0
+    roles = (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON)
+    nodes = [window]
+    while nodes:
+        node = nodes.pop()
+        nodes += [node.getChildAtIndex(i) for i in range(node.childCount)]
+        role = node.getRole()
+        if not (role in roles and node.name or role == pyatspi.ROLE_TEXT and node.queryText().characterCount):
+            continue
+        back, text = colours(node, pixel)
+        if back is None:
+            continue
+        ratio = max(luminance(text), luminance(back)) / min(luminance(text), luminance(back))
+        if ratio < 4.5:
+            sys.exit(f"FAILED: in {window.name!r}, {node.name!r} is {text} on {back}: contrast {ratio:.2f}:1")
+        checked += 1
+    if checked < 3:
+        sys.exit(f"FAILED: only {checked} readable controls found in {window.name!r}")
+    step(f"under a dark theme, the {checked} labels, buttons and fields of {window.name!r} read at 4.5:1 or more")
+
+
+def dark_theme(quorrel, env):
+    with tempfile.TemporaryDirectory() as config:
+        with open(os.path.join(config, "kdeglobals"), "w") as out:
+            out.write(BREEZE_DARK)
+        env = dict(env, XDG_CONFIG_HOME=config, XDG_CURRENT_DESKTOP="KDE", KDE_SESSION_VERSION="5")
+        program = subprocess.Popen([quorrel], env=env)
+        question = wait_window("Transperancy")
+        readable(question)
+        press(question, "Yes")
+        warning = wait_window("Quorrel 2.0")
+        settle()
+        back, _ = colours(warning, screenshot())
+        if luminance(back) > 0.2:
+            sys.exit(f"FAILED: the dark theme is not in force: a message box is {back}")
+        step(f"under a dark theme, a message box follows it ({back})")
+        press(warning, "No")
+        launcher = wait_window("Quorrel")
+        readable(launcher)
+        press(launcher, "All Files")
+        search = wait_window("All Files")
+        type_into(search, "Named", pyatspi.ROLE_TEXT, "probe")
+        readable(search)
+        press(search, "Close")
+        time.sleep(1.0)
+        press(wait_window("Quorrel"), "Exit")
+        ended_with_zero(program, "Exit")
+
+
 def first_start(quorrel, env, x11, folder):
     program = subprocess.Popen([quorrel], env=env)
     wait_window("Quorrel")
@@ -338,6 +438,8 @@ def main():
         env = dict(os.environ, XDG_CONFIG_HOME=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         first_start(quorrel, env, x11, folder)
         started_with_folder(quorrel, env, x11)
+        if x11:
+            dark_theme(quorrel, env)
     print(f"{passed} passed, 0 failed")
 
 

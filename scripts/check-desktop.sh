@@ -11,7 +11,7 @@ display="${2:-x11}"
 unset QT_QPA_PLATFORM  # Qt picks its platform as on a desktop session
 case "$display" in
   x11)
-    bash "$top/scripts/setup.sh" xvfb x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi python3-dbus
+    bash "$top/scripts/setup.sh" xvfb x11-utils x11-apps xdotool xclip dbus at-spi2-core python3-pyatspi python3-dbus
     source "$top/scripts/xvfb.sh"
     ;;
   wayland)

@@ -5,10 +5,12 @@
 #include <QVBoxLayout>
 
 #include "ui/FontFamilies.h"
+#include "ui/WindowPalette.h"
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("frmabout");
   setWindowTitle("About Quorrel");
+  WindowPalette::apply(this);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   const std::pair<const char*, const char*> lines[] = {

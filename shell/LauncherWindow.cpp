@@ -16,6 +16,7 @@
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
+#include "ui/WindowPalette.h"
 
 // The program's main window, not a dialog: a task bar entry of its own, with no
 // transient parent that would hide it from window lists.
@@ -27,6 +28,7 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
   setFixedSize(Twips::toPixels(6765), Twips::toPixels(8535));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
   setMouseTracking(true);
+  WindowPalette::apply(this);
   background_ = new QLabel(this);
   background_->setGeometry(rect());
   background_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -14,6 +14,7 @@
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Twips.h"
+#include "ui/WindowPalette.h"
 
 namespace {
 constexpr int kWidth = 11220;
@@ -24,6 +25,7 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("frmspl");
   setWindowTitle("Quorrel");
+  WindowPalette::apply(this);
   background_ = new QLabel(this);
   background_->setGeometry(Twips::rect(0, 0, kWidth, 6015));
   background_->setPixmap(ShellArt::splashBackground(background_->size(), devicePixelRatioF()));
@@ -31,9 +33,9 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
   subtitleLabel = addLabel("Label2", "File Finder", FontFamilies::font("Arial", 54.75, true), Qt::black, 2280, 1140);
   versionLabel = addLabel("Label3", "Real Time v2.0", FontFamilies::font("Arial", 45, true), Qt::black, 3360, 960);
   sloganLabel = addLabel("Label6", "Now Upto 250% Faster", FontFamilies::font("Times New Roman", 27.75, true),
-                         QColor(0, 255, 255), 4320, 600);
+                         QColor(0, 0, 128), 4320, 600);
   noteLabel = addLabel("Label8", "Note: The Software is Free to Use.", FontFamilies::font("Times New Roman", 20.25),
-                       Qt::white, 5040, 480);
+                       Qt::black, 5040, 480);
 
   // Load: 100 twips high at first, and the install-path record. It unrolls
   // from where the middle of the screen puts its top.

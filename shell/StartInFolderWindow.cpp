@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/StartInFolderWindow.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Twips.h"
+#include "ui/WindowPalette.h"
 #include "ui/WrapRadio.h"
 
 // A main window of the program, not a dialog: with no transient parent, window
@@ -23,6 +24,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(4080));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
+  WindowPalette::apply(this);
 
   prompt = new QLabel(
       "You have chosen to open this software with a command. Now you have to select what type of search operation "
@@ -37,11 +39,13 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   closeButton = new QPushButton("C&ancel", this);
   closeButton->setObjectName("cmdcls");
   closeButton->setGeometry(Twips::rect(2505, 3420, 1575, 480));
+  closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
   officeOption = addOption("optoffice", "Search &Office Documents", 2880);
   // The multimedia caption is the longest: room for it to break onto two lines.
   multimediaOption->setGeometry(Twips::rect(360, 1980, 5865, 840));
 
-  // A double-click chooses the first two; merely selecting chooses the others.
+  // A double-click, Enter or Space chooses the first two; merely selecting
+  // chooses the others.
   allFilesOption->installEventFilter(this);
   containingTextOption->installEventFilter(this);
   connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) {
@@ -72,9 +76,14 @@ void StartInFolderWindow::showEvent(QShowEvent* event) {
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
-    if (watched == allFilesOption) choose(SearchWindows::AllFiles);
-    if (watched == containingTextOption) choose(SearchWindows::ContainingText);
+  bool chosen = event->type() == QEvent::MouseButtonDblClick;
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    chosen = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  }
+  if (chosen && (watched == allFilesOption || watched == containingTextOption)) {
+    choose(watched == allFilesOption ? SearchWindows::AllFiles : SearchWindows::ContainingText);
+    return true;
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include "ui/FontFamilies.h"
 #include "ui/TransSettings.h"
 #include "ui/Twips.h"
+#include "ui/WindowPalette.h"
 #include "ui/WrapRadio.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
@@ -21,6 +22,7 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
   setFont(FontFamilies::font("Arial", 12, true));
+  WindowPalette::apply(this);
 
   // The band above the buttons, with the question in it, moves the window.
   titleStrip_ = new QWidget(this);

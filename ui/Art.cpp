@@ -51,7 +51,7 @@ QPixmap WindowArt::titleStrip(QSize size) {
   QPainter p(&pixmap);
   QLinearGradient fill(0, 0, pixmap.width(), 0);
   fill.setColorAt(0, QColor(16, 42, 92));
-  fill.setColorAt(1, QColor(52, 112, 196));
+  fill.setColorAt(1, QColor(74, 146, 226));  // light enough under the "X" for a black one
   p.fillRect(pixmap.rect(), fill);
   p.setPen(QColor(255, 255, 255, 60));
   p.drawLine(0, 0, pixmap.width(), 0);
@@ -102,7 +102,7 @@ QPixmap ShellArt::launcherBackground(QSize size, qreal ratio) {
   p.fillRect(QRect(QPoint(0, 0), size), fill);
   QLinearGradient strip(0, 0, size.width(), 0);
   strip.setColorAt(0, QColor(16, 42, 92));
-  strip.setColorAt(1, QColor(52, 112, 196));
+  strip.setColorAt(1, QColor(74, 146, 226));
   p.fillRect(QRect(0, 0, size.width(), kLauncherStripHeight), strip);
   p.setPen(QPen(QColor(60, 90, 140), 1));
   p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));

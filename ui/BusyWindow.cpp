@@ -8,6 +8,7 @@
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Twips.h"
+#include "ui/WindowPalette.h"
 
 BusyWindow* BusyWindow::open_ = nullptr;
 
@@ -17,7 +18,7 @@ BusyWindow::BusyWindow(Context& context, QWidget* parent)
   setWindowTitle("Process");
   setModal(true);
   setFixedSize(Twips::toPixels(6510), Twips::toPixels(3015));
-  setStyleSheet("frmpgr { background: white; }");
+  WindowPalette::apply(this, Qt::white);  // a palette, not a style sheet: its caption takes the palette too
 
   captionLabel = new QLabel("Openning....", this);
   captionLabel->setObjectName("Label1");

@@ -9,14 +9,14 @@ class QLabel;
 
 // The busy window: a borderless box with a caption and a blue marker sliding
 // left and right. Its close timer counts ticks and closes it on the
-// (BusyTicks + 1)-th. A fresh window every time: counter 0, marker at its
+// (busyTicks + 1)-th. A fresh window every time: counter 0, marker at its
 // design place.
 class BusyWindow : public QDialog {
   Q_OBJECT
 public:
   static constexpr int kMarkerDesignLeft = 240;  // twips
 
-  // Its ticks are the context's busy ticks; it waits for the shared BusyTicks.
+  // Its ticks are the context's busy ticks; it waits for the shared busyTicks.
   explicit BusyWindow(Context& context, QWidget* parent = nullptr);
   ~BusyWindow() override;
 

@@ -11,7 +11,8 @@
 namespace {
 const QColor kCyan(0, 255, 255);
 
-// Captions turn white while pressed; the pointer over a button frames it.
+// Captions turn white while pressed; the pointer over a button frames it, and
+// over the "X" turns it cyan.
 void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   const bool find = target == PointerTarget::FindLabel || target == PointerTarget::FindFace;
   ButtonFace* face = find ? w.findFace : w.closeFace;
@@ -38,9 +39,9 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
       if (target == PointerTarget::Background) {
         w.findFace->setBordered(false);
         w.closeFace->setBordered(false);
-        WidgetColours::setText(w.closeLabel, kCyan);
+        WidgetColours::setText(w.closeLabel, Qt::black);
       }
-      if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::black);
+      if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, kCyan);
       break;
   }
 }
@@ -53,7 +54,6 @@ SearchWindowDescription MultimediaWindow::description() {
   d.heading = "Multimedia Search";
   d.clientWidth = 8775;
   d.clientHeight = 9735;
-  d.closeLabelColour = kCyan;
   d.pointer = looks;
   return d;
 }

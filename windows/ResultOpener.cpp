@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/DisplayText.h"
 #include "engine/ResultList.h"
 #include "platform/core/FileSystem.h"
 #include "platform/desktop/FileOpener.h"
@@ -15,7 +16,11 @@ void ResultOpener::open(Context& context, const ResultList& results, std::size_t
   const std::string folder = results.folder(row);
   context.showBusy(2, "Openning Application...");
   const std::string path = context.fileSystem().absolutePathName(folder, name);
-  if (context.opener().open(path, folder) != FileOpener::Outcome::NoApplication) return;
+  const FileOpener::Outcome outcome = context.opener().open(path, folder);
+  if (outcome != FileOpener::Outcome::NoApplication && outcome != FileOpener::Outcome::Missing) return;
   if (failedDisplay) context.showBusy(2, "Failed..");
-  context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
+  if (outcome == FileOpener::Outcome::Missing)
+    context.message(QMessageBox::Critical, "Error",
+                    QObject::tr("%1 was not found.").arg(DisplayText::fromBytes(path)));  // renamed or deleted since
+  else context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
 }

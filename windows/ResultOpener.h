@@ -6,8 +6,8 @@ class Context;
 class ResultList;
 
 // A double-click on a result: the busy display, then the file handed to the
-// desktop to open with its default application; a type with no application
-// is reported, any other failure is not.
+// desktop to open with its default application; a file no longer there and a
+// type with no application are reported, any other failure is not.
 class ResultOpener {
 public:
   // failedDisplay: show "Failed.." before the message (all windows but one).

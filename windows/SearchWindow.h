@@ -65,7 +65,7 @@ public:
 
   QLabel* titleStrip = nullptr;
   QLabel* heading = nullptr;
-  LabelButton* closeLabel = nullptr;  // "X": closeX or closeX
+  LabelButton* closeLabel = nullptr;  // the "X" on the title strip
   QLabel* nameCaption = nullptr;
   QLineEdit* nameField = nullptr;
   QLabel* locationCaption = nullptr;
@@ -83,6 +83,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

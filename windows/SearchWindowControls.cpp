@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTableView>
 
 #include "platform/core/FileSystem.h"
@@ -16,6 +17,7 @@
 #include "ui/PictureLabels.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
+#include "ui/WindowPalette.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
@@ -32,7 +34,8 @@ T* placed(T* widget, const char* name, QRect twips) {
 }  // namespace
 
 void SearchWindow::buildControls() {
-  setStyleSheet("SearchWindow { background: rgb(238, 241, 246); border: 1px solid rgb(60, 90, 140); }");
+  // A palette, not a style sheet: Qt hands no palette on beneath a style sheet.
+  WindowPalette::apply(this, QColor(238, 241, 246));
   const int width = description_.clientWidth;
 
   titleStrip = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, width + 30, 495));
@@ -79,6 +82,13 @@ void SearchWindow::buildControls() {
   statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   statusLabel->setWordWrap(true);
   statusLabel->setVisible(false);
+}
+
+void SearchWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  p.setPen(QPen(QColor(60, 90, 140), 1));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 QLabel* SearchWindow::addLabel(const char* name, const QString& text, int left, int top, int width, int height) {

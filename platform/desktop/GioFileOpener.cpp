@@ -5,7 +5,9 @@
 #include <gio/gio.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace {
 template <typename T>
@@ -14,6 +16,40 @@ struct Unref {
 };
 template <typename T>
 using GPtr = std::unique_ptr<T, Unref<T>>;
+
+// The entry the program installs for "Open With" on folders.
+constexpr std::string_view kOwnDesktopId = "quorrel.desktop";
+
+std::string realPath(const char* path) {
+  std::error_code error;
+  const std::filesystem::path real = path ? std::filesystem::canonical(path, error) : std::filesystem::path();
+  return error ? std::string() : real.string();
+}
+
+// Quorrel itself, by its entry or by its executable: it takes folders, and
+// handing one back to it would only start it again.
+bool isThisProgram(GAppInfo* app) {
+  const char* id = g_app_info_get_id(app);
+  if (id && id == kOwnDesktopId) return true;
+  char* found = g_find_program_in_path(g_app_info_get_executable(app));
+  const std::string executable = realPath(found);
+  g_free(found);
+  return !executable.empty() && executable == realPath("/proc/self/exe");
+}
+
+// The default application for the type, or else the first other one that
+// takes it; never this program.
+GAppInfo* applicationFor(const char* type) {
+  GAppInfo* app = g_app_info_get_default_for_type(type, FALSE);
+  if (app && !isThisProgram(app)) return app;
+  if (app) g_object_unref(app);
+  app = nullptr;
+  GList* all = g_app_info_get_all_for_type(type);
+  for (GList* each = all; each && !app; each = each->next)
+    if (!isThisProgram(G_APP_INFO(each->data))) app = G_APP_INFO(g_object_ref(each->data));
+  g_list_free_full(all, g_object_unref);
+  return app;
+}
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
 void enterFolder(gpointer folder) {
@@ -30,11 +66,12 @@ FileOpener::Outcome GioFileOpener::open(const std::string& path, const std::stri
   GPtr<GFileInfo> info(
       g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE, G_FILE_QUERY_INFO_NONE, nullptr, &error));
   if (!info) {
+    const bool gone = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_FOUND);
     g_clear_error(&error);
-    return Outcome::Failed;  // gone, or not readable
+    return gone ? Outcome::Missing : Outcome::Failed;
   }
   const char* type = g_file_info_get_content_type(info.get());
-  GPtr<GAppInfo> app(type ? g_app_info_get_default_for_type(type, FALSE) : nullptr);
+  GPtr<GAppInfo> app(type ? applicationFor(type) : nullptr);
   if (!app) return Outcome::NoApplication;
 
   gboolean launched = FALSE;

@@ -3,9 +3,13 @@
 // launcher, the command-line window, the splash, and ending at once.
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
+#include <map>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
 #include "ui/PictureLabels.h"
 #include "shell/SplashWindow.h"
@@ -13,6 +17,11 @@
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
 #include "support/WindowRig.h"
+#include "ui/BusyWindow.h"
+#include "windows/AllFilesWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/MultimediaWindow.h"
+#include "windows/OfficeWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -26,6 +35,22 @@ int exitStatusOf(const std::function<void()>& action) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+double contrast(QColor a, QColor b) {  // as WCAG defines it
+  auto l = [](QColor c) {
+    auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05; };
+  return std::max(l(a), l(b)) / std::min(l(a), l(b));
+}
+
+// Puts text in a label (not a picture), a button or a field; gives back what it held.
+std::optional<QString> swapText(QWidget* w, const QString& text) {
+  std::optional<QString> held;
+  if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull()) held = l->text(), l->setText(text);
+  else if (auto* b = qobject_cast<QAbstractButton*>(w)) held = b->text(), b->setText(text);
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) held = e->text(), e->setText(text);
+  return held;
 }
 }  // namespace
 
@@ -82,26 +107,27 @@ private Q_SLOTS:
     QCOMPARE(now.isEmpty(), answer.isEmpty());
   }
 
-  // A double-click chooses the first two options of "Select Action", a click
-  // the others; it closes first, the launcher stays beneath.
+  // A double-click, Enter or Space chooses the first two options of "Select Action" (Enter never presses Cancel),
+  // a click the others; it closes first, the launcher stays beneath.
   void whatEachChoiceOpens_data() {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("doubleClick");
-    QTest::addColumn<int>("opens");  // -1: none
-    QTest::newRow("All Files") << "cmdall" << false << int(SearchWindows::AllFiles);
-    QTest::newRow("Containing Text") << "cmdconttext" << false << int(SearchWindows::ContainingText);
-    QTest::newRow("Multimedia") << "cmdmedia" << false << int(SearchWindows::Multimedia);
-    QTest::newRow("Office") << "cmdoffice" << false << int(SearchWindows::Office);
-    QTest::newRow("Date: not available") << "cmddate" << false << -1;
-    QTest::newRow("all files, clicked") << "optall" << false << -1;
-    QTest::newRow("all files, double-clicked") << "optall" << true << int(SearchWindows::AllFiles);
-    QTest::newRow("containing text, double-clicked") << "optcontext" << true << int(SearchWindows::ContainingText);
-    QTest::newRow("multimedia, clicked") << "optconts" << false << int(SearchWindows::Multimedia);
-    QTest::newRow("office, clicked") << "optoffice" << false << int(SearchWindows::Office);
+    QTest::addColumn<QString>("how");  // a click, a double-click or a key on it; no control: after Alt+S
+    QTest::addColumn<int>("opens");    // -1: none
+    QTest::newRow("All Files") << "cmdall" << "click" << int(SearchWindows::AllFiles);
+    QTest::newRow("Containing Text") << "cmdconttext" << "click" << int(SearchWindows::ContainingText);
+    QTest::newRow("Multimedia") << "cmdmedia" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("Office") << "cmdoffice" << "click" << int(SearchWindows::Office);
+    QTest::newRow("Date: not available") << "cmddate" << "click" << -1;
+    QTest::newRow("all files, clicked") << "optall" << "click" << -1;
+    QTest::newRow("all files, double-clicked") << "optall" << "double-click" << int(SearchWindows::AllFiles);
+    QTest::newRow("containing text, Space") << "optcontext" << "Space" << int(SearchWindows::ContainingText);
+    QTest::newRow("Alt+S, Enter") << "" << "Enter" << int(SearchWindows::AllFiles);
+    QTest::newRow("multimedia, clicked") << "optconts" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("office, clicked") << "optoffice" << "click" << int(SearchWindows::Office);
   }
   void whatEachChoiceOpens() {
     QFETCH(QString, control);
-    QFETCH(bool, doubleClick);
+    QFETCH(QString, how);
     QFETCH(int, opens);
     LauncherWindow launcher(rig_->context(), rig_->windows);
     StartInFolderWindow select(rig_->context(), rig_->windows);
@@ -109,10 +135,14 @@ private Q_SLOTS:
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
     rig_->windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
+    rig_->dialogs.duringBusy = [](const QString& shown) { if (shown == "Cancelling..") ::_exit(1); };  // Cancel: the end
     window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QWidget* target = window.findChild<QWidget*>(control);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
-    if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (how.contains("click")) QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (how == "double-click") QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
+    if (control.isEmpty()) QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);  // focuses the first option
+    if (!how.contains("click")) QTest::keyClick(target ? target : QApplication::focusWidget(), how == "Space" ? Qt::Key_Space : Qt::Key_Return);
     QCOMPARE(rig_->windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
     QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
     QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
@@ -185,6 +215,49 @@ private Q_SLOTS:
     QCOMPARE(ticksSeen, ticks);
     QVERIFY(!splash.isVisible());
     QTRY_VERIFY(splash.height() > 0);
+  }
+
+  // Under a dark desktop palette every label, button and field of every window stands out from what is behind it
+  // by 4.5:1 at least: the window drawn with a sample text and without it, compared pixel by pixel.
+  void readableUnderDarkTheme_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* name : {"splash", "launcher", "question", "select", "about", "busy", "all", "text", "media", "office"})
+      QTest::newRow(name) << name;
+  }
+  void readableUnderDarkTheme() {
+    QFETCH(QString, window);
+    const auto restore = qScopeGuard([desktop = QApplication::palette()] { QApplication::setPalette(desktop); });
+    QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // Breeze Dark's window: white text on dark grey
+    Context& c = rig_->context();
+    c.state().busyTicks = 30000;  // the busy window stays while it is looked at
+    auto search = [&c](SearchWindowDescription (*kind)()) { return [&c, kind] { return new SearchWindow(c, kind()); }; };
+    const std::map<QString, std::function<QWidget*()>> make{{"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
+        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }}, {"about", [] { return new AboutWindow; }},
+        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c); }},
+        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }}, {"all", search(AllFilesWindow::description)},
+        {"text", search(ContainingTextWindow::description)}, {"media", search(MultimediaWindow::description)},
+        {"office", search(OfficeWindow::description)}};
+    const std::unique_ptr<QWidget> w(make.at(window)());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    if (auto* splash = qobject_cast<SplashWindow*>(w.get())) QTRY_VERIFY(splash->rect().contains(splash->noteLabel->geometry()));
+    QStringList checked, poor;
+    for (QWidget* part : w->findChildren<QWidget*>()) {
+      const std::optional<QString> held = swapText(part, "Sample 123");
+      if (!held || !part->isVisible()) continue;
+      const QImage with = w->grab().toImage();
+      swapText(part, "");
+      const QImage without = w->grab().toImage();
+      swapText(part, *held);
+      double best = 0;
+      const QRect area = QRect(part->mapTo(w.get(), QPoint()), part->size()) & with.rect();
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+          best = std::max(best, contrast(with.pixelColor(x, y), without.pixelColor(x, y)));
+      (best < 4.5 ? poor : checked) << QString("%1 (%2): %3:1").arg(part->objectName(), *held).arg(best, 0, 'f', 2);
+    }
+    QVERIFY(!checked.isEmpty());
+    QCOMPARE(poor.join("; "), QString());
   }
 
   // A drag on a borderless window's title strip moves it; here the platform

@@ -26,7 +26,7 @@ class BusyWindowTest : public QObject {
 private Q_SLOTS:
   void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, rig_.icons, rig_.opener, desktop_, "", kFastTickMs); }
 
-  // Only its own timer closes it, on the tick after its count: Escape and the window
+  // White, whatever the theme. Only its own timer closes it, on the tick after its count: Escape and the window
   // manager's close do nothing. A timer of another window asking for a busy display
   // while one is open takes the open one over, and both return when it closes.
   void busyWindow_data() {
@@ -45,6 +45,7 @@ private Q_SLOTS:
     int seen = 0;  // close-timer ticks
     QTimer::singleShot(0, [&] {
       busyTicksInside = context_->state().busyTicks;
+      QCOMPARE(BusyWindow::current()->grab().toImage().pixelColor(3, 3), QColor(Qt::white));  // inside its border
       connect(&BusyWindow::current()->closeTimer, &QTimer::timeout, [&] { ++seen; });
       QTest::keyClick(BusyWindow::current(), Qt::Key_Escape);
       BusyWindow::current()->close();

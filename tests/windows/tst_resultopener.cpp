@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a result through the desktop's real association table, set up in
 // a private XDG environment: a recorder application registered as the
-// default for a test type, and a second type that no application takes.
+// default for a test type, a second type that no application takes, and
+// Quorrel's own entry as the default for folders and a third type.
 #include <QDBusConnection>
 #include <QProcess>
 #include <QtTest>
@@ -33,6 +34,7 @@ void prepareDesktop() {
             "<mime-info xmlns='http://www.freedesktop.org/standards/shared-mime-info'>\n"
             " <mime-type type='application/x-quorrel-test'><glob pattern='*.qrltest'/></mime-type>\n"
             " <mime-type type='application/x-quorrel-orphan'><glob pattern='*.qrlorphan'/></mime-type>\n"
+            " <mime-type type='application/x-quorrel-own'><glob pattern='*.qrlown'/></mime-type>\n"
             "</mime-info>\n");
   // The recorder writes its arguments, NUL-terminated, and its working folder.
   writeFile(d + "/recorder",
@@ -42,9 +44,13 @@ void prepareDesktop() {
   writeFile(d + "/data/applications/quorrel-recorder.desktop",
             "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + (d + "/recorder").toUtf8() +
                 " %f\nMimeType=application/x-quorrel-test;inode/directory;\n");
+  writeFile(d + "/data/applications/quorrel.desktop",  // Quorrel's own, the default for folders: no file manager
+            "[Desktop Entry]\nType=Application\nName=Quorrel\nExec=" + (d + "/recorder").toUtf8() +
+                " --quorrel %f\nMimeType=inode/directory;application/x-quorrel-own;\n");
   writeFile(d + "/config/mimeapps.list",
             "[Default Applications]\napplication/x-quorrel-test=quorrel-recorder.desktop\n"
-            "inode/directory=quorrel-recorder.desktop\n");
+            "inode/directory=quorrel.desktop\napplication/x-quorrel-own=quorrel.desktop\n"
+            "[Added Associations]\ninode/directory=quorrel.desktop;quorrel-recorder.desktop;\n");
 }
 
 QByteArray record(const char* name) {
@@ -116,10 +122,11 @@ private Q_SLOTS:
   }
 
   // The default application gets the exact path as one argument, whatever the
-  // name holds, and starts in the file's folder. A type no application takes
-  // is said; a file deleted meanwhile fails quietly. The file manager is
-  // asked to show a file, found only at the freedesktop name, path and
-  // interface; where none answers, the folder opens with its application.
+  // name holds, and starts in the file's folder; never Quorrel itself. A type
+  // no other application takes is said, and so is a file deleted meanwhile.
+  // The file manager is asked to show a file, found only at the freedesktop
+  // name, path and interface; where none answers, the folder opens with the
+  // first application for folders that is not Quorrel.
   void opening_data() {
     QTest::addColumn<bool>("containingText");
     QTest::addColumn<QByteArray>("name");
@@ -129,7 +136,8 @@ private Q_SLOTS:
     QTest::newRow("selected, double-clicked below the rows") << false << QByteArray("picked.qrltest") << "below" << 2;
     QTest::newRow("no application") << false << QByteArray("lonely.qrlorphan") << "row" << 3;
     QTest::newRow("no application, containing text") << true << QByteArray("lonely.qrlorphan") << "row" << 2;
-    QTest::newRow("deleted meanwhile") << false << QByteArray("gone.qrltest") << "row" << 2;
+    QTest::newRow("only Quorrel takes it") << false << QByteArray("mine.qrlown") << "row" << 3;
+    QTest::newRow("deleted meanwhile") << false << QByteArray("gone.qrltest") << "row" << 3;
     QTest::newRow("another current, Enter") << false << QByteArray("keyed.qrltest") << "aside Enter" << 2;
     QTest::newRow("another current, Open") << false << QByteArray("picked.qrltest") << "aside Open" << 2;
     QTest::newRow("folder, shown") << false << QByteArray("caf\xe9 1.qrltest") << "shown" << 1;
@@ -157,7 +165,9 @@ private Q_SLOTS:
     if (QLineEdit* text = w->findChild<QLineEdit*>("txtcont")) text->setText("DAT");
     openFirstResult(*w, t, QString::fromUtf8(name.mid(name.lastIndexOf('.') + 1)), how);
     QCOMPARE(rig_->dialogs.busyCaptions(), kBusy.mid(0, busy));
-    QCOMPARE(rig_->dialogs.messages.size(), qsizetype(name.endsWith("orphan")));
+    const QString none = "No associated program/application found to open this file.";
+    QCOMPARE(rig_->dialogs.messages.join(""), name.startsWith("gone") ? QString::fromStdString(path) + " was not found."
+                                              : name.contains(".qrlo") ? none : "");
     if (how.endsWith("shown")) {
       const QString uri = "file://" + QString::fromStdString(t.root()) + "/with%20space/caf%E9%201.qrltest";
       QTRY_COMPARE(fake_.shown, QStringList{uri});
