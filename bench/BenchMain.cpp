@@ -2,6 +2,7 @@
 // quorrel-bench: one measurement per process, printed as one JSON line.
 //   gen DIR [--seed S] [--folders N] [--files N] [--depth N] [--big N] [--match-all TEXT]
 //   gen-flat DIR N TEXT              one folder of N empty files f000001_TEXT.txt ...
+//   gen-chain DIR N TEXT             a chain of N nested folders, TEXT.txt every 1,000 levels
 //   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
 //   events DIR TEXT                  the walk with the real yield (event loop)
 //   window DIR TEXT                  the All Files window end to end, headless
@@ -127,6 +128,12 @@ int generate(int argc, char** argv) {
   s.matchAll = option(argc, argv, "--match-all", "");
   const long long made = TreeGenerator(s).build(argv[2]);
   std::printf("{\"mode\":\"gen\",\"files\":%lld}\n", made);
+  return 0;
+}
+
+int generateChain(char** argv) {
+  const long long made = TreeGenerator::chain(argv[2], std::stoi(argv[3]), argv[4]);
+  std::printf("{\"mode\":\"gen-chain\",\"files\":%lld}\n", made);
   return 0;
 }
 
@@ -320,6 +327,7 @@ int main(int argc, char** argv) {
   try {
     if (mode == "gen" && argc > 2) return generate(argc, argv);
     if (mode == "gen-flat" && argc > 4) return generateFlat(argv);
+    if (mode == "gen-chain" && argc > 4) return generateChain(argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quorrel-bench: %s\n", e.what());
     return 1;
