@@ -20,6 +20,14 @@ namespace {
 constexpr std::size_t kBatchBytes = 64 * 1024;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
+// A handle closed on the way out.
+struct Closed {
+  int handle;
+  ~Closed() {
+    if (handle >= 0) ::close(handle);
+  }
+};
+
 bool hasNul(const std::string& s) { return s.find('\0') != std::string::npos; }
 
 std::string parentOf(const std::string& path) {
@@ -73,16 +81,44 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
   return FsOutcome::Ok;
 }
 
-FsOutcome LinuxFileSystem::enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
+// From the nearest kept folder above path, or else from the start folder;
+// a parent no longer kept is opened and kept first, for its other subfolders.
+int LinuxFileSystem::openFolder(SearchRoot& root, const std::string& path) {
+  FolderCache& kept = root.folders();
+  std::size_t from = 0;
+  int above = kept.nearest(path, from);
+  if (above < 0) {
+    if (!root.relative(path, from)) {
+      errno = EINVAL;  // not below the start folder
+      return -1;
+    }
+    above = root.handle();
+  }
+  const std::size_t lastSlash = path.rfind('/');
+  if (lastSlash != std::string::npos && lastSlash > from) {
+    parent_.assign(path, from, lastSlash - from);
+    const Closed parent{FolderOpener::openBeneath(above, parent_, parent_.c_str())};
+    if (parent.handle >= 0) {
+      kept.keep(std::string_view(path).substr(0, lastSlash), parent.handle);
+      return FolderOpener::openBeneath(parent.handle, std::string_view(path).substr(lastSlash + 1),
+                                       path.c_str() + lastSlash + 1);
+    }
+  }
+  return FolderOpener::openBeneath(above, std::string_view(path).substr(from), path.c_str() + from);
+}
+
+FsOutcome LinuxFileSystem::enter(SearchRoot& root, const std::string& path, OpenFolder& folder,
                                  DirectoryEntries& entries) {
   folder.release();
-  std::size_t from = 0;
-  if (!root.isOpen() || !root.relative(path, from)) return FsOutcome::Unreadable;
-  const int handle = FolderOpener::openBeneath(root.handle(), std::string_view(path).substr(from), path.c_str() + from);
+  if (!root.isOpen()) return FsOutcome::Unreadable;
+  int handle = openFolder(root, path);
+  if (handle < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack()) handle = openFolder(root, path);
   if (handle < 0) return SystemErrors::outcome(errno);
   folder.reset(handle);
-  const FsOutcome outcome = readEntries(root, handle, entries);
+  bool hasFolders = false;
+  const FsOutcome outcome = readEntries(root, handle, entries, hasFolders);
   if (outcome != FsOutcome::Ok) folder.release();
+  else if (hasFolders && !entries.abandoned()) root.folders().keep(path, handle);
   return outcome;
 }
 
@@ -98,7 +134,8 @@ void LinuxFileSystem::timed(int handle, ColdReads::Duration took, unsigned entri
   hooks_.last.warm = hooks_.now() - began;
 }
 
-FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries) {
+FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries,
+                                       bool& hasFolders) {
   struct stat self;
   if (::fstat(handle, &self) != 0) return SystemErrors::outcome(errno);
   if (root.isInterfaceDevice(self.st_dev)) return FsOutcome::NotListed;
@@ -134,6 +171,7 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
       if (type == DT_DIR) {
         if (checkChildren && root.isInterfaceChild(self.st_dev, self.st_ino, name)) continue;
         entries.addFolder(name);
+        hasFolders = true;
       } else if (type == DT_REG || type == DT_LNK) {
         entries.addFile(name, type == DT_LNK);
       }
@@ -157,8 +195,7 @@ FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder&
   return FsOutcome::Ok;
 }
 
-FsOutcome LinuxFileSystem::openFile(const SearchRoot& root, const OpenFolder& folder, const char* name,
-                                    FileReader& reader) {
+FsOutcome LinuxFileSystem::openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) {
   reader.release();
   // Non-blocking, so that a file swapped for a FIFO since it was listed
   // cannot hold the open; its type is then checked on the handle itself.
