@@ -47,7 +47,8 @@ public:
   virtual FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                                 std::int64_t& size) = 0;
   // Opens a listed file for a streamed read, never blocking: only a regular
-  // file on a real file system is opened; anything else is NotListed.
+  // file on a real file system is ever opened for reading, whatever the name
+  // has become since it was listed; anything else is NotListed.
   virtual FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) = 0;
   // Reads ahead of a walk with this many worker threads; none: no read-ahead.
   virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) = 0;

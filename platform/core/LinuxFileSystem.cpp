@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/core/FolderOpener.h"
@@ -195,17 +196,28 @@ FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder&
   return FsOutcome::Ok;
 }
 
+// The name is looked up for its object alone (O_PATH: nothing is opened
+// for reading, so a name swapped for a device or a FIFO since it was listed
+// has no effect); only a regular file there is then opened for reading,
+// through that very handle. A link is followed: its target is what is read.
 FsOutcome LinuxFileSystem::openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) {
   reader.release();
-  // Non-blocking, so that a file swapped for a FIFO since it was listed
-  // cannot hold the open; its type is then checked on the handle itself.
-  const int handle = ::openat(folder.handle(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (handle < 0) return SystemErrors::outcome(errno);
+  int found = ::openat(folder.handle(), name, O_PATH | O_CLOEXEC);
+  if (found < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack())
+    found = ::openat(folder.handle(), name, O_PATH | O_CLOEXEC);
+  if (found < 0) return SystemErrors::outcome(errno);
+  const Closed object{found};
   struct stat st;
-  if (::fstat(handle, &st) != 0 || !S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) {
-    ::close(handle);
-    return FsOutcome::NotListed;
-  }
+  if (::fstat(found, &st) != 0) return SystemErrors::outcome(errno);
+  if (!S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) return FsOutcome::NotListed;
+  char again[32];
+  std::snprintf(again, sizeof again, "/proc/self/fd/%d", found);
+  constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;  // a lease never holds the walk
+  int handle = ::open(again, kReadFlags);
+  if (handle < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack())
+    handle = ::open(again, kReadFlags);
+  // The object is held: ENOENT here means no /proc, and no safe way to open it.
+  if (handle < 0) return errno == ENOENT ? FsOutcome::Unreadable : SystemErrors::outcome(errno);
   reader.reset(handle);
   return FsOutcome::Ok;
 }
