@@ -54,7 +54,10 @@ std::vector<std::string> LinuxFileSystem::drives() { return MountTable::read().l
 bool LinuxFileSystem::folderExists(const std::string& path) {
   if (path.empty() || hasNul(path)) return false;
   struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  if (errno != ENAMETOOLONG) return false;
+  const Closed folder{FolderOpener::openNamed(path, O_PATH | O_DIRECTORY | O_CLOEXEC)};
+  return folder.handle >= 0;
 }
 
 std::string LinuxFileSystem::absolutePathName(const std::string& folder, const std::string& name) {
@@ -64,7 +67,7 @@ std::string LinuxFileSystem::absolutePathName(const std::string& folder, const s
 FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoot& root) {
   root.release();
   if (startFolder.empty() || hasNul(startFolder)) return FsOutcome::Unreadable;
-  const int handle = ::open(startFolder.c_str(), kFolderFlags);
+  const int handle = FolderOpener::openNamed(startFolder, kFolderFlags);
   if (handle < 0) return SystemErrors::outcome(errno);
   std::vector<dev_t> devices;
   std::vector<SearchRoot::Parent> parents;
