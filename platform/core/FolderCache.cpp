@@ -14,59 +14,51 @@ bool below(const std::string& folder, std::string_view path, std::size_t& from) 
 }
 }  // namespace
 
+void FolderCache::close(Slot& s) {
+  ::close(s.handle);
+  s.handle = -1;
+  --held_;
+}
+
 int FolderCache::nearest(std::string_view path, std::size_t& from) {
+  if (held_ == 0) return -1;
   // The parent first, told by its length before any byte is compared: on a
   // deep chain this is one comparison per folder, not one per kept folder.
   const std::size_t lastSlash = path.rfind('/');
-  Slot* best = nullptr;
-  for (Slot& s : slots_) {
-    if (s.handle >= 0 && lastSlash != std::string_view::npos &&
-        (s.path.size() == lastSlash || s.path.size() == lastSlash + 1) && below(s.path, path, from)) {
-      best = &s;
-      break;
-    }
-  }
-  if (!best) {
-    std::size_t at = 0;
+  for (Slot& parent : slots_) {
+    if (parent.handle < 0 || lastSlash == std::string_view::npos ||
+        (parent.path.size() != lastSlash && parent.path.size() != lastSlash + 1) || !below(parent.path, path, from))
+      continue;
     for (Slot& s : slots_)
-      if (s.handle >= 0 && (!best || s.path.size() > best->path.size()) && below(s.path, path, at)) best = &s;
-    if (!best) return -1;
-    below(best->path, path, from);
+      if (s.handle >= 0 && s.order < parent.order) close(s);
+    return parent.handle;
   }
-  best->used = ++clock_;
+  const Slot* best = nullptr;
+  std::size_t at = 0;
+  for (const Slot& s : slots_)
+    if (s.handle >= 0 && (!best || s.path.size() > best->path.size()) && below(s.path, path, at)) best = &s;
+  if (!best) return -1;
+  below(best->path, path, from);
   return best->handle;
 }
 
 void FolderCache::keep(std::string_view path, int handle) {
-  if (capacity_ == 0 || path.empty()) return;
-  Slot* free = nullptr;
-  Slot* oldest = nullptr;
-  std::size_t held = 0;
+  if (held_ >= capacity_ || path.empty()) return;
   for (Slot& s : slots_) {
-    if (s.handle < 0) {
-      if (!free) free = &s;
-      continue;
-    }
-    ++held;
-    if (!oldest || s.used < oldest->used) oldest = &s;
+    if (s.handle >= 0) continue;
+    s.handle = ::fcntl(handle, F_DUPFD_CLOEXEC, 0);
+    if (s.handle < 0) return;  // out of handles: the walk goes on without keeping it
+    s.path.assign(path);
+    s.order = ++kept_;
+    ++held_;
+    return;
   }
-  Slot* slot = free && held < capacity_ ? free : oldest;
-  const int own = ::fcntl(handle, F_DUPFD_CLOEXEC, 0);
-  if (own < 0) return;  // out of handles: the walk goes on without keeping it
-  if (slot->handle >= 0) ::close(slot->handle);
-  slot->path.assign(path);
-  slot->handle = own;
-  slot->used = ++clock_;
 }
 
 bool FolderCache::giveBack() {
-  std::size_t held = 0;
-  for (Slot& s : slots_) {
-    if (s.handle < 0) continue;
-    ::close(s.handle);
-    s.handle = -1;
-    ++held;
-  }
+  const std::size_t held = held_;
+  for (Slot& s : slots_)
+    if (s.handle >= 0) close(s);
   capacity_ = held / 2;
   return held > 0;
 }

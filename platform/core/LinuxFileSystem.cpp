@@ -85,28 +85,17 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
   return FsOutcome::Ok;
 }
 
-// From the nearest kept folder above path, or else from the start folder;
-// a parent no longer kept is opened and kept first, for its other subfolders.
+// From the nearest kept folder above path (its parent, mostly), or else
+// from the start folder.
 int LinuxFileSystem::openFolder(SearchRoot& root, const std::string& path) {
-  FolderCache& kept = root.folders();
   std::size_t from = 0;
-  int above = kept.nearest(path, from);
+  int above = root.folders().nearest(path, from);
   if (above < 0) {
     if (!root.relative(path, from)) {
       errno = EINVAL;  // not below the start folder
       return -1;
     }
     above = root.handle();
-  }
-  const std::size_t lastSlash = path.rfind('/');
-  if (lastSlash != std::string::npos && lastSlash > from) {
-    parent_.assign(path, from, lastSlash - from);
-    const Closed parent{FolderOpener::openBeneath(above, parent_, parent_.c_str())};
-    if (parent.handle >= 0) {
-      kept.keep(std::string_view(path).substr(0, lastSlash), parent.handle);
-      return FolderOpener::openBeneath(parent.handle, std::string_view(path).substr(lastSlash + 1),
-                                       path.c_str() + lastSlash + 1);
-    }
   }
   return FolderOpener::openBeneath(above, std::string_view(path).substr(from), path.c_str() + from);
 }

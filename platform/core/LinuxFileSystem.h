@@ -10,8 +10,8 @@
 // File-system services over the Linux system calls. Each folder is read once,
 // in large batches with getdents64; a file is looked up (fstatat, relative to
 // its open folder) only when its name matches. Folders of a search are opened
-// from the nearest open folder above them (their parent, mostly: one name,
-// at any depth) with openat2, which refuses links and anything outside it,
+// from the nearest open folder kept above them (their parent, mostly: one
+// name, at any depth) with openat2, which refuses links and anything outside it,
 // so a folder swapped for a link is never followed. Where the system runs
 // out of handles, the open folders kept give theirs back first.
 class LinuxFileSystem final : public FileSystem {
@@ -36,6 +36,5 @@ private:
   void timed(int handle, ColdReads::Duration took, unsigned entries);
 
   std::vector<char> buffer_;  // getdents64 batch, reused for every folder
-  std::string parent_;        // a parent reopened, reused
   ReadAheadHooks hooks_;
 };
