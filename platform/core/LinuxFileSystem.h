@@ -11,9 +11,9 @@
 // in large batches with getdents64; a file is looked up (fstatat, relative to
 // its open folder) only when its name matches. Folders of a search are opened
 // from the nearest open folder kept above them (their parent, mostly: one
-// name, at any depth) with openat2, which refuses links and anything outside it,
-// so a folder swapped for a link is never followed. Where the system runs
-// out of handles, the open folders kept give theirs back first.
+// name, at any depth) with openat2, which refuses links and anything outside
+// it, so a folder swapped for a link is never followed. Where the system
+// runs out of handles, the open folders kept give theirs back first.
 class LinuxFileSystem final : public FileSystem {
 public:
   LinuxFileSystem();

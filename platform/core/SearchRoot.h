@@ -10,7 +10,7 @@
 #include "platform/core/OpenFolder.h"
 
 // What one search holds while it runs: its start folder, open, so that every
-// folder of the search is opened relative to it and never through a link;
+// folder of the search is opened below it and never through a link;
 // and the kernel's interface file systems, known by device, not by path;
 // and handles on the folders whose subfolders are still to be entered.
 class SearchRoot {
