@@ -95,7 +95,7 @@ private Q_SLOTS:
   // Each search ends, listing what is below the folder, nothing of a kernel
   // interface; a folder whose path is longer than the system takes is found.
   void specialStartFolders() {
-    TempTree t, far;  // T: also the current folder
+    TempTree t, far;  // t: also the current folder
     t.folder("sub");
     t.file("sub/quorrel-probe.txt");
     std::string deep = far.root();
@@ -110,13 +110,14 @@ private Q_SLOTS:
     const QString cwd = QDir::currentPath();
     QVERIFY(QDir::setCurrent(QString::fromStdString(t.root())));
     const auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });
-    for (const auto& [start, listed] : std::initializer_list<std::pair<std::string, bool>>{
-             {"/proc", false}, {"/dev", false}, {".", true}, {t.root() + "/", true}, {t.path("sub/.."), true}, {deep, true}}) {
+    const std::pair<std::string, bool> rows[] = {{"/proc", false},       {"/dev", false},          {".", true},
+                                                 {t.root() + "/", true}, {t.path("sub/.."), true}, {deep, true}};
+    for (const auto& [start, listed] : rows) {
       WalkRig rig(start);
       rig.name = "quorrel-probe";
       rig.run();
-      QVERIFY2(rig.fs.folderExists(start) && rig.stop && rig.names() == (listed ? Names{"quorrel-probe.txt"} : Names{}),
-               start.substr(0, 40).c_str());
+      const Names probe = listed ? Names{"quorrel-probe.txt"} : Names{};
+      QVERIFY2(rig.fs.folderExists(start) && rig.stop && rig.names() == probe, start.substr(0, 40).c_str());
     }
   }
 

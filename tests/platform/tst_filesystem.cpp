@@ -105,7 +105,8 @@ private Q_SLOTS:
     const WaitingWriter writer{t.path("pipe")};
     QTRY_VERIFY(writer.waiting());
     FileReader reader;
-    for (const char* name : {"to-pipe", "pipe"}) QCOMPARE(s.fs.openFile(s.root, s.folder, name, reader), FsOutcome::NotListed);
+    for (const char* name : {"to-pipe", "pipe"})
+      QCOMPARE(s.fs.openFile(s.root, s.folder, name, reader), FsOutcome::NotListed);
     QVERIFY(writer.waiting());
     QCOMPARE(s.fs.openFile(s.root, s.folder, "to-file", reader), FsOutcome::Ok);
     std::int64_t size = -1;
