@@ -2,6 +2,7 @@
 // quorrel-bench: one measurement per process, printed as one JSON line.
 //   gen DIR [--seed S] [--folders N] [--files N] [--depth N] [--big N] [--match-all TEXT]
 //   gen-flat DIR N TEXT              one folder of N empty files f000001_TEXT.txt ...
+//   gen-chain DIR N TEXT             a chain of N nested folders, TEXT.txt every 1,000 levels
 //   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
 //   events DIR TEXT                  the walk with the real yield (event loop)
 //   window DIR TEXT                  the All Files window end to end, headless
@@ -172,6 +173,12 @@ int generate(int argc, char** argv) {
   s.matchAll = option(argc, argv, "--match-all", "");
   const long long made = TreeGenerator(s).build(argv[2]);
   std::printf("{\"mode\":\"gen\",\"files\":%lld}\n", made);
+  return 0;
+}
+
+int generateChain(char** argv) {
+  const long long made = TreeGenerator::chain(argv[2], number(argv[3], "N"), argv[4]);
+  std::printf("{\"mode\":\"gen-chain\",\"files\":%lld}\n", made);
   return 0;
 }
 
@@ -444,6 +451,7 @@ int run(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "gen" && argc > 2) return generate(argc, argv);
   if (mode == "gen-flat" && argc > 4) return generateFlat(argv);
+  if (mode == "gen-chain" && argc > 4) return generateChain(argv);
   if (argc == 2 && std::strcmp(argv[1], "categories") == 0) return printCategories();
   if (mode == "getdents" && argc > 2) return getdentsWalk(argv[2]);
   if (mode == "settings" && argc > 3) {
@@ -462,7 +470,7 @@ int run(int argc, char** argv) {
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr,
-                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | categories | settings N K | list N copy|save | engine|events|window DIR "
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | gen-chain DIR N TEXT | categories | settings N K | list N copy|save | engine|events|window DIR "
                  "TEXT [--paths FILE] [--category KIND:N]\n",
                  argv[0]);
     return 2;

@@ -119,3 +119,24 @@ long long TreeGenerator::flatFolder(const std::string& root, int files, const st
   }
   return count;
 }
+
+long long TreeGenerator::chain(const std::string& root, int depth, const std::string& text) {
+  made(::mkdir(root.c_str(), 0755), root);
+  int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) throw std::system_error(errno, std::generic_category(), "cannot open " + root);
+  const std::string file = text + ".txt";
+  long long count = 0;
+  for (int level = 1; level <= depth; ++level) {
+    if (::mkdirat(folder, "d", 0755) != 0 && errno != EEXIST)
+      throw std::system_error(errno, std::generic_category(), "cannot make level " + std::to_string(level));
+    const int next = ::openat(folder, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(folder);
+    folder = next;
+    if (folder < 0) throw std::system_error(errno, std::generic_category(), "cannot open level " + std::to_string(level));
+    if (level % 1000 != 0 && level != depth) continue;
+    const int fd = ::openat(folder, file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) ++count, ::close(fd);
+  }
+  ::close(folder);
+  return count;
+}

@@ -26,6 +26,10 @@ public:
   long long build(const std::string& root);
   // One folder of empty files f000001_TEXT.txt ... that all match TEXT.
   static long long flatFolder(const std::string& root, int files, const std::string& text);
+  // A chain of depth folders "d", one inside the other, with an empty file
+  // TEXT.txt every 1,000 levels and at the bottom; made through handles, as
+  // its paths grow far beyond what the system takes whole.
+  static long long chain(const std::string& root, int depth, const std::string& text);
 
 private:
   std::string fileName();

@@ -227,6 +227,43 @@ def content_report(measured, runs):
     return "\n".join(lines)
 
 
+def measure_depth(bench, tree, text, runs, scratch):
+    """A chain of nested folders: the engine's time against find's, warm."""
+    results = check_results(bench, tree, text, scratch)
+    tools = {
+        "engine": lambda: quorrel(bench, "engine", tree, text)["seconds"],
+        "engine process": lambda: process([bench, "engine", tree, text]),
+        "find": lambda: process(find_command(tree, text)),
+    }
+    for run in tools.values():
+        run()
+    times = {k: [] for k in tools}
+    system = {k: [] for k in tools if k != "engine"}
+    for _ in range(runs):
+        for key, run in tools.items():
+            got = run()
+            times[key].append(got if key == "engine" else got["wall"])
+            if key in system:
+                system[key].append(got["system"])
+    return {"tree": tree, "text": text, "results": results, "times": times, "system": system}
+
+
+def depth_report(measured, runs):
+    lines = ["", f"Depth: chains of nested folders, median of {runs} runs (min-max), warm cache.", "",
+             "| tree | results | tool | measured | seconds | spread | of it in the kernel | vs find |",
+             "|---|---|---|---|---|---|---|---|"]
+    labels = {"engine": ("Quorrel engine alone", "in process"),
+              "engine process": ("quorrel-bench engine", "whole process"), "find": ("find", "whole process")}
+    for m in measured:
+        find_med = statistics.median(m["times"]["find"])
+        for key, (label, kind) in labels.items():
+            med, lo, hi = median_spread(m["times"][key])
+            kernel = f"{statistics.median(m['system'][key]):.3f}" if key in m["system"] else ""
+            lines.append(f"| {m['tree']} | {m['results']} | {label} | {kind} | {med:.3f} | {lo:.3f}-{hi:.3f} | "
+                         f"{kernel} | {med / find_med:.2f} |")
+    return "\n".join(lines)
+
+
 def drop_caches():
     """True when the kernel's caches were dropped (needs root)."""
     try:
@@ -380,6 +417,7 @@ def main():
     parser.add_argument("--memory-tree", help="DIR:TEXT, a tree where a million names match")
     parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
     parser.add_argument("--content-tree", action="append", default=[], help="DIR:NAME:TEXT")
+    parser.add_argument("--depth-tree", action="append", default=[], help="DIR:TEXT, a chain of nested folders")
     parser.add_argument("--cold-tree", action="append", default=[], help="DIR:TEXT, timed from dropped caches")
     parser.add_argument("--list-rows", type=int, help="Ctrl+C and Save List As of a list this long")
     parser.add_argument("--runs", type=int, default=5)
@@ -409,6 +447,12 @@ def main():
         print(content_report(contents, args.runs))
     if args.list_rows:
         print("\n".join(measure_list(args.bench, args.list_rows, args.runs)))
+    depths = []
+    for tree_and_text in args.depth_tree:
+        tree, text = tree_and_text.rsplit(":", 1)
+        depths.append(measure_depth(args.bench, tree, text, args.runs, args.scratch))
+    if depths:
+        print(depth_report(depths, args.runs))
     if args.cold_tree and not drop_caches():
         print("\nCold cache: skipped (dropping the kernel's caches needs root).")
     elif args.cold_tree:

@@ -22,6 +22,11 @@ fi
 if [ ! -d "$out/flat-200k" ]; then  # one folder of 200,000 matching files: how long the window stalls inside it
   "$bench" gen-flat "$out/flat-200k" 200000 conf >/dev/null
 fi
+for depth in 10000 20000; do  # chains of nested folders: what a folder costs at depth
+  if [ ! -d "$out/chain-$depth" ]; then
+    "$bench" gen-chain "$out/chain-$depth" "$depth" conf >/dev/null
+  fi
+done
 if [ ! -d "$out/content/prose" ]; then  # made again when an older layout is there
   rm -rf "$out/content"
   "$bench" gen-content "$out/content" --seed 3 >/dev/null
@@ -41,4 +46,5 @@ python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out
   --content-tree "$out/content/mixed:data:zanzibar harbour" --content-tree "$out/content/mixed:data:yellowhammer" \
   --content-tree "$out/content/sparse:data:zanzibar harbour" \
   --content-tree "/usr/share/doc:copyright:gpl" \
+  --depth-tree "$out/chain-10000:conf" --depth-tree "$out/chain-20000:conf" \
   --cold-tree /usr:conf --cold-tree "$out/tree-200k:conf"

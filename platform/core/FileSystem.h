@@ -41,16 +41,15 @@ public:
   // folder below the start folder, through no link, is entered; a kernel
   // interface file system (proc, sysfs...) is NotListed. A read that entries
   // abandon ends at once as Ok, and root and folder are not touched again.
-  virtual FsOutcome enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
-                          DirectoryEntries& entries) = 0;
+  virtual FsOutcome enter(SearchRoot& root, const std::string& path, OpenFolder& folder, DirectoryEntries& entries) = 0;
   // The size of a listed file (of a link's target). NotListed when it turns
   // out not to be a regular file on a real file system.
   virtual FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                                 std::int64_t& size) = 0;
   // Opens a listed file for a streamed read, never blocking: only a regular
-  // file on a real file system is opened; anything else is NotListed.
-  virtual FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name,
-                             FileReader& reader) = 0;
+  // file on a real file system is ever opened for reading, whatever the name
+  // has become since it was listed; anything else is NotListed.
+  virtual FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) = 0;
   // Reads ahead of a walk with this many worker threads; none: no read-ahead.
   virtual std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) = 0;
 };

@@ -2,6 +2,7 @@
 #include "platform/core/FolderOpener.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <linux/openat2.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -58,11 +59,11 @@ int openPiece(int dirHandle, const char* piece) {
   }
   return openComponents(dirHandle, piece);
 }
-}  // namespace
 
-int FolderOpener::openBeneath(int dirHandle, std::string_view relative, const char* terminated) {
-  if (relative.empty()) return ::openat(dirHandle, ".", kFolderFlags);
-  if (relative.size() <= kLongestPiece) return openPiece(dirHandle, terminated);
+// Cuts a path longer than the system takes at slashes, and opens it piece
+// after piece, each from the one before; open(handle, piece, last) opens one.
+template <typename Open>
+int openInPieces(int dirHandle, std::string_view relative, Open open) {
   int current = dirHandle;
   std::string piece;
   while (!relative.empty()) {
@@ -74,7 +75,23 @@ int FolderOpener::openBeneath(int dirHandle, std::string_view relative, const ch
     piece.assign(relative.substr(0, cut));
     relative.remove_prefix(cut);
     if (!relative.empty()) relative.remove_prefix(1);
-    if (!stepInto(current, dirHandle, openPiece(current, piece.c_str()))) return -1;
+    if (!stepInto(current, dirHandle, open(current, piece.c_str(), relative.empty()))) return -1;
   }
   return current;
+}
+}  // namespace
+
+int FolderOpener::openBeneath(int dirHandle, std::string_view relative, const char* terminated) {
+  if (relative.empty()) return ::openat(dirHandle, ".", kFolderFlags);
+  if (relative.size() <= kLongestPiece) return openPiece(dirHandle, terminated);
+  return openInPieces(dirHandle, relative, [](int from, const char* piece, bool) { return openPiece(from, piece); });
+}
+
+// Pieces on the way are opened for their path alone: only the last needs
+// more than search permission.
+int FolderOpener::openNamed(const std::string& path, int flags) {
+  if (path.size() < PATH_MAX) return ::open(path.c_str(), flags);
+  return openInPieces(AT_FDCWD, path, [flags](int from, const char* piece, bool last) {
+    return ::openat(from, piece, last ? flags : O_PATH | O_DIRECTORY | O_CLOEXEC);
+  });
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <string>
 #include <string_view>
 
 // Opens a folder below an open folder through real folders only: no
@@ -11,4 +12,7 @@ namespace FolderOpener {
 // relative: the path below dirHandle, "" for itself; terminated: the same
 // bytes, NUL-terminated. A handle, or -1 with errno set.
 int openBeneath(int dirHandle, std::string_view relative, const char* terminated);
+// Opens a folder the user named, through links, however long its path; flags
+// as for open. A handle, or -1 with errno set.
+int openNamed(const std::string& path, int flags);
 }  // namespace FolderOpener

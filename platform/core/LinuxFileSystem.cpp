@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/core/FolderOpener.h"
@@ -19,6 +20,14 @@
 namespace {
 constexpr std::size_t kBatchBytes = 64 * 1024;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// A handle closed on the way out.
+struct Closed {
+  int handle;
+  ~Closed() {
+    if (handle >= 0) ::close(handle);
+  }
+};
 
 bool hasNul(const std::string& s) { return s.find('\0') != std::string::npos; }
 
@@ -45,7 +54,10 @@ std::vector<std::string> LinuxFileSystem::drives() { return MountTable::read().l
 bool LinuxFileSystem::folderExists(const std::string& path) {
   if (path.empty() || hasNul(path)) return false;
   struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  if (errno != ENAMETOOLONG) return false;
+  const Closed folder{FolderOpener::openNamed(path, O_PATH | O_DIRECTORY | O_CLOEXEC)};
+  return folder.handle >= 0;
 }
 
 std::string LinuxFileSystem::absolutePathName(const std::string& folder, const std::string& name) {
@@ -55,7 +67,7 @@ std::string LinuxFileSystem::absolutePathName(const std::string& folder, const s
 FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoot& root) {
   root.release();
   if (startFolder.empty() || hasNul(startFolder)) return FsOutcome::Unreadable;
-  const int handle = ::open(startFolder.c_str(), kFolderFlags);
+  const int handle = FolderOpener::openNamed(startFolder, kFolderFlags);
   if (handle < 0) return SystemErrors::outcome(errno);
   std::vector<dev_t> devices;
   std::vector<SearchRoot::Parent> parents;
@@ -73,16 +85,33 @@ FsOutcome LinuxFileSystem::beginSearch(const std::string& startFolder, SearchRoo
   return FsOutcome::Ok;
 }
 
-FsOutcome LinuxFileSystem::enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
+// From the nearest kept folder above path (its parent, mostly), or else
+// from the start folder.
+int LinuxFileSystem::openFolder(SearchRoot& root, const std::string& path) {
+  std::size_t from = 0;
+  int above = root.folders().nearest(path, from);
+  if (above < 0) {
+    if (!root.relative(path, from)) {
+      errno = EINVAL;  // not below the start folder
+      return -1;
+    }
+    above = root.handle();
+  }
+  return FolderOpener::openBeneath(above, std::string_view(path).substr(from), path.c_str() + from);
+}
+
+FsOutcome LinuxFileSystem::enter(SearchRoot& root, const std::string& path, OpenFolder& folder,
                                  DirectoryEntries& entries) {
   folder.release();
-  std::size_t from = 0;
-  if (!root.isOpen() || !root.relative(path, from)) return FsOutcome::Unreadable;
-  const int handle = FolderOpener::openBeneath(root.handle(), std::string_view(path).substr(from), path.c_str() + from);
+  if (!root.isOpen()) return FsOutcome::Unreadable;
+  int handle = openFolder(root, path);
+  if (handle < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack()) handle = openFolder(root, path);
   if (handle < 0) return SystemErrors::outcome(errno);
   folder.reset(handle);
-  const FsOutcome outcome = readEntries(root, handle, entries);
+  bool hasFolders = false;
+  const FsOutcome outcome = readEntries(root, handle, entries, hasFolders);
   if (outcome != FsOutcome::Ok) folder.release();
+  else if (hasFolders && !entries.abandoned()) root.folders().keep(path, handle);
   return outcome;
 }
 
@@ -98,7 +127,8 @@ void LinuxFileSystem::timed(int handle, ColdReads::Duration took, unsigned entri
   hooks_.last.warm = hooks_.now() - began;
 }
 
-FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries) {
+FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries,
+                                       bool& hasFolders) {
   struct stat self;
   if (::fstat(handle, &self) != 0) return SystemErrors::outcome(errno);
   if (root.isInterfaceDevice(self.st_dev)) return FsOutcome::NotListed;
@@ -134,6 +164,7 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
       if (type == DT_DIR) {
         if (checkChildren && root.isInterfaceChild(self.st_dev, self.st_ino, name)) continue;
         entries.addFolder(name);
+        hasFolders = true;
       } else if (type == DT_REG || type == DT_LNK) {
         entries.addFile(name, type == DT_LNK);
       }
@@ -157,18 +188,28 @@ FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder&
   return FsOutcome::Ok;
 }
 
-FsOutcome LinuxFileSystem::openFile(const SearchRoot& root, const OpenFolder& folder, const char* name,
-                                    FileReader& reader) {
+// The name is looked up for its object alone (O_PATH: nothing is opened
+// for reading, so a name swapped for a device or a FIFO since it was listed
+// has no effect); only a regular file there is then opened for reading,
+// through that very handle. A link is followed: its target is what is read.
+FsOutcome LinuxFileSystem::openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) {
   reader.release();
-  // Non-blocking, so that a file swapped for a FIFO since it was listed
-  // cannot hold the open; its type is then checked on the handle itself.
-  const int handle = ::openat(folder.handle(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (handle < 0) return SystemErrors::outcome(errno);
+  int found = ::openat(folder.handle(), name, O_PATH | O_CLOEXEC);
+  if (found < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack())
+    found = ::openat(folder.handle(), name, O_PATH | O_CLOEXEC);
+  if (found < 0) return SystemErrors::outcome(errno);
+  const Closed object{found};
   struct stat st;
-  if (::fstat(handle, &st) != 0 || !S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) {
-    ::close(handle);
-    return FsOutcome::NotListed;
-  }
+  if (::fstat(found, &st) != 0) return SystemErrors::outcome(errno);
+  if (!S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) return FsOutcome::NotListed;
+  char again[32];
+  std::snprintf(again, sizeof again, "/proc/self/fd/%d", found);
+  constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;  // a lease never holds the walk
+  int handle = ::open(again, kReadFlags);
+  if (handle < 0 && (errno == EMFILE || errno == ENFILE) && root.folders().giveBack())
+    handle = ::open(again, kReadFlags);
+  // The object is held: ENOENT here means no /proc, and no safe way to open it.
+  if (handle < 0) return errno == ENOENT ? FsOutcome::Unreadable : SystemErrors::outcome(errno);
   reader.reset(handle);
   return FsOutcome::Ok;
 }

@@ -10,8 +10,10 @@
 // File-system services over the Linux system calls. Each folder is read once,
 // in large batches with getdents64; a file is looked up (fstatat, relative to
 // its open folder) only when its name matches. Folders of a search are opened
-// relative to the open start folder with openat2, which refuses links and
-// anything outside it, so a folder swapped for a link is never followed.
+// from the nearest open folder kept above them (their parent, mostly: one
+// name, at any depth) with openat2, which refuses links and anything outside
+// it, so a folder swapped for a link is never followed. Where the system
+// runs out of handles, the open folders kept give theirs back first.
 class LinuxFileSystem final : public FileSystem {
 public:
   LinuxFileSystem();
@@ -20,17 +22,17 @@ public:
   bool folderExists(const std::string& path) override;
   std::string absolutePathName(const std::string& folder, const std::string& name) override;
   FsOutcome beginSearch(const std::string& startFolder, SearchRoot& root) override;
-  FsOutcome enter(const SearchRoot& root, const std::string& path, OpenFolder& folder,
-                  DirectoryEntries& entries) override;
+  FsOutcome enter(SearchRoot& root, const std::string& path, OpenFolder& folder, DirectoryEntries& entries) override;
   FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
                         std::int64_t& size) override;
-  FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
+  FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
   std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) override;
   // What the read-aheads it makes learn of the walk's reads, and tests replace.
   ReadAheadHooks& readAheadHooks() { return hooks_; }
 
 private:
-  FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries);
+  int openFolder(SearchRoot& root, const std::string& path);
+  FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries, bool& hasFolders);
   void timed(int handle, ColdReads::Duration took, unsigned entries);
 
   std::vector<char> buffer_;  // getdents64 batch, reused for every folder

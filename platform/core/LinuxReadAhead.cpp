@@ -9,12 +9,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
+#include "platform/core/FolderCache.h"
 #include "platform/core/FolderOpener.h"
+#include "platform/core/HandleCount.h"
 #include "platform/core/OpenFolder.h"
 #include "platform/core/SearchRoot.h"
 
@@ -31,6 +34,7 @@ struct LinuxReadAhead::Session {
   alignas(64) std::atomic<bool> stopped{false};
   std::atomic<unsigned long long> entered{0};    // the walk's position in its queue
   std::atomic<double> warmCost{0};               // of a read from the caches, as the walk found it
+  std::atomic<int> handles{0};                   // the workers may open this many more
   alignas(64) std::atomic<bool> reading{false};  // turned on by the walk, off by the workers
   std::atomic<unsigned> reads{0};
   std::atomic<unsigned> slowReads{0};
@@ -49,6 +53,18 @@ struct Item {
 // The workers' reads judged together: fewer than half of them slow, and
 // they stop.
 constexpr unsigned kWorkerWindow = 32;
+// What the walk may hold open at once: its start folder, the folders it
+// keeps, the folder it lists, a file and its lookup, a piece of a long path.
+// The workers never take one of these.
+constexpr long long kWalkHandles = FolderCache::kCapacity + 5;
+constexpr long long kHandlesPerRead = 2;  // a long path is opened in pieces, two at a time
+
+// A worker's share of the handles, given back when it is done with it.
+struct HandleShare {
+  std::atomic<int>& left;
+  bool taken = left.fetch_sub(1) > 0;
+  ~HandleShare() { left.fetch_add(1); }
+};
 
 bool ready(const Item& item) {
   const LinuxReadAhead::Session& s = *item.session;
@@ -125,8 +141,11 @@ void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
   thread_local std::vector<char> buffer(64 * 1024);
+  const HandleShare share{s.handles};
+  if (!share.taken) return false;  // not read ahead: the walk's handles come first
   OpenFolder folder;
   folder.reset(FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str()));
+  if (!folder.isOpen() && (errno == EMFILE || errno == ENFILE)) s.stopped = true;  // the workers give way
   struct stat self;
   if (!folder.isOpen() || ::fstat(folder.handle(), &self) != 0 ||
       std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) != s.interfaceDevices.end())
@@ -150,7 +169,12 @@ bool LinuxReadAhead::Shared::slowRead(const Item& item) {
 void LinuxReadAhead::begin(const SearchRoot& root) {
   stop();
   if (abandoned()) return;
+  // What is left once the walk's handles and the workers' start folder are
+  // set aside; too little, and this search is not read ahead.
+  const long long spare = (HandleCount::spare() - kWalkHandles - 1) / kHandlesPerRead;
+  if (spare < 1) return;
   auto session = std::make_shared<Session>();
+  session->handles = int(std::min<long long>(spare, 1 << 16));
   session->start = ::fcntl(root.handle(), F_DUPFD_CLOEXEC, 0);
   if (session->start < 0) return;  // no read-ahead for this search; the walk goes on alone
   session->startPath = root.path();

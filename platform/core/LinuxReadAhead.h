@@ -87,7 +87,9 @@ struct ReadAheadHooks {
 // the walk (below the start folder, through no link) and never entering a
 // kernel interface file system. Workers hold a folder open only while they
 // read it, stop between two reads when the search stops, and leave by
-// themselves when this object goes: nothing ever waits for them.
+// themselves when this object goes: nothing ever waits for them. The walk's
+// handles are set aside first: the workers share only what is left at the
+// start of a search, and stop rather than take the walk's last ones.
 //
 // On a warm cache reading ahead only costs, so it starts when the walk's own
 // reads turn slow, and stops again when the workers' reads turn fast. The

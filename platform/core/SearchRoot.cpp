@@ -18,6 +18,7 @@ bool SearchRoot::isInterfaceChild(dev_t device, ino_t inode, std::string_view na
 }
 
 void SearchRoot::release() {
+  folders_.clear();
   start_.release();
   path_.clear();
   interfaceDevices_.clear();
@@ -25,6 +26,7 @@ void SearchRoot::release() {
 }
 
 void SearchRoot::reset(std::string path, int handle, std::vector<dev_t> interfaceDevices, std::vector<Parent> parents) {
+  folders_.clear();
   path_ = std::move(path);
   start_.reset(handle);
   interfaceDevices_ = std::move(interfaceDevices);

@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/FolderCache.h"
 #include "platform/core/OpenFolder.h"
 
 // What one search holds while it runs: its start folder, open, so that every
-// folder of the search is opened relative to it and never through a link;
-// and the kernel's interface file systems, known by device, not by path.
+// folder of the search is opened below it and never through a link;
+// and the kernel's interface file systems, known by device, not by path;
+// and handles on the folders whose subfolders are still to be entered.
 class SearchRoot {
 public:
   const std::string& path() const { return path_; }
@@ -26,6 +28,7 @@ public:
   // the folder with this identity.
   bool isInterfaceChild(dev_t device, ino_t inode, std::string_view name) const;
   bool hasInterfaceChildren(dev_t device, ino_t inode) const;
+  FolderCache& folders() { return folders_; }
   void release();
 
   // For the file-system implementation.
@@ -41,4 +44,5 @@ private:
   OpenFolder start_;
   std::vector<dev_t> interfaceDevices_;
   std::vector<Parent> parents_;
+  FolderCache folders_;
 };

@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <set>
+#include <utility>
 
 #include "engine/DisplayText.h"
 #include "platform/core/PathName.h"
@@ -91,20 +93,32 @@ private Q_SLOTS:
     QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);  // read-ahead workers close theirs at once
   }
 
-  // Each search ends, listing what is below the folder, nothing of a kernel interface.
+  // Each search ends, listing what is below the folder, nothing of a kernel
+  // interface; a folder whose path is longer than the system takes is found.
   void specialStartFolders() {
-    TempTree t;  // T: also the current folder
+    TempTree t, far;  // t: also the current folder
     t.folder("sub");
     t.file("sub/quorrel-probe.txt");
+    std::string deep = far.root();
+    int folder = ::open(deep.c_str(), O_RDONLY | O_DIRECTORY);
+    for (const std::string name(250, 'L'); deep.size() <= PATH_MAX; deep += "/" + name) {
+      QCOMPARE(::mkdirat(folder, name.c_str(), 0755), 0);
+      const int next = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY);
+      ::close(std::exchange(folder, next));
+    }
+    ::close(::openat(folder, "quorrel-probe.txt", O_WRONLY | O_CREAT, 0644));
+    ::close(folder);
     const QString cwd = QDir::currentPath();
     QVERIFY(QDir::setCurrent(QString::fromStdString(t.root())));
     const auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });
-    for (const auto& [start, listed] :
-         {std::pair{"/proc", false}, {"/dev", false}, {".", true}, {"T/", true}, {"T/sub/..", true}}) {
-      WalkRig rig(QString(start).replace("T", QString::fromStdString(t.root())).toStdString());
+    const std::pair<std::string, bool> rows[] = {{"/proc", false},       {"/dev", false},          {".", true},
+                                                 {t.root() + "/", true}, {t.path("sub/.."), true}, {deep, true}};
+    for (const auto& [start, listed] : rows) {
+      WalkRig rig(start);
       rig.name = "quorrel-probe";
       rig.run();
-      QVERIFY2(rig.stop && rig.names() == (listed ? Names{"quorrel-probe.txt"} : Names{}), start);
+      const Names probe = listed ? Names{"quorrel-probe.txt"} : Names{};
+      QVERIFY2(rig.fs.folderExists(start) && rig.stop && rig.names() == probe, start.substr(0, 40).c_str());
     }
   }
 

@@ -3,9 +3,12 @@
 // happen to the walk inside a yield.
 #include <QtTest>
 
+#include <sys/resource.h>
+
 #include <system_error>
 #include <thread>
 
+#include "platform/core/HandleCount.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
@@ -202,6 +205,36 @@ private Q_SLOTS:
     QCOMPARE(std::get<0>(runs[0]).size(), std::size_t(155 - 6));  // D/b and its five subfolders are gone
     QCOMPARE(std::get<3>(runs[0]), 1);
     for (std::size_t i = 1; i < runs.size(); ++i) QVERIFY(runs[i] == runs[0]);
+  }
+
+  // With only so many handles to spare, a search still ends complete: the
+  // folders the walk keeps open give theirs back, and reading ahead takes
+  // none the walk needs. Workers are made slow, so that they hold theirs
+  // long.
+  void scarceHandlesEndNoSearch() {
+    static const std::thread::id walkThread = std::this_thread::get_id();
+    TempTree t;
+    buildWide(t);
+    for (const char* f : {"three.txt", "A/three.txt", "e/D/c/three.txt"}) t.file(f, "the abc text");
+    for (const auto& [workers, spare, text] : {std::tuple{0, 4, "abc"}, {4, 4, "abc"}, {4, 6, ""}, {4, 40, "abc"}}) {
+      WalkRig full(t.root(), text), rig(t.root(), text);
+      full.run();
+      rig.fs.real.readAheadHooks().now = [] {
+        if (std::this_thread::get_id() != walkThread) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return ColdReads::Clock::now();
+      };
+      rig.walk->setReadAhead(workers, ReadAhead::When::Always);
+      rig.onYield = [](int) { std::this_thread::sleep_for(std::chrono::microseconds(200)); };  // they keep ahead
+      rlimit was;
+      ::getrlimit(RLIMIT_NOFILE, &was);
+      rlimit scarce = was;
+      scarce.rlim_cur = was.rlim_cur - HandleCount::spare() + spare;
+      ::setrlimit(RLIMIT_NOFILE, &scarce);
+      rig.run();
+      ::setrlimit(RLIMIT_NOFILE, &was);
+      const QByteArray row = QByteArray::number(workers) + " workers, " + QByteArray::number(spare) + " spare, " + text;
+      QVERIFY2(rig.names() == full.names() && rig.walk->earlyEnd() == FolderWalk::EarlyEnd::None, row);
+    }
   }
 
   // However long the walk spends on each of many names, a warm tree of large

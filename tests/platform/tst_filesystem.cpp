@@ -5,12 +5,14 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <deque>
+#include <fstream>
 #include <thread>
 
 #include "platform/core/LinuxFileSystem.h"
@@ -25,6 +27,27 @@ struct Recorded final : DirectoryEntries {
   void addUnreadable(std::string_view n, FsOutcome) override { unreadable.emplace_back(n); }
   void sort() {
     for (Names* list : {&folders, &files, &links}) std::sort(list->begin(), list->end());
+  }
+};
+
+// A writer waiting in its open of a FIFO for a reader, as a program on the
+// other end of a pipe would: whether anything has opened the FIFO to read.
+struct WaitingWriter {
+  std::string fifo;
+  std::atomic<pid_t> thread{0};
+  std::thread writer{[this] {
+    thread = ::gettid();
+    ::close(::open(fifo.c_str(), O_WRONLY | O_CLOEXEC));  // until a reader comes
+  }};
+  // Still in that open, by the system call the kernel says it sleeps in.
+  bool waiting() const {
+    long call = -1;
+    std::ifstream("/proc/self/task/" + std::to_string(thread) + "/syscall") >> call;
+    return call == SYS_openat;
+  }
+  ~WaitingWriter() {
+    ::close(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    writer.join();
   }
 };
 
@@ -70,12 +93,22 @@ private Q_SLOTS:
     t.fifo("pipe");
     ::mknod(t.path("device").c_str(), S_IFCHR | 0600, makedev(1, 3));  // where allowed (root)
     t.link("to-file", "plain.txt");
+    t.link("to-pipe", "pipe");
     Search s(t.path("alias"));
     Recorded r, sub;
     QCOMPARE(s.enter(t.path("alias"), r), FsOutcome::Ok);
     QCOMPARE(r.folders, (Names{"Sub"}));
     QCOMPARE(r.files, (Names{"plain.txt"}));
-    QCOMPARE(r.links, (Names{"alias", "to-file"}));
+    QCOMPARE(r.links, (Names{"alias", "to-file", "to-pipe"}));
+    // Only a regular file is ever opened to be read: a name that is (or has
+    // become since it was listed) a FIFO or a device is not, by link or not.
+    const WaitingWriter writer{t.path("pipe")};
+    QTRY_VERIFY(writer.waiting());
+    FileReader reader;
+    for (const char* name : {"to-pipe", "pipe"})
+      QCOMPARE(s.fs.openFile(s.root, s.folder, name, reader), FsOutcome::NotListed);
+    QVERIFY(writer.waiting());
+    QCOMPARE(s.fs.openFile(s.root, s.folder, "to-file", reader), FsOutcome::Ok);
     std::int64_t size = -1;
     QCOMPARE(s.fs.fileDetails(s.root, s.folder, "to-file", true, size), FsOutcome::Ok);
     QCOMPARE(size, 3000);

@@ -24,7 +24,7 @@ public:
     return real.absolutePathName(f, n);
   }
   FsOutcome beginSearch(const std::string& start, SearchRoot& root) override { return real.beginSearch(start, root); }
-  FsOutcome enter(const SearchRoot& root, const std::string& p, OpenFolder& folder, DirectoryEntries& e) override {
+  FsOutcome enter(SearchRoot& root, const std::string& p, OpenFolder& folder, DirectoryEntries& e) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
     if (unreadableFolders.count(p)) return FsOutcome::Denied;
     return real.enter(root, p, folder, e);
@@ -34,7 +34,7 @@ public:
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
     return real.fileDetails(root, folder, name, isLink, size);
   }
-  FsOutcome openFile(const SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
+  FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
     return real.openFile(root, folder, name, r);
   }
