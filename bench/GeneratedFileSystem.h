@@ -23,7 +23,7 @@ public:
     start_ = start;
     return real_.beginSearch(start, root);
   }
-  FsOutcome enter(const SearchRoot&, const std::string& path, OpenFolder&, DirectoryEntries& entries) override {
+  FsOutcome enter(SearchRoot&, const std::string& path, OpenFolder&, DirectoryEntries& entries) override {
     char name[96];
     const bool top = path == start_;
     for (int i = 0; i < (top ? folders_ : perFolder_) && !entries.abandoned(); ++i) {
@@ -41,7 +41,7 @@ public:
     size = std::int64_t(std::strlen(name)) * 1000;
     return FsOutcome::Ok;
   }
-  FsOutcome openFile(const SearchRoot&, const OpenFolder&, const char*, FileReader&) override {
+  FsOutcome openFile(SearchRoot&, const OpenFolder&, const char*, FileReader&) override {
     return FsOutcome::NotListed;
   }
   std::unique_ptr<ReadAhead> makeReadAhead(int, ReadAhead::When) override { return nullptr; }
