@@ -18,7 +18,7 @@
 #include "support/RecordingWindows.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
-#include "ui/TransSettings.h"
+#include "ui/Settings.h"
 #include "windows/SearchWindow.h"
 
 // What every window test starts from: its own settings in a temporary
@@ -40,7 +40,6 @@ struct WindowRig {
   void restart(Start&&... start) {
     started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::forward<Start>(start)...);
   }
-  TransSettings trans() { return {settings, context().executableName()}; }
   std::unique_ptr<SearchWindow> open(SearchWindowDescription description) {
     auto w = std::make_unique<SearchWindow>(context(), std::move(description));
     w->show();
