@@ -38,23 +38,14 @@ Answer decoded(const QString& text, Answer*) {
 }  // namespace
 
 template <typename T>
-QString Setting<T>::text(Context& context) const {
-  return context.settings().get(application ? application : context.executableName(), section, key, defaultText);
-}
-
-template <typename T>
-void Setting<T>::setText(Context& context, const QString& text) const {
-  context.settings().save(application ? application : context.executableName(), section, key, text);
-}
-
-template <typename T>
 T Setting<T>::read(Context& context) const {
-  return decoded(text(context), static_cast<T*>(nullptr));
+  const QString file = application ? application : context.executableName();
+  return decoded(context.settings().get(file, section, key, defaultText), static_cast<T*>(nullptr));
 }
 
 template <typename T>
 void Setting<T>::write(Context& context, const T& value) const {
-  setText(context, encoded(value));
+  context.settings().save(application ? application : context.executableName(), section, key, encoded(value));
 }
 
 template struct Setting<QString>;

@@ -23,9 +23,6 @@ struct Setting {
 
   T read(Context& context) const;
   void write(Context& context, const T& value) const;
-  // The value as the file holds it.
-  QString text(Context& context) const;
-  void setText(Context& context, const QString& text) const;
 };
 
 // Every value the program keeps, each declared once, in the files' form of

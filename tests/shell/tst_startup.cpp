@@ -13,7 +13,6 @@
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
 #include "support/WindowRig.h"
-#include "windows/AllFilesWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -63,8 +62,8 @@ private Q_SLOTS:
     QFETCH(QString, answer);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
-    if (!ask.isEmpty()) Settings::askTransparency.setText(rig_->context(), ask);
-    Settings::wantTransparency.setText(rig_->context(), want);
+    if (!ask.isEmpty()) rig_->settings.save("quorrel", "Trans", "Ask", ask);
+    rig_->settings.save("quorrel", "Trans", "Want", want);
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
     QString now;
     rig_->dialogs.duringBusy = [&](const QString&) {  // the question's load: transparent every time
@@ -77,7 +76,8 @@ private Q_SLOTS:
     StartSequence::decideTransparency(rig_->context());
     QCOMPARE(QString("%1%2 Ask=%3 Want=%4 warnings=%5")
                  .arg(now == "open" ? "open, " : "", rig_->context().state().wantTransparency ? "clear" : "opaque",
-                      Settings::askTransparency.text(rig_->context()), Settings::wantTransparency.text(rig_->context()))
+                      rig_->settings.get("quorrel", "Trans", "Ask", ""),
+                      rig_->settings.get("quorrel", "Trans", "Want", ""))
                  .arg(rig_->dialogs.messages.size()),
              outcome);
     QCOMPARE(now.isEmpty(), answer.isEmpty());
@@ -146,54 +146,15 @@ private Q_SLOTS:
       });
       QCOMPARE(status, 0);
       QVERIFY(LauncherWindow(rig_->context(), rig_->windows).askBox->isChecked());
-      QCOMPARE(Settings::askTransparency.text(rig_->context()) + rig_->settings.get("x", "y", "loc", "(none)"),
+      QCOMPARE(rig_->settings.get("quorrel", "Trans", "Ask", "") + rig_->settings.get("x", "y", "loc", "(none)"),
                QString("Y(none)"));
-      Settings::askTransparency.write(rig_->context(), Answer::No);
+      rig_->settings.save("quorrel", "Trans", "Ask", "N");
     }
-  }
-
-  // Each value keeps the files' form of earlier versions, byte for byte: the
-  // file as found, what is done, the file after.
-  void settingsKeepTheirForm_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QByteArray>("after");
-    const QByteArray search = "[y]\nnamed=report\nloc=file:///tmp/caf%E9\n", trans = "[Trans]\nAsk=N\nWant=Y\n";
-    QTest::newRow("a search closed as opened") << "x" << search << "search" << search;
-    QTest::newRow("the launcher's box") << "quorrel" << trans << "launcher" << QByteArray("[Trans]\nAsk=Y\nWant=Y\n");
-    QTest::newRow("don't ask: N") << "quorrel" << QByteArray() << "optdontaskN"
-                                  << QByteArray("[Trans]\nWant=N\nAsk=N\n");
-    QTest::newRow("the splash") << "QRL10" << QByteArray() << "splash"
-                                << "[INSTPATH]\nVALUE=" + QCoreApplication::applicationFilePath().toUtf8() + "\n";
-  }
-  void settingsKeepTheirForm() {
-    QFETCH(QString, file);
-    QFETCH(QByteArray, before);
-    QFETCH(QString, action);
-    QFETCH(QByteArray, after);
-    QFile stored(rig_->settingsDir.path() + "/" + file + ".conf");
-    QVERIFY(before.isEmpty() || (stored.open(QIODevice::WriteOnly) && stored.write(before) && stored.flush()));
-    stored.close();
-    if (action == "search") {
-      auto w = rig_->open(AllFilesWindow::description());
-      QCOMPARE(w->nameField->text() + " in " + w->locationBox->currentText(), QString("report in /tmp/caf\\xe9"));
-      QTest::mouseClick(w->closeButton, Qt::LeftButton);
-    } else if (action == "launcher") {
-      LauncherWindow(rig_->context(), rig_->windows).askBox->click();
-    } else if (action == "splash") {
-      SplashWindow(rig_->context(), rig_->windows, 20);
-    } else {
-      TransparencyQuestion question(rig_->context());
-      question.show();
-      question.findChild<QAbstractButton*>(action)->click();
-    }
-    QVERIFY(stored.open(QIODevice::ReadOnly));
-    QCOMPARE(stored.readAll(), after);
   }
 
   // The splash: six ticks, or the first tick after a click; not for a click
   // on the note. Then the launcher or, with a command line, "Select Action".
+  // Where the program is, it writes at once.
   void splash_data() {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QByteArray>("commandLine");
@@ -209,9 +170,10 @@ private Q_SLOTS:
     QFETCH(QByteArray, commandLine);
     QFETCH(int, ticks);
     QFETCH(QString, opened);
-    Settings::askTransparency.write(rig_->context(), Answer::No);
+    rig_->settings.save("quorrel", "Trans", "Ask", "N");
     rig_->restart(commandLine.toStdString());
     SplashWindow splash(rig_->context(), rig_->windows, 20);
+    QCOMPARE(rig_->settings.get("QRL10", "INSTPATH", "VALUE", ""), QCoreApplication::applicationFilePath());
     splash.show();
     if (!clicked.isEmpty()) QTest::mouseClick(splash.findChild<QWidget*>(clicked), Qt::LeftButton, {}, QPoint(5, 5));
     QString shown;
