@@ -13,7 +13,7 @@
 #include "ui/InputShield.h"
 #include "ui/LabelButton.h"
 #include "ui/PictureLabels.h"
-#include "ui/TransSettings.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/WindowPalette.h"
@@ -81,9 +81,9 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
 
   // The stored answer: "Y" checks the box (which writes "Y" back), "N"
   // unchecks it, anything else leaves it as it is.
-  const QString ask = TransSettings(context_.settings(), context_.executableName()).ask();
-  if (ask == "Y") askBox->setChecked(true);
-  else if (ask == "N") askBox->setChecked(false);
+  const Answer ask = Settings::askTransparency.read(context_);
+  if (ask == Answer::Yes) askBox->setChecked(true);
+  else if (ask == Answer::No) askBox->setChecked(false);
   connect(askBox, &QCheckBox::toggled, this, &LauncherWindow::askToggled);
   if (askBox->isChecked()) askToggled();
 }
@@ -223,5 +223,5 @@ void LauncherWindow::exitPressed() {
 }
 
 void LauncherWindow::askToggled() {
-  TransSettings(context_.settings(), context_.executableName()).setAsk(askBox->isChecked() ? "Y" : "N");
+  Settings::askTransparency.write(context_, askBox->isChecked() ? Answer::Yes : Answer::No);
 }

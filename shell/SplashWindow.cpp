@@ -8,11 +8,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "platform/core/SettingsStore.h"
 #include "shell/StartSequence.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
 
@@ -72,7 +72,7 @@ QLabel* SplashWindow::addLabel(const char* name, const QString& text, const QFon
 void SplashWindow::recordInstallPath() {
   const QString value =
       QCoreApplication::applicationDirPath() + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  context_.settings().save("QRL10", "INSTPATH", "VALUE", value);
+  Settings::installPath.write(context_, value);
 }
 
 void SplashWindow::resizeEvent(QResizeEvent* event) {

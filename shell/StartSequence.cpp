@@ -5,18 +5,17 @@
 #include "shell/StartInFolderWindow.h"
 #include "shell/TransparencyQuestion.h"
 #include "ui/Context.h"
-#include "ui/TransSettings.h"
+#include "ui/Settings.h"
 
 void StartSequence::decideTransparency(Context& context) {
-  const TransSettings trans(context.settings(), context.executableName());
-  const QString ask = trans.ask();
-  if (ask == "N") {
-    const QString want = trans.want();
-    if (want == "Y") context.state().wantTransparency = true;
-    else if (want == "N") context.state().wantTransparency = false;
+  const Answer ask = Settings::askTransparency.read(context);
+  if (ask == Answer::No) {
+    const Answer want = Settings::wantTransparency.read(context);
+    if (want == Answer::Yes) context.state().wantTransparency = true;
+    else if (want == Answer::No) context.state().wantTransparency = false;
     return;
   }
-  if (ask.isEmpty() || ask == "Y") {
+  if (ask == Answer::Unset || ask == Answer::Yes) {
     TransparencyQuestion question(context);
     question.exec();
   }

@@ -8,15 +8,13 @@
 
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/TransSettings.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
 #include "ui/WrapRadio.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      context_(context),
-      trans_(context.settings(), context.executableName()) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {
   setObjectName("frmask");
   setWindowTitle("Transperancy");
   setModal(true);
@@ -108,18 +106,18 @@ void TransparencyQuestion::noPressed() {
 
 void TransparencyQuestion::dontAskYesChosen() {
   if (warningAccepted()) {
-    trans_.setWant("Y");
-    trans_.setAsk("N");
+    Settings::wantTransparency.write(context_, Answer::Yes);
+    Settings::askTransparency.write(context_, Answer::No);
     context_.state().wantTransparency = true;
     accept();
   } else {
-    trans_.setAsk("N");  // the window stays: Yes or No still decides this run
+    Settings::askTransparency.write(context_, Answer::No);  // the window stays: Yes or No still decides this run
   }
 }
 
 void TransparencyQuestion::dontAskNoChosen() {
-  trans_.setWant("N");
-  trans_.setAsk("N");
+  Settings::wantTransparency.write(context_, Answer::No);
+  Settings::askTransparency.write(context_, Answer::No);
   context_.state().wantTransparency = false;
   accept();
 }

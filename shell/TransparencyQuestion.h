@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include "ui/TitleStripDrag.h"
-#include "ui/TransSettings.h"
 
 class Context;
 class QLabel;
@@ -41,7 +40,6 @@ protected:
 private:
   bool warningAccepted();
   Context& context_;
-  TransSettings trans_;
   bool shownOnce_ = false;
   QWidget* titleStrip_ = nullptr;
   TitleStripDrag titleDrag_{this};

@@ -19,11 +19,6 @@ public:
   // The bytes of the text the box holds now.
   std::string bytes() const;
 
-  // "loc" keeps text: the location itself when it is UTF-8, otherwise (and
-  // for text that would read as that form) a file URI of its bytes.
-  static QString toSetting(const std::string& bytes);
-  static std::string fromSetting(const QString& value);
-
 private:
   QComboBox* box_;
 };

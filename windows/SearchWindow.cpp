@@ -8,9 +8,9 @@
 #include <QThread>
 
 #include "engine/FolderWalk.h"
-#include "platform/core/SettingsStore.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultsTable.h"
@@ -64,9 +64,8 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   statusShow_.stop();
   // A walk waiting in a yield ends there without touching this window again.
   walk_.reset();
-  SettingsStore& settings = context_.settings();
-  settings.save("x", "y", "named", nameField->text());
-  settings.save("x", "y", "loc", LocationBox::toSetting(locations_->bytes()));
+  Settings::searchName.write(context_, nameField->text());
+  Settings::searchLocation.write(context_, locations_->bytes());
   QDialog::closeEvent(event);
   hide();
   context_.showBusy(1, "Returning...");

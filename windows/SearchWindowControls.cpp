@@ -10,11 +10,11 @@
 #include <QTableView>
 
 #include "platform/core/FileSystem.h"
-#include "platform/core/SettingsStore.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
 #include "ui/PictureLabels.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/WindowPalette.h"
@@ -170,9 +170,8 @@ void SearchWindow::loadFields() {
   locationBox->clearEditText();
   for (const std::string& drive : context_.fileSystem().drives()) locations_->addItem(drive);
   if (locationBox->count() > 0) locationBox->setCurrentIndex(0);
-  SettingsStore& settings = context_.settings();
-  nameField->setText(settings.get("x", "y", "named", ""));
-  locations_->setText(LocationBox::fromSetting(settings.get("x", "y", "loc", "/")));
+  nameField->setText(Settings::searchName.read(context_));
+  locations_->setText(Settings::searchLocation.read(context_));
   const std::string& commandLine = context_.commandLine();
   if (!blank(commandLine)) {
     locations_->addItem(commandLine);

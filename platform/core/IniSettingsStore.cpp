@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/core/IniText.h"
+#include "platform/core/SaveFile.h"
 #include "platform/core/SettingsFile.h"
 
 namespace {
@@ -105,7 +106,9 @@ void IniSettingsStore::save(const QString& application, const QString& section, 
   if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) return;
   current(application);  // read again where another instance wrote
   const std::string path = QFile::encodeName(fileFor(application)).toStdString();
-  if (!file.writable || !SettingsFile::replace(path, file.text.text())) return;  // a failed write is ignored
+  const QByteArray bytes = file.text.text();
+  QString error;  // a failed write is ignored
+  if (!file.writable || !SaveFile::write(path, std::string_view(bytes.constData(), bytes.size()), error)) return;
   file.unsaved.clear();
   file.stamp = SettingsFile::stampOf(path);
 }

@@ -5,8 +5,8 @@
 
 #include <string>
 
-// A small file read and replaced whole, that is only ever a regular file: a
-// read never waits on a FIFO or a device, and a write never replaces one.
+// A small file read whole, that is only ever a regular file: a read never
+// waits on a FIFO or a device (SaveFile replaces it, with the same rule).
 namespace SettingsFile {
 // What stood at a path (after its links), to tell whether it changed; all
 // zero where nothing could be found.
@@ -28,9 +28,4 @@ struct Contents {
 
 Stamp stampOf(const std::string& path);
 Contents read(const std::string& path);
-// Writes the bytes to a new file beside the final target of the path's links
-// and renames it over that target, whose permissions it keeps; false, and
-// nothing changed, where the target exists and is not a regular file we may
-// write to, or where the write fails.
-bool replace(const std::string& path, const QByteArray& bytes);
 }  // namespace SettingsFile

@@ -87,8 +87,8 @@ private Q_SLOTS:
     QFETCH(QString, answer);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
-    if (!ask.isEmpty()) rig_->trans().setAsk(ask);
-    rig_->trans().setWant(want);
+    if (!ask.isEmpty()) rig_->settings.save("quorrel", "Trans", "Ask", ask);
+    rig_->settings.save("quorrel", "Trans", "Want", want);
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
     QString now;
     rig_->dialogs.duringBusy = [&](const QString&) {  // the question's load: transparent every time
@@ -101,7 +101,8 @@ private Q_SLOTS:
     StartSequence::decideTransparency(rig_->context());
     QCOMPARE(QString("%1%2 Ask=%3 Want=%4 warnings=%5")
                  .arg(now == "open" ? "open, " : "", rig_->context().state().wantTransparency ? "clear" : "opaque",
-                      rig_->trans().ask(), rig_->trans().want())
+                      rig_->settings.get("quorrel", "Trans", "Ask", ""),
+                      rig_->settings.get("quorrel", "Trans", "Want", ""))
                  .arg(rig_->dialogs.messages.size()),
              outcome);
     QCOMPARE(now.isEmpty(), answer.isEmpty());
@@ -175,13 +176,15 @@ private Q_SLOTS:
       });
       QCOMPARE(status, 0);
       QVERIFY(LauncherWindow(rig_->context(), rig_->windows).askBox->isChecked());
-      QCOMPARE(rig_->trans().ask() + rig_->settings.get("x", "y", "loc", "(none)"), QString("Y(none)"));
-      rig_->trans().setAsk("N");
+      QCOMPARE(rig_->settings.get("quorrel", "Trans", "Ask", "") + rig_->settings.get("x", "y", "loc", "(none)"),
+               QString("Y(none)"));
+      rig_->settings.save("quorrel", "Trans", "Ask", "N");
     }
   }
 
   // The splash: six ticks, or the first tick after a click; not for a click
   // on the note. Then the launcher or, with a command line, "Select Action".
+  // Where the program is, it writes at once.
   void splash_data() {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QByteArray>("commandLine");
@@ -197,9 +200,10 @@ private Q_SLOTS:
     QFETCH(QByteArray, commandLine);
     QFETCH(int, ticks);
     QFETCH(QString, opened);
-    rig_->trans().setAsk("N");
+    rig_->settings.save("quorrel", "Trans", "Ask", "N");
     rig_->restart(commandLine.toStdString());
     SplashWindow splash(rig_->context(), rig_->windows, 20);
+    QCOMPARE(rig_->settings.get("QRL10", "INSTPATH", "VALUE", ""), QCoreApplication::applicationFilePath());
     splash.show();
     if (!clicked.isEmpty()) QTest::mouseClick(splash.findChild<QWidget*>(clicked), Qt::LeftButton, {}, QPoint(5, 5));
     QString shown;

@@ -18,12 +18,13 @@
 #include "support/RecordingWindows.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
-#include "ui/TransSettings.h"
 #include "windows/SearchWindow.h"
 
 // What every window test starts from: its own settings in a temporary
-// folder, the real file system and desktop, recorded dialogs and search
-// windows, and a context over them with fresh shared state and no command line.
+// folder (tests name values as the files do, not through the program's
+// declarations, so that a value declared wrongly shows), the real file system
+// and desktop, recorded dialogs and search windows, and a context over them
+// with fresh shared state and no command line.
 struct WindowRig {
   QTemporaryDir settingsDir;
   IniSettingsStore settings{settingsDir.path()};
@@ -40,7 +41,6 @@ struct WindowRig {
   void restart(Start&&... start) {
     started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::forward<Start>(start)...);
   }
-  TransSettings trans() { return {settings, context().executableName()}; }
   std::unique_ptr<SearchWindow> open(SearchWindowDescription description) {
     auto w = std::make_unique<SearchWindow>(context(), std::move(description));
     w->show();

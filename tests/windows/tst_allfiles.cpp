@@ -12,7 +12,6 @@
 #include "support/WindowRig.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
-#include "windows/LocationBox.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
 
@@ -214,7 +213,8 @@ private Q_SLOTS:
       QCOMPARE(w->results().folder(0), sub);
       QTest::mouseClick(w->closeButton, Qt::LeftButton);
     }
-    QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), sub);
+    const QString stored = "file://" + QString::fromStdString(t.root()) + "/caf%E9/../caf%E9/sub";  // not UTF-8
+    QCOMPARE(rig_->settings.get("x", "y", "loc", "?"), stored);
     rig_->restart("   ");  // blank: no location of its own
     auto again = rig_->open(AllFilesWindow::description());
     QCOMPARE(again->locationBox->currentText(), shown + "/sub");

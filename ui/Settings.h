@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+#include <string>
+
+class Context;
+
+// A yes-or-no answer, kept as "Y" or "N". A value never given (absent or
+// empty) and one that is neither (a hand edit such as "y") are told apart:
+// each reader decides what they mean.
+enum class Answer { Unset, Yes, No, Other };
+
+// One stored value: the file it is kept in (named for an application, or
+// for the executable as it was started where that is null), its section and
+// key, its type, and its default as the file would hold it. A std::string is
+// a location's raw bytes.
+template <typename T>
+struct Setting {
+  const char* application;
+  const char* section;
+  const char* key;
+  const char* defaultText;
+
+  T read(Context& context) const;
+  void write(Context& context, const T& value) const;
+};
+
+// Every value the program keeps, each declared once, in the files' form of
+// earlier versions.
+namespace Settings {
+// The last name and location of the search windows (all kinds share them).
+inline constexpr Setting<QString> searchName{"x", "y", "named", ""};
+inline constexpr Setting<std::string> searchLocation{"x", "y", "loc", "/"};
+// Where the program is, written at every start for others to find; never read.
+inline constexpr Setting<QString> installPath{"QRL10", "INSTPATH", "VALUE", ""};
+// Whether the start asks about transparency, and the answer kept when it does not.
+inline constexpr Setting<Answer> askTransparency{nullptr, "Trans", "Ask", ""};
+inline constexpr Setting<Answer> wantTransparency{nullptr, "Trans", "Want", ""};
+}  // namespace Settings
