@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a child process: what its command line makes it do.
-#include <QDir>
-#include <QProcess>
 #include <QtTest>
 
 namespace {

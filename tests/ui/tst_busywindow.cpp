@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The busy window: its ticks, what closes it, and a display asked for while one is open.
-#include <QApplication>
-#include <QLabel>
 #include <QtTest>
 
 #include "support/WindowRig.h"

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
 // Files; what each category lists, and when a chosen category takes effect.
-#include <QApplication>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QtTest>
 
 #include "support/OpenHandles.h"

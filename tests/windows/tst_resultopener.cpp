@@ -4,7 +4,6 @@
 // default for a test type, a second type that no application takes, and
 // Quorrel's own entry as the default for folders and a third type.
 #include <QDBusConnection>
-#include <QProcess>
 #include <QtTest>
 
 #include "support/TempTree.h"
