@@ -208,8 +208,7 @@ private Q_SLOTS:
       QTest::keyClicks(w->locationBox->lineEdit(), "/sub");
       w->nameField->setText("inside");
       QTest::mouseClick(w->findButton, Qt::LeftButton);
-      QCOMPARE(w->results().size(), std::size_t(1));
-      QCOMPARE(w->results().folder(0), sub);
+      QCOMPARE(w->results().size() == 1 ? w->results().folder(0) : "", sub);
       QTest::mouseClick(w->closeButton, Qt::LeftButton);
     }
     QCOMPARE(LocationBox::fromSetting(rig_->settings.get("x", "y", "loc", "?")), sub);
