@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a child process: what its command line makes it do.
-#include <QDir>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -16,13 +14,9 @@ QString shellWord(const QByteArray& bytes) {
 class CommandLineTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  // status -1: the program starts, in the folder "printed" names below the
-  // working folder as the shell names it, through a link. Otherwise it ends
-  // with that status, having printed the text (standard output for 0, standard
-  // error else) and written no setting in its settings folder, the working folder.
-  // An argument ">FILE" redirects the standard output, one "NAME=" takes the
-  // variable out of the environment; a first argument "bench" runs
-  // quorrel-bench instead.
+  // status -1: it starts in "printed" below the working folder as the shell names it (a link); else it ends
+  // with that status, "printed" on standard output (0) or error, no setting written in the working folder.
+  // Arguments: ">FILE" redirects the output, "NAME=" unsets NAME, a first "bench" runs quorrel-bench.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("status");

@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a whole: the transparency decision and its question, the
 // launcher, the command-line window, the splash, and ending at once.
-#include <QPushButton>
 #include <QtTest>
-#include <cmath>
-#include <map>
-#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "shell/AboutWindow.h"
 #include "shell/LauncherWindow.h"
-#include "ui/PictureLabels.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartInFolderWindow.h"
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
+#include "ui/PictureLabels.h"
 #include "support/WindowRig.h"
 #include "ui/BusyWindow.h"
 #include "windows/AllFilesWindow.h"

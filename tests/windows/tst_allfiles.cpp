@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
 // Files; what each category lists, and when a chosen category takes effect.
-#include <QApplication>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QtTest>
 
 #include "support/OpenHandles.h"
@@ -209,8 +207,7 @@ private Q_SLOTS:
       QTest::keyClicks(w->locationBox->lineEdit(), "/sub");
       w->nameField->setText("inside");
       QTest::mouseClick(w->findButton, Qt::LeftButton);
-      QCOMPARE(w->results().size(), std::size_t(1));
-      QCOMPARE(w->results().folder(0), sub);
+      QCOMPARE(w->results().size() == 1 ? w->results().folder(0) : "", sub);
       QTest::mouseClick(w->closeButton, Qt::LeftButton);
     }
     const QString stored = "file://" + QString::fromStdString(t.root()) + "/caf%E9/../caf%E9/sub";  // not UTF-8

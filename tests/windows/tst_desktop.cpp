@@ -2,7 +2,6 @@
 // What the windows show and how they are reached: the results table, captions
 // that fit, and what a screen reader and the keyboard find.
 #include <QAccessible>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "engine/ResultList.h"

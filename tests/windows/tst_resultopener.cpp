@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opening a result through the desktop's real association table, set up in
-// a private XDG environment: a recorder application registered as the
-// default for a test type, a second type that no application takes, and
-// Quorrel's own entry as the default for folders and a third type.
+// Opening a result through the desktop's real association table in a private XDG environment: a recorder
+// the default for a test type, a type no application takes, Quorrel's own entry for folders and a third type.
 #include <QDBusConnection>
-#include <QProcess>
 #include <QtTest>
 
 #include "support/TempTree.h"
@@ -30,8 +27,7 @@ void prepareDesktop() {
   qputenv("XDG_CONFIG_HOME", (d + "/config").toUtf8());
   qputenv("XDG_DATA_DIRS", "/usr/share");
   writeFile(d + "/data/mime/packages/quorrel-test.xml",
-            "<?xml version='1.0'?>\n"
-            "<mime-info xmlns='http://www.freedesktop.org/standards/shared-mime-info'>\n"
+            "<?xml version='1.0'?>\n<mime-info xmlns='http://www.freedesktop.org/standards/shared-mime-info'>\n"
             " <mime-type type='application/x-quorrel-test'><glob pattern='*.qrltest'/></mime-type>\n"
             " <mime-type type='application/x-quorrel-orphan'><glob pattern='*.qrlorphan'/></mime-type>\n"
             " <mime-type type='application/x-quorrel-own'><glob pattern='*.qrlown'/></mime-type>\n"
@@ -87,12 +83,10 @@ class ResultOpenerTest : public QObject {
     if (how == "aside Enter") return QTest::keyClick(w.resultsView, Qt::Key_Return);
     if (how.endsWith("shown") || how == "folder") return w.findChild<QAction*>("mnufolder")->trigger();
     if (how == "aside Open") return w.findChild<QAction*>("mnuopen")->trigger();
-    const bool onRow = how == "row";
-    const QPoint at = onRow ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
-                            : QPoint(10, w.resultsView->viewport()->height() - 5);
-    QCOMPARE(w.resultsView->indexAt(at).isValid(), onRow);
+    const QPoint at = how == "row" ? w.resultsView->visualRect(w.resultsView->model()->index(0, 0)).center()
+                                   : QPoint(10, w.resultsView->viewport()->height() - 5);
     // As the window system sends it: a click, then the double-click.
-    if (onRow) QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
+    if (how == "row") QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(w.resultsView->viewport(), Qt::LeftButton, {}, at);
   }
   QProcess bus_;
@@ -121,12 +115,9 @@ private Q_SLOTS:
     bus_.waitForFinished();
   }
 
-  // The default application gets the exact path as one argument, whatever the
-  // name holds, and starts in the file's folder; never Quorrel itself. A type
-  // no other application takes is said, and so is a file deleted meanwhile.
-  // The file manager is asked to show a file, found only at the freedesktop
-  // name, path and interface; where none answers, the folder opens with the
-  // first application for folders that is not Quorrel.
+  // The default application, never Quorrel, gets the exact path as one argument and starts in its folder. A type
+  // no other application takes is said, and a file deleted meanwhile. The file manager (only at the freedesktop
+  // name, path and interface) shows a file; without one, the first other application for folders opens it.
   void opening_data() {
     QTest::addColumn<bool>("containingText");
     QTest::addColumn<QByteArray>("name");
