@@ -17,7 +17,7 @@
 #include "platform/core/SystemErrors.h"
 
 namespace {
-constexpr std::size_t kBatchBytes = 64 * 1024;
+constexpr std::size_t kBatchBytes = std::size_t{64} * 1024;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 bool hasNul(const std::string& s) { return s.find('\0') != std::string::npos; }

@@ -124,7 +124,7 @@ void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
 // when its system calls took long enough to have needed the disk.
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
-  thread_local std::vector<char> buffer(64 * 1024);
+  thread_local std::vector<char> buffer(std::size_t{64} * 1024);
   OpenFolder folder;
   folder.reset(FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str()));
   struct stat self;
