@@ -8,7 +8,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$top/scripts/setup.sh" fd-find ripgrep python3
 build="$top/build/release"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORREL_TESTS=OFF >/dev/null
+(cd "$top" && cmake --preset release >/dev/null)  # build/release, as scripts/start.sh
 cmake --build "$build" --target quorrel-bench >/dev/null
 bench="$build/bench/quorrel-bench"
 out="$top/bench/out"

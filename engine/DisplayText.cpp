@@ -68,7 +68,7 @@ std::int64_t hexValue(QStringView text, qsizetype at, int digits) {
 qsizetype readEscape(QStringView text, qsizetype at, std::string& out) {
   if (at + 1 >= text.size()) return 0;
   const char16_t kind = text[at + 1].unicode();
-  const char simple = kind == '\\' ? '\\' : kind == 'n' ? '\n' : kind == 't' ? '\t' : kind == 'r' ? '\r' : 0;
+  const char simple = kind == '\\' ? '\\' : kind == 'n' ? '\n' : kind == 't' ? '\t' : kind == 'r' ? '\r' : '\0';
   if (simple) {
     out += simple;
     return 2;

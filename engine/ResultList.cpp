@@ -4,7 +4,7 @@
 #include <cstring>
 
 namespace {
-constexpr std::size_t kBlockBytes = 256 * 1024;
+constexpr std::size_t kBlockBytes = std::size_t{256} * 1024;
 }
 
 void ResultList::clear() {

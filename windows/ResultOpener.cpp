@@ -13,7 +13,7 @@ void ResultOpener::open(Context& context, const ResultList& results, std::size_t
   if (row >= results.size()) return;
   // Copies: the list may be emptied by a search while the busy window waits.
   const std::string name(results.name(row));
-  const std::string folder = results.folder(row);
+  const std::string folder = results.folder(row);  // NOLINT(performance-unnecessary-copy-initialization)
   context.showBusy(2, "Openning Application...");
   const std::string path = context.fileSystem().absolutePathName(folder, name);
   const FileOpener::Outcome outcome = context.opener().open(path, folder);

@@ -35,7 +35,7 @@ QString homeFolder() {
 // $XDG_CONFIG_HOME when it is an absolute path; the freedesktop rules say a
 // relative one is to be ignored, for ~/.config.
 QString configurationFolder() {
-  const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+  QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");  // not const: returned by move
   if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return xdg;
   const QString home = homeFolder();
   return home.isEmpty() ? QString() : home + "/.config";

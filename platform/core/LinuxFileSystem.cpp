@@ -18,7 +18,7 @@
 #include "platform/core/SystemErrors.h"
 
 namespace {
-constexpr std::size_t kBatchBytes = 64 * 1024;
+constexpr std::size_t kBatchBytes = std::size_t{64} * 1024;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 // A handle closed on the way out.

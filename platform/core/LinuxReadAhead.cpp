@@ -140,7 +140,7 @@ void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
 // when its system calls took long enough to have needed the disk.
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
-  thread_local std::vector<char> buffer(64 * 1024);
+  thread_local std::vector<char> buffer(std::size_t{64} * 1024);
   const HandleShare share{s.handles};
   if (!share.taken) return false;  // not read ahead: the walk's handles come first
   OpenFolder folder;
