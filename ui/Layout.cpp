@@ -31,7 +31,7 @@ void Layout::build(QWidget* window, std::initializer_list<Control> rows) {
     QWidget* widget = row.make(row, parent);
     if (row.name) widget->setObjectName(row.name);
     widget->setGeometry(Twips::rect(row.place.left, row.place.top, row.place.width, row.place.height));
-    setFont(widget, row.font);
+    setFont(row.part ? widget->findChild<QWidget*>(row.part) : widget, row.font);
     if (row.into) row.into(window, widget);
     made.push_back(widget);
   }

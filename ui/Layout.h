@@ -35,7 +35,7 @@ struct Control {
   Store into = nullptr;
   Font font = {};
   const char* within = nullptr;  // the name of an earlier row it sits in; none: the window
-  const char* part = nullptr;    // the object name of a part the widget makes itself
+  const char* part = nullptr;    // the object name of the part the widget makes itself, which takes the font
 };
 
 // Makes the rows in order: the order is the stacking and the first tab order.
