@@ -13,16 +13,23 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSW
   WindowPalette::apply(this);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  const std::pair<const char*, const char*> lines[] = {
-      {"Label1", "Quorrel v 2.0"},
-      {"Label2", "Suggestions For Further Improvement of this software is almost welcomed."},
-      {"Label3", "THE SOFTWARE IS FREE TO USE."},
-      {"Label4", "Finds files as you watch: no index, no database, no background service."},
+  // Placed by the layout, one under the other: the window fits its lines.
+  struct Line {
+    const char* name;
+    QString text;
+    const QFont* font = nullptr;  // none: the window's
   };
-  for (const auto& [name, text] : lines) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
+  const QFont heading = FontFamilies::font("Arial", 15.75, true);
+  const Line lines[] = {
+      {"Label1", tr("Quorrel v 2.0"), &heading},
+      {"Label2", tr("Suggestions For Further Improvement of this software is almost welcomed.")},
+      {"Label3", tr("THE SOFTWARE IS FREE TO USE.")},
+      {"Label4", tr("Finds files as you watch: no index, no database, no background service.")},
+  };
+  for (const Line& line : lines) {
+    auto* label = new QLabel(line.text, this);
+    label->setObjectName(line.name);
+    if (line.font) label->setFont(*line.font);
     layout->addWidget(label);
   }
-  findChild<QLabel*>("Label1")->setFont(FontFamilies::font("Arial", 15.75, true));
 }

@@ -12,11 +12,23 @@
 #include "ui/FontFamilies.h"
 #include "ui/InputShield.h"
 #include "ui/LabelButton.h"
+#include "ui/Layout.h"
 #include "ui/PictureLabels.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/WindowPalette.h"
+
+namespace {
+// An entry bar, numbered in the order the bars are made; its caption is its
+// part, and takes the row's font.
+QWidget* entryBar(const Layout::Control& row, QWidget* parent) {
+  const auto number = parent->findChildren<EntryBar*>(Qt::FindDirectChildrenOnly).size();
+  auto* bar = new EntryBar(int(number), row.caption, row.font.points, parent);
+  bar->label->setObjectName(row.part);
+  return bar;
+}
+}  // namespace
 
 // The program's main window, not a dialog: a task bar entry of its own, with no
 // transient parent that would hide it from window lists.
@@ -29,45 +41,54 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
   setFont(FontFamilies::font("Tahoma", 11.25, true));
   setMouseTracking(true);
   WindowPalette::apply(this);
-  background_ = new QLabel(this);
-  background_->setGeometry(rect());
-  background_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  // Over the painted strip, beneath the heading and the "X": what moves the window.
-  titleStrip_ = new QWidget(this);
-  titleStrip_->setObjectName("titleStrip");
-  titleStrip_->setGeometry(0, 0, width(), ShellArt::kLauncherStripHeight);
-  titleStrip_->installEventFilter(this);
+  using namespace Layout;
+  using W = LauncherWindow;
+  const Font title{"Tahoma", 14.25, true};
+  const Font entry{"Arial", 12, true};
+  const int stripHeight = Twips::fromPixels(ShellArt::kLauncherStripHeight);
+  // clang-format off
+  build(this, {
+    {make<QLabel>,      nullptr,      {},                {0, 0, 6765, 8535},         into<&W::background_>},
+    // Over the painted strip, beneath the heading and the "X": what moves the window.
+    {make<QWidget>,     "titleStrip", {},                {0, 0, 6765, stripHeight},  into<&W::titleStrip_>},
+    {make<QLabel>,      "Label2",     tr("QUORREL 2.0"), {120, 60, 3600, 390},       into<&W::heading>, title},
+    {make<LabelButton>, "lblc",       tr("X"),           {6765 - 480, 30, 390, 420}, into<&W::closeX>, title},
+    {make<QLabel>,      "Label1",     tr("Select the search type you wish to perform:"),
+                                                         {240, 660, 6285, 420},      into<&W::prompt>},
+    {entryBar, "pictall",    tr("All Files"),
+                             {840, 1200, 5055, 615}, into<&W::allFilesEntry>,       entry, nullptr, "cmdall"},
+    {entryBar, "pictconx",   tr("Files With Containing Text"),
+                             {840, 2160, 5055, 615}, into<&W::containingTextEntry>, entry, nullptr, "cmdconttext"},
+    {entryBar, "pictmedia",  tr("Multimedia Search"),
+                             {840, 3120, 5055, 615}, into<&W::multimediaEntry>,     entry, nullptr, "cmdmedia"},
+    {entryBar, "pictoffice", tr("Office Documents"),
+                             {840, 4080, 5055, 615}, into<&W::officeEntry>,         entry, nullptr, "cmdoffice"},
+    {entryBar, "pictdate",   tr("Date Created, Modified, Accessed"),
+                             {840, 5040, 5055, 615}, into<&W::datesEntry>,          entry, nullptr, "cmddate"},
+    {entryBar, "pictabout",  tr("About Quorrel"),
+                             {840, 6000, 5055, 615}, into<&W::aboutEntry>, {"Arial", 15.75, true}, nullptr, "cmdabout"},
+    {entryBar, "pictexit",   tr("Exit"),
+                             {840, 6960, 5055, 615}, into<&W::exitEntry>,           entry, nullptr, "cmdexit"},
+    {make<QCheckBox>, "chkask", tr("&Ask Me For Transperncy At Each Start Up"),
+                             {840, 7800, 5055, 390}, into<&W::askBox>},
+  });
+  // clang-format on
 
-  heading = new QLabel("QUORREL 2.0", this);
-  heading->setObjectName("Label2");
-  heading->setFont(FontFamilies::font("Tahoma", 14.25, true));
-  heading->setGeometry(Twips::rect(120, 60, 3600, 390));
+  background_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  titleStrip_->installEventFilter(this);
   WidgetColours::setText(heading, Qt::white);
   heading->installEventFilter(this);
-  closeX = new LabelButton("X", this);
-  closeX->setObjectName("lblc");
   closeX->setAccessibleName("Exit");
-  closeX->setFont(FontFamilies::font("Tahoma", 14.25, true));
-  closeX->setGeometry(Twips::rect(6765 - 480, 30, 390, 420));
   closeX->setMouseTracking(true);
   closeX->installEventFilter(this);
   WidgetColours::setText(closeX, Qt::black);
-  prompt = new QLabel("Select the search type you wish to perform:", this);
-  prompt->setObjectName("Label1");
-  prompt->setGeometry(Twips::rect(240, 660, 6285, 420));
   WidgetColours::setText(prompt, QColor(0, 0, 255));
-
-  allFilesEntry = addEntry("pictall", "cmdall", "All Files", 1200, 12);
-  containingTextEntry = addEntry("pictconx", "cmdconttext", "Files With Containing Text", 2160, 12);
-  multimediaEntry = addEntry("pictmedia", "cmdmedia", "Multimedia Search", 3120, 12);
-  officeEntry = addEntry("pictoffice", "cmdoffice", "Office Documents", 4080, 12);
-  datesEntry = addEntry("pictdate", "cmddate", "Date Created, Modified, Accessed", 5040, 12);
-  aboutEntry = addEntry("pictabout", "cmdabout", "About Quorrel", 6000, 15.75);
-  exitEntry = addEntry("pictexit", "cmdexit", "Exit", 6960, 12);
-
-  askBox = new QCheckBox("&Ask Me For Transperncy At Each Start Up", this);
-  askBox->setObjectName("chkask");
-  askBox->setGeometry(Twips::rect(840, 7800, 5055, 390));
+  bars_ = {allFilesEntry, containingTextEntry, multimediaEntry, officeEntry, datesEntry, aboutEntry, exitEntry};
+  for (EntryBar* bar : bars_) {
+    bar->installEventFilter(this);
+    bar->label->installEventFilter(this);
+    WidgetColours::setText(bar->label, Qt::black);
+  }
   askBox->setStyleSheet("QCheckBox { background: rgb(0, 128, 0); color: rgb(255, 255, 0); padding-left: 4px; }");
 
   connect(allFilesEntry->label, &LabelButton::clicked, this, &LauncherWindow::allFilesPressed);
@@ -86,19 +107,6 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
   else if (ask == Answer::No) askBox->setChecked(false);
   connect(askBox, &QCheckBox::toggled, this, &LauncherWindow::askToggled);
   if (askBox->isChecked()) askToggled();
-}
-
-EntryBar* LauncherWindow::addEntry(const char* barName, const char* labelName, const QString& caption, int top,
-                                   qreal points) {
-  auto* bar = new EntryBar(int(bars_.size()), caption, points, this);
-  bar->setObjectName(barName);
-  bar->label->setObjectName(labelName);
-  bar->setGeometry(Twips::rect(840, top, 5055, 615));
-  bar->installEventFilter(this);
-  bar->label->installEventFilter(this);
-  WidgetColours::setText(bar->label, Qt::black);
-  bars_.push_back(bar);
-  return bar;
 }
 
 void LauncherWindow::resizeEvent(QResizeEvent* event) {

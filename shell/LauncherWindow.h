@@ -49,7 +49,6 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  EntryBar* addEntry(const char* barName, const char* labelName, const QString& caption, int top, qreal points);
   void hover(QObject* over);
   void resetHover();
 

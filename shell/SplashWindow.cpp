@@ -11,7 +11,7 @@
 #include "shell/StartSequence.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
-#include "ui/FontFamilies.h"
+#include "ui/Layout.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
@@ -26,16 +26,34 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
   setObjectName("frmspl");
   setWindowTitle("Quorrel");
   WindowPalette::apply(this);
-  background_ = new QLabel(this);
-  background_->setGeometry(Twips::rect(0, 0, kWidth, 6015));
+  using namespace Layout;
+  using W = SplashWindow;
+  const int labelWidth = kWidth - 480;
+  // clang-format off
+  build(this, {
+    {make<QLabel>, nullptr,  {},                   {0, 0, kWidth, 6015},             into<&W::background_>},
+    {make<QLabel>, "Label1", tr("Quorrel"),        {360, 0, labelWidth, 2400},       into<&W::titleLabel>,
+                                                                                     {"Arial", 120, true}},
+    {make<QLabel>, "Label2", tr("File Finder"),    {360, 2280, labelWidth, 1140},    into<&W::subtitleLabel>,
+                                                                                     {"Arial", 54.75, true}},
+    {make<QLabel>, "Label3", tr("Real Time v2.0"), {360, 3360, labelWidth, 960},     into<&W::versionLabel>,
+                                                                                     {"Arial", 45, true}},
+    {make<QLabel>, "Label6", tr("Now Upto 250% Faster"),
+                                                   {360, 4320, labelWidth, 600},     into<&W::sloganLabel>,
+                                                                                     {"Times New Roman", 27.75, true}},
+    {make<QLabel>, "Label8", tr("Note: The Software is Free to Use."),
+                                                   {360, 5040, labelWidth, 480},     into<&W::noteLabel>,
+                                                                                     {"Times New Roman", 20.25}},
+  });
+  // clang-format on
   background_->setPixmap(ShellArt::splashBackground(background_->size(), devicePixelRatioF()));
-  titleLabel = addLabel("Label1", "Quorrel", FontFamilies::font("Arial", 120, true), Qt::black, 0, 2400);
-  subtitleLabel = addLabel("Label2", "File Finder", FontFamilies::font("Arial", 54.75, true), Qt::black, 2280, 1140);
-  versionLabel = addLabel("Label3", "Real Time v2.0", FontFamilies::font("Arial", 45, true), Qt::black, 3360, 960);
-  sloganLabel = addLabel("Label6", "Now Upto 250% Faster", FontFamilies::font("Times New Roman", 27.75, true),
-                         QColor(0, 0, 128), 4320, 600);
-  noteLabel = addLabel("Label8", "Note: The Software is Free to Use.", FontFamilies::font("Times New Roman", 20.25),
-                       Qt::black, 5040, 480);
+  for (QLabel* label : {titleLabel, subtitleLabel, versionLabel, sloganLabel, noteLabel}) {
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, label == sloganLabel ? QColor(0, 0, 128) : QColor(Qt::black));
+    label->setPalette(palette);
+    label->installEventFilter(this);
+  }
 
   // Load: 100 twips high at first, and the install-path record. It unrolls
   // from where the middle of the screen puts its top.
@@ -51,20 +69,6 @@ SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs,
   connect(&unrollTimer, &QTimer::timeout, this, &SplashWindow::unrollTick);
   startTimer.start();
   unrollTimer.start();
-}
-
-QLabel* SplashWindow::addLabel(const char* name, const QString& text, const QFont& font, const QColor& colour, int top,
-                               int height) {
-  auto* label = new QLabel(text, this);
-  label->setObjectName(name);
-  label->setFont(font);
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  label->setGeometry(Twips::rect(360, top, kWidth - 480, height));
-  label->installEventFilter(this);
-  return label;
 }
 
 // Where the program is: its folder and its file name, joined by "/" whatever

@@ -33,7 +33,6 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
-  QLabel* addLabel(const char* name, const QString& text, const QFont& font, const QColor& colour, int top, int height);
   void recordInstallPath();
 
   Context& context_;

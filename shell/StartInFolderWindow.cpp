@@ -7,6 +7,7 @@
 
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
+#include "ui/Layout.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
 #include "ui/WrapRadio.h"
@@ -26,23 +27,28 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setFont(FontFamilies::font("Tahoma", 11.25, true));
   WindowPalette::apply(this);
 
-  prompt = new QLabel(
-      "You have chosen to open this software with a command. Now you have to select what type of search operation "
-      "you wish to perform:",
-      this);
-  prompt->setObjectName("Label1");
+  using namespace Layout;
+  using W = StartInFolderWindow;
+  // clang-format off
+  build(this, {
+    {make<QLabel>,      "Label1",     tr("You have chosen to open this software with a command. Now you have to "
+                                         "select what type of search operation you wish to perform:"),
+                                      {180, 120, 6225, 960},  into<&W::prompt>},
+    {make<WrapRadio>,   "optall",     tr("&Search All Types Of File"),
+                                      {360, 1140, 5865, 420}, into<&W::allFilesOption>},
+    {make<WrapRadio>,   "optcontext", tr("S&earch With Containing Text"),
+                                      {360, 1560, 5865, 420}, into<&W::containingTextOption>},
+    // The longest caption: room for it to break onto two lines.
+    {make<WrapRadio>,   "optconts",   tr("Sea&rch Contents i.e., photos, videos, music files etc."),
+                                      {360, 1980, 5865, 840}, into<&W::multimediaOption>},
+    {make<QPushButton>, "cmdcls",     tr("C&ancel"),
+                                      {2505, 3420, 1575, 480}, into<&W::closeButton>},
+    {make<WrapRadio>,   "optoffice",  tr("Search &Office Documents"),
+                                      {360, 2880, 5865, 420}, into<&W::officeOption>},
+  });
+  // clang-format on
   prompt->setWordWrap(true);
-  prompt->setGeometry(Twips::rect(180, 120, 6225, 960));
-  allFilesOption = addOption("optall", "&Search All Types Of File", 1140);
-  containingTextOption = addOption("optcontext", "S&earch With Containing Text", 1560);
-  multimediaOption = addOption("optconts", "Sea&rch Contents i.e., photos, videos, music files etc.", 1980);
-  closeButton = new QPushButton("C&ancel", this);
-  closeButton->setObjectName("cmdcls");
-  closeButton->setGeometry(Twips::rect(2505, 3420, 1575, 480));
   closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
-  officeOption = addOption("optoffice", "Search &Office Documents", 2880);
-  // The multimedia caption is the longest: room for it to break onto two lines.
-  multimediaOption->setGeometry(Twips::rect(360, 1980, 5865, 840));
 
   // A double-click, Enter or Space chooses the first two; merely selecting
   // chooses the others.
@@ -59,13 +65,6 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setTabOrder(containingTextOption, multimediaOption);
   setTabOrder(multimediaOption, closeButton);
   setTabOrder(closeButton, officeOption);
-}
-
-WrapRadio* StartInFolderWindow::addOption(const char* name, const QString& caption, int top) {
-  auto* option = new WrapRadio(caption, this);
-  option->setObjectName(name);
-  option->setGeometry(Twips::rect(360, top, 5865, 420));
-  return option;
 }
 
 void StartInFolderWindow::showEvent(QShowEvent* event) {

@@ -32,7 +32,6 @@ protected:
 
 private:
   void choose(SearchWindows::Kind kind);
-  WrapRadio* addOption(const char* name, const QString& caption, int top);
 
   Context& context_;
   SearchWindows& windows_;

@@ -8,6 +8,7 @@
 
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
+#include "ui/Layout.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
@@ -22,31 +23,26 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
   setFont(FontFamilies::font("Arial", 12, true));
   WindowPalette::apply(this);
 
-  // The band above the buttons, with the question in it, moves the window.
-  titleStrip_ = new QWidget(this);
-  titleStrip_->setObjectName("titleStrip");
-  titleStrip_->setGeometry(Twips::rect(0, 0, 6585, 600));
-  titleStrip_->installEventFilter(this);
-  question = new QLabel("Would you like to have the windows transparent?", this);
-  question->setObjectName("Label1");
-  question->setGeometry(Twips::rect(240, 180, 6105, 360));
-  question->installEventFilter(this);
-  yesButton = new QPushButton("&Yes", this);
-  yesButton->setObjectName("cmdYes");
-  yesButton->setGeometry(Twips::rect(1560, 660, 1575, 435));
-  noButton = new QPushButton("&No", this);
-  noButton->setObjectName("cmdno");
-  noButton->setGeometry(Twips::rect(3450, 660, 1575, 435));
+  using namespace Layout;
+  using W = TransparencyQuestion;
   // The two long options break onto two lines in the window's width.
-  QFont options = FontFamilies::font("Arial", 10, true);
-  dontAskYes = new WrapRadio("&Don't Ask Me Again, Set Transperancy as Default", this);
-  dontAskYes->setObjectName("optdontaskY");
-  dontAskYes->setFont(options);
-  dontAskYes->setGeometry(Twips::rect(240, 1290, 6105, 540));
-  dontAskNo = new WrapRadio("D&ont Ask Me Again, Don't set transperancy as Default", this);
-  dontAskNo->setObjectName("optdontaskN");
-  dontAskNo->setFont(options);
-  dontAskNo->setGeometry(Twips::rect(240, 1950, 6105, 540));
+  const Font option{"Arial", 10, true};
+  // clang-format off
+  build(this, {
+    // The band above the buttons, with the question in it, moves the window.
+    {make<QWidget>,     "titleStrip",  {},       {0, 0, 6585, 600},       into<&W::titleStrip_>},
+    {make<QLabel>,      "Label1",      tr("Would you like to have the windows transparent?"),
+                                                 {240, 180, 6105, 360},   into<&W::question>},
+    {make<QPushButton>, "cmdYes",      tr("&Yes"), {1560, 660, 1575, 435}, into<&W::yesButton>},
+    {make<QPushButton>, "cmdno",       tr("&No"),  {3450, 660, 1575, 435}, into<&W::noButton>},
+    {make<WrapRadio>,   "optdontaskY", tr("&Don't Ask Me Again, Set Transperancy as Default"),
+                                                 {240, 1290, 6105, 540},  into<&W::dontAskYes>, option},
+    {make<WrapRadio>,   "optdontaskN", tr("D&ont Ask Me Again, Don't set transperancy as Default"),
+                                                 {240, 1950, 6105, 540},  into<&W::dontAskNo>, option},
+  });
+  // clang-format on
+  titleStrip_->installEventFilter(this);
+  question->installEventFilter(this);
 
   connect(yesButton, &QPushButton::clicked, this, &TransparencyQuestion::yesPressed);
   connect(noButton, &QPushButton::clicked, this, &TransparencyQuestion::noPressed);

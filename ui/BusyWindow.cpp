@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "ui/Context.h"
-#include "ui/FontFamilies.h"
+#include "ui/Layout.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
 
@@ -20,21 +20,22 @@ BusyWindow::BusyWindow(Context& context, QWidget* parent)
   setFixedSize(Twips::toPixels(6510), Twips::toPixels(3015));
   WindowPalette::apply(this, Qt::white);  // a palette, not a style sheet: its caption takes the palette too
 
-  captionLabel = new QLabel("Openning....", this);
-  captionLabel->setObjectName("Label1");
+  using namespace Layout;
+  using W = BusyWindow;
+  // clang-format off
+  build(this, {
+    {make<QLabel>,  "Label1", tr("Openning...."), {120, 300, 6270, 1800},              into<&W::captionLabel>,
+                                                                                       {"Tahoma", 27.75, true}},
+    {make<QWidget>, "pict",   {},                 {kMarkerDesignLeft, 2280, 3135, 495}, into<&W::marker>},
+  });
+  // clang-format on
   captionLabel->setAlignment(Qt::AlignCenter);
   captionLabel->setWordWrap(true);  // a caption wider than the window breaks, never clips
   captionLabel->setAttribute(Qt::WA_TranslucentBackground);
-  captionLabel->setFont(FontFamilies::font("Tahoma", 27.75, true));
-  captionLabel->setGeometry(Twips::rect(120, 300, 6270, 1800));
-
-  marker = new QWidget(this);
-  marker->setObjectName("pict");
   marker->setAutoFillBackground(true);
   QPalette blue = marker->palette();
   blue.setColor(QPalette::Window, QColor(0, 0, 255));
   marker->setPalette(blue);
-  marker->setGeometry(Twips::rect(kMarkerDesignLeft, 2280, 3135, 495));
 
   rightTimer.setInterval(40);
   leftTimer.setInterval(40);

@@ -105,10 +105,8 @@ private:
   void ended() override;
 
   void buildControls();
-  void buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
-                   const QString& caption, int top);
   bool pointerEvent(QObject* watched, QEvent* event);
-  void buildResultsList();
+  void setUpResultsList();
   void setTabOrder();
   void loadFields();
   bool passes(const PressStep& step, SearchQuery& query);

@@ -13,6 +13,7 @@
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
+#include "ui/Layout.h"
 #include "ui/PictureLabels.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
@@ -25,6 +26,15 @@
 namespace {
 bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }
 
+// A list that also takes typing, never adding what is typed. Editable from the
+// start: its line edit then follows it in the focus chain.
+QWidget* editableList(const Layout::Control&, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  return box;
+}
+
 template <typename T>
 T* placed(T* widget, const char* name, QRect twips) {
   widget->setObjectName(name);
@@ -36,49 +46,60 @@ T* placed(T* widget, const char* name, QRect twips) {
 void SearchWindow::buildControls() {
   // A palette, not a style sheet: Qt hands no palette on beneath a style sheet.
   WindowPalette::apply(this, QColor(238, 241, 246));
+  using namespace Layout;
+  using W = SearchWindow;
   const int width = description_.clientWidth;
+  const Font bold{nullptr, 0, true};
+  // clang-format off
+  build(this, {
+    {make<QLabel>,      "Picture1", {},                   {0, 0, width + 30, 495},   into<&W::titleStrip>},
+    {make<QLabel>,      "Label5",   description_.heading, {120, 120, 4575, 495},     into<&W::heading>, {}, "Picture1"},
+    {make<LabelButton>, description_.closeLabelName, tr("X"), {width - 465, 0, 360, 435}, into<&W::closeLabel>,
+                                                                                     {nullptr, 12, true}, "Picture1"},
+    {make<QLabel>,      "Label1",   tr("Named:"),         {240, 840, 975, 255},      into<&W::nameCaption>},
+    {make<QLineEdit>,   "txtname",  {},                   {1440, 840, 5535, 375},    into<&W::nameField>},
+    {make<QLabel>,      "Label2",   tr("Location:"),      {240, 1440, 1095, 375},    into<&W::locationCaption>},
+    {editableList,      "cboLoc",   {},                   {1440, 1440, 5535, 390},   into<&W::locationBox>},
+    {make<ButtonFace>,  "pict",     {},                   {7080, 600, 1575, 495},    into<&W::findFace>},
+    {make<LabelButton>, "cmdfind",  kFind,                {90, 60, 1395, 375},      into<&W::findButton>, bold, "pict"},
+    {make<ButtonFace>,  "pictb",    {},                   {7080, 1200, 1575, 495},   into<&W::closeFace>},
+    {make<LabelButton>, "cmdcanc",  description_.closeCaption, {90, 60, 1395, 375},  into<&W::closeButton>, bold,
+                                                                                                            "pictb"},
+    {make<QCheckBox>,   "chkmatch", tr("&Match Case"),    {7080, 1800, 1575, 480},   into<&W::matchCaseBox>},
+    {make<QTableView>,  "lv",       {},                   {120, 2280, 8535, 5055},   into<&W::resultsView>},
+    {make<QLabel>,      "lblfound", tr("0 files found"),  {120, 7800, 8535, 255},    into<&W::foundLabel>},
+    {make<QLabel>,      "lblin",    tr("Searching ..."),  {120, 8160, 8895, 735},    into<&W::statusLabel>},
+  });
+  // clang-format on
 
-  titleStrip = placed(new QLabel(this), "Picture1", Twips::rect(0, 0, width + 30, 495));
   titleStrip->setPixmap(WindowArt::titleStrip(titleStrip->size()));
   titleStrip->installEventFilter(this);
-  heading = placed(new QLabel(description_.heading, titleStrip), "Label5", Twips::rect(120, 120, 4575, 495));
   heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   heading->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
   heading->installEventFilter(this);
-  closeLabel =
-      placed(new LabelButton("X", titleStrip), description_.closeLabelName, Twips::rect(width - 465, 0, 360, 435));
   closeLabel->setAccessibleName("Close");
-  QFont bold = closeLabel->font();
-  bold.setBold(true);
-  bold.setPointSize(12);
-  closeLabel->setFont(bold);
   WidgetColours::setText(closeLabel, description_.closeLabelColour);
   closeLabel->installEventFilter(this);
   closeLabel->setMouseTracking(true);
   connect(closeLabel, &LabelButton::clicked, this, &SearchWindow::closePressed);
 
-  nameCaption = addLabel("Label1", "Named:", 240, 840, 975, 255);
-  nameField = addField("txtname", "Named", 1440, 840, 5535, 375);
+  nameField->setAccessibleName("Named");
+  nameField->installEventFilter(this);
   nameCaption->setBuddy(nameField);
-  locationCaption = addLabel("Label2", "Location:", 240, 1440, 1095, 375);
-  locationBox = placed(new QComboBox(this), "cboLoc", Twips::rect(1440, 1440, 5535, 390));
-  locationBox->setEditable(true);
-  locationBox->setInsertPolicy(QComboBox::NoInsert);
   locationBox->setAccessibleName("Location");
   locationBox->installEventFilter(this);
   locationBox->lineEdit()->installEventFilter(this);
   locationCaption->setBuddy(locationBox);
   locations_ = std::make_unique<LocationBox>(locationBox);
 
-  buildButton(findFace, findButton, "pict", "cmdfind", kFind, 600);
-  buildButton(closeFace, closeButton, "pictb", "cmdcanc", description_.closeCaption, 1200);
+  for (QWidget* w : std::initializer_list<QWidget*>{findFace, findButton, closeFace, closeButton}) {
+    w->installEventFilter(this);
+    w->setMouseTracking(true);
+  }
   connect(findButton, &LabelButton::clicked, this, &SearchWindow::findPressed);
   connect(closeButton, &LabelButton::clicked, this, &SearchWindow::closePressed);
-  matchCaseBox = placed(new QCheckBox("&Match Case", this), "chkmatch", Twips::rect(7080, 1800, 1575, 480));
-  buildResultsList();
+  setUpResultsList();
 
-  foundLabel = placed(new QLabel("0 files found", this), "lblfound", Twips::rect(120, 7800, 8535, 255));
-  statusLabel = placed(new QLabel("Searching ...", this), "lblin", Twips::rect(120, 8160, 8895, 735));
   statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   statusLabel->setWordWrap(true);
   statusLabel->setVisible(false);
@@ -111,23 +132,7 @@ QLineEdit* SearchWindow::addField(const char* name, const QString& accessibleNam
   return field;
 }
 
-void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const char* faceName, const char* labelName,
-                               const QString& caption, int top) {
-  face = placed(new ButtonFace(this), faceName, Twips::rect(7080, top, 1575, 495));
-  label = new LabelButton(caption, face);
-  label->setObjectName(labelName);
-  label->setGeometry(face->rect().adjusted(6, 4, -6, -4));
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  for (QWidget* w : {static_cast<QWidget*>(face), static_cast<QWidget*>(label)}) {
-    w->installEventFilter(this);
-    w->setMouseTracking(true);
-  }
-}
-
-void SearchWindow::buildResultsList() {
-  resultsView = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
+void SearchWindow::setUpResultsList() {
   resultsView->setModel(table_);
   resultsView->setAccessibleName("Results");
   // A table keeps nothing per row, so a million results cost the view nothing.
