@@ -21,6 +21,7 @@
 #include "windows/LocationBox.h"
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
+#include "windows/ResultsView.h"
 
 namespace {
 bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }
@@ -127,7 +128,7 @@ void SearchWindow::buildButton(ButtonFace*& face, LabelButton*& label, const cha
 }
 
 void SearchWindow::buildResultsList() {
-  resultsView = placed(new QTableView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
+  resultsView = placed(new ResultsView(this), "lv", Twips::rect(120, 2280, 8535, 5055));
   resultsView->setModel(table_);
   resultsView->setAccessibleName("Results");
   // A table keeps nothing per row, so a million results cost the view nothing.

@@ -12,10 +12,13 @@
 #include <csignal>
 
 #include "engine/DisplayText.h"
+#include "engine/ResultList.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "ui/DesktopDialogs.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/ResultsTable.h"
+#include "windows/ResultsView.h"
 
 namespace {
 // Found in this order: a name with a comma, a quote and a line break; one not UTF-8; a plain one.
@@ -27,6 +30,19 @@ void clickHeader(SearchWindow& w, int column) {
   QHeaderView* header = w.resultsView->horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(column) + 4, 4));
 }
+
+// The region of each paint of a widget.
+class PaintWatch final : public QObject {
+public:
+  explicit PaintWatch(std::function<void(const QRegion&)> seen) : seen_(std::move(seen)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) seen_(static_cast<QPaintEvent*>(event)->region());
+    return false;
+  }
+
+private:
+  std::function<void(const QRegion&)> seen_;
+};
 
 void clickRow(SearchWindow& w, int row, Qt::KeyboardModifiers modifiers = {}) {
   const QModelIndex index = w.resultsView->model()->index(row, 0);
@@ -243,6 +259,41 @@ private Q_SLOTS:
                              "file://" + root + "/" + names[i].toPercentEncoding()};
     if (!refused.isEmpty()) expected = QJsonArray{QJsonArray{"old"}};
     QCOMPARE(QJsonDocument::fromJson(python.readAllStandardOutput()).array(), expected);
+  }
+
+  // Rows appended while a search runs repaint only where they show; rows
+  // appended after a sort, in the same frame, repaint the whole list.
+  void appendedRowsPainted_data() {
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("sorted");
+    QTest::newRow("below the visible part") << 200 << false;
+    QTest::newRow("into view") << 2 << false;
+    QTest::newRow("after a sort") << 2 << true;
+  }
+  void appendedRowsPainted() {
+    QFETCH(int, shown);
+    QFETCH(bool, sorted);
+    ResultList results;
+    ResultsTable table(results, rig_->icons);
+    ResultsView view;
+    view.setModel(&table);
+    const auto add = [&](int n) {
+      for (int i = 0; i < n; ++i) results.append(std::to_string(results.size()), 1);
+      table.flush();
+    };
+    results.setFolder("/x");
+    add(shown);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QRegion painted;
+    PaintWatch watch([&](const QRegion& r) { painted += r; });
+    view.viewport()->installEventFilter(&watch);
+    if (sorted) table.sort(ResultsTable::NameColumn, Qt::DescendingOrder);
+    add(3);
+    QTest::qWait(50);
+    const int top = view.rowViewportPosition(shown);
+    const QRect added = QRect(0, top, view.viewport()->width(), view.rowViewportPosition(shown + 2) + view.rowHeight(0) - top);
+    QCOMPARE(painted.boundingRect(), sorted ? view.viewport()->rect() : added & view.viewport()->rect());
   }
 
   // A row's tip wraps its path, though a path has no blank to wrap at. A copy
