@@ -22,6 +22,7 @@
 #include "windows/LocationBox.h"
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
+#include "windows/ResultsView.h"
 
 namespace {
 bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }
@@ -66,7 +67,7 @@ void SearchWindow::buildControls() {
     {make<LabelButton>, "cmdcanc",  description_.closeCaption, {90, 60, 1395, 375},  into<&W::closeButton>, bold,
                                                                                                             "pictb"},
     {make<QCheckBox>,   "chkmatch", tr("&Match Case"),    {7080, 1800, 1575, 480},   into<&W::matchCaseBox>},
-    {make<QTableView>,  "lv",       {},                   {120, 2280, 8535, 5055},   into<&W::resultsView>},
+    {make<ResultsView>, "lv",       {},                   {120, 2280, 8535, 5055},   into<&W::resultsView>},
     {make<QLabel>,      "lblfound", tr("0 files found"),  {120, 7800, 8535, 255},    into<&W::foundLabel>},
     {make<QLabel>,      "lblin",    tr("Searching ..."),  {120, 8160, 8895, 735},    into<&W::statusLabel>},
   });

@@ -12,10 +12,13 @@
 #include <csignal>
 
 #include "engine/DisplayText.h"
+#include "engine/ResultList.h"
 #include "support/TempTree.h"
 #include "support/WindowRig.h"
 #include "ui/DesktopDialogs.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/ResultsTable.h"
+#include "windows/ResultsView.h"
 
 namespace {
 // Found in this order: a name with a comma, a quote and a line break; one not UTF-8; a plain one.
@@ -83,7 +86,6 @@ private Q_SLOTS:
     const QModelIndexList selected = w_->resultsView->selectionModel()->selectedIndexes();
     std::unique_ptr<QMimeData> dragged(how == "drag" ? w_->resultsView->model()->mimeData(selected) : nullptr);
     const QMimeData* data = dragged ? dragged.get() : QGuiApplication::clipboard()->mimeData();
-    QVERIFY(w_->resultsView->dragEnabled());
     QCOMPARE(data->text(), text.join('\n'));
     QCOMPARE(data->data("text/uri-list"), how == "mnuname" ? QByteArray() : uris);
     QCOMPARE(data->data("x-special/gnome-copied-files"), how == "mnuname" ? QByteArray() : gnome);
@@ -243,6 +245,40 @@ private Q_SLOTS:
                              "file://" + root + "/" + names[i].toPercentEncoding()};
     if (!refused.isEmpty()) expected = QJsonArray{QJsonArray{"old"}};
     QCOMPARE(QJsonDocument::fromJson(python.readAllStandardOutput()).array(), expected);
+  }
+
+  void appendedRowsPaintedWhereShown_data() {
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("sorted");
+    QTest::newRow("below the visible part") << 200 << false;
+    QTest::newRow("into view") << 2 << false;
+    QTest::newRow("after a sort") << 2 << true;
+  }
+  void appendedRowsPaintedWhereShown() {
+    QFETCH(int, shown);
+    QFETCH(bool, sorted);
+    struct : QObject {
+      QRegion painted;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+      }
+    } watch;
+    ResultList results;
+    ResultsTable table(results, rig_->icons);
+    ResultsView view;
+    view.setModel(&table);
+    for (int i = 0; i < shown; ++i) results.append(std::to_string(i), 1);
+    table.flush();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.viewport()->installEventFilter(&watch);
+    if (sorted) table.sort(ResultsTable::NameColumn, Qt::DescendingOrder);
+    for (int i = 0; i < 3; ++i) results.append("new", 1);
+    table.flush();
+    QTest::qWait(50);
+    const QRect added(0, view.rowViewportPosition(shown), view.viewport()->width(), 3 * view.rowHeight(0));
+    QCOMPARE(watch.painted.boundingRect(), sorted ? view.viewport()->rect() : added & view.viewport()->rect());
   }
 
   // A row's tip wraps its path, though a path has no blank to wrap at. A copy
