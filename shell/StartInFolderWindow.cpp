@@ -19,6 +19,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       context_(context),
       windows_(windows) {
+  context_.makeTransparentOnFirstShow(this);
   setObjectName("frmselact");
   setWindowTitle("Select Action");
   setModal(true);
@@ -66,13 +67,6 @@ WrapRadio* StartInFolderWindow::addOption(const char* name, const QString& capti
   option->setObjectName(name);
   option->setGeometry(Twips::rect(360, top, 5865, 420));
   return option;
-}
-
-void StartInFolderWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {

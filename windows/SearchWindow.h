@@ -82,7 +82,6 @@ public:
   QTimer watchdogTimer;
 
 protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -129,7 +128,6 @@ private:
   EventYield yield_;
   QTimer statusShow_;
   std::string statusPath_;
-  bool shownOnce_ = false;
   bool closing_ = false;
   bool searching_ = false;
   int walkLoopLevel_ = 0;  // the event-loop depth the walk yields at
