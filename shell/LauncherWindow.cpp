@@ -7,10 +7,10 @@
 #include <QLabel>
 
 #include "shell/AboutWindow.h"
+#include "shell/InputShield.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/InputShield.h"
 #include "ui/LabelButton.h"
 #include "ui/PictureLabels.h"
 #include "ui/Settings.h"

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/WrapRadio.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
-#include "ui/WrapRadio.h"
 
 // A main window of the program, not a dialog: with no transient parent, window
 // lists and task bars show it. Its frame stays a dialog's: a title and a close

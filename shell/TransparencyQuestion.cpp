@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "shell/WrapRadio.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
-#include "ui/WrapRadio.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {

@@ -8,8 +8,8 @@
 #include "engine/ResultList.h"
 #include "engine/SearchQuery.h"
 #include "engine/WalkHost.h"
-#include "ui/EventYield.h"
 #include "ui/TitleStripDrag.h"
+#include "windows/EventYield.h"
 #include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
