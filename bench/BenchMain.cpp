@@ -58,7 +58,7 @@
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "ui/DesktopDialogs.h"
-#include "ui/EventYield.h"
+#include "windows/EventYield.h"
 #include "ui/Context.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/ContainingTextWindow.h"

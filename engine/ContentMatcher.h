@@ -33,7 +33,6 @@ public:
   // The stream had bytes that were not shown to feed, all zero (a hole of a
   // sparse file): nothing is carried across them.
   void gap();
-  bool found() const { return found_; }
   // Whether the text has a zero byte: only then can a run of zeros matter.
   bool needsZeros() const { return needsZeros_; }
 

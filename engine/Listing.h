@@ -134,8 +134,6 @@ public:
   void addFolder(std::string_view name) override;
   void addFile(std::string_view name, bool isLink) override;
   void addUnreadable(std::string_view name, FsOutcome why) override;
-  // Entries of all kinds taken so far.
-  unsigned entries() const { return entries_; }
 
 private:
   void counted();

@@ -7,10 +7,10 @@
 #include <QLabel>
 
 #include "shell/AboutWindow.h"
+#include "shell/InputShield.h"
 #include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
-#include "ui/InputShield.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
 #include "ui/PictureLabels.h"
@@ -35,6 +35,7 @@ QWidget* entryBar(const Layout::Control& row, QWidget* parent) {
 LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("FRM");
+  context_.makeTransparentOnFirstShow(this);
   setWindowTitle("Quorrel");
   setModal(true);
   setFixedSize(Twips::toPixels(6765), Twips::toPixels(8535));
@@ -114,13 +115,6 @@ void LauncherWindow::resizeEvent(QResizeEvent* event) {
   background_->setGeometry(rect());
   background_->setPixmap(ShellArt::launcherBackground(size(), devicePixelRatioF()));
   background_->lower();
-}
-
-void LauncherWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 // Leaving the launcher is its exit entry: Escape does not close it.

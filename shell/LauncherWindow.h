@@ -42,7 +42,6 @@ public:
   QCheckBox* askBox = nullptr;
 
 protected:
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -58,5 +57,4 @@ private:
   QLabel* background_ = nullptr;
   QWidget* titleStrip_ = nullptr;
   TitleStripDrag titleDrag_{this};
-  bool shownOnce_ = false;
 };

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/WrapRadio.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Layout.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
-#include "ui/WrapRadio.h"
 
 // A main window of the program, not a dialog: with no transient parent, window
 // lists and task bars show it. Its frame stays a dialog's: a title and a close
@@ -20,6 +20,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       context_(context),
       windows_(windows) {
+  context_.makeTransparentOnFirstShow(this);
   setObjectName("frmselact");
   setWindowTitle("Select Action");
   setModal(true);
@@ -65,13 +66,6 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setTabOrder(containingTextOption, multimediaOption);
   setTabOrder(multimediaOption, closeButton);
   setTabOrder(closeButton, officeOption);
-}
-
-void StartInFolderWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -27,7 +27,6 @@ public:
   WrapRadio* officeOption = nullptr;
 
 protected:
-  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -35,6 +34,5 @@ private:
 
   Context& context_;
   SearchWindows& windows_;
-  bool shownOnce_ = false;
   bool chosen_ = false;
 };

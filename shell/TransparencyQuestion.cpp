@@ -6,17 +6,19 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "shell/WrapRadio.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/Layout.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
-#include "ui/WrapRadio.h"
 
 TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {
   setObjectName("frmask");
+  // At every load, whatever was decided before.
+  context_.makeTransparentOnFirstShow(this, Context::Transparent::Always);
   setWindowTitle("Transperancy");
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
@@ -55,13 +57,6 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
   setTabOrder(yesButton, noButton);
   setTabOrder(noButton, dontAskYes);
   setTabOrder(dontAskYes, dontAskNo);
-}
-
-void TransparencyQuestion::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  context_.makeTransparentWhenShown(this);  // at every load, whatever was decided before
 }
 
 // Only the window's own controls answer it; Escape does not.

@@ -32,7 +32,6 @@ public:
   WrapRadio* dontAskNo = nullptr;
 
 protected:
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +39,6 @@ protected:
 private:
   bool warningAccepted();
   Context& context_;
-  bool shownOnce_ = false;
   QWidget* titleStrip_ = nullptr;
   TitleStripDrag titleDrag_{this};
 };

@@ -25,7 +25,6 @@ public:
   void takeOver(const QString& caption);
 
   int markerLeft() const { return markerLeft_; }
-  std::int16_t tickCount() const { return counter_; }
 
   QLabel* captionLabel;
   QWidget* marker;

@@ -13,6 +13,7 @@
 #include "platform/core/WorkingFolder.h"
 #include "platform/desktop/DBusFileManager.h"
 #include "ui/Dialogs.h"
+#include "ui/FirstShowWatch.h"
 
 namespace {
 std::string joined(int argc, const char* const* argv) {
@@ -74,8 +75,11 @@ void Context::makeTransparent(QWidget* window) {
   window->setWindowOpacity(200.0 / 255.0);
 }
 
-void Context::makeTransparentWhenShown(QWidget* window) {
-  QTimer::singleShot(0, window, [this, window] { makeTransparent(window); });
+void Context::makeTransparentOnFirstShow(QWidget* window, Transparent when) {
+  new FirstShowWatch(window, [this, window, when] {
+    if (when == Transparent::Always || state_.wantTransparency)
+      QTimer::singleShot(0, window, [this, window] { makeTransparent(window); });
+  });
 }
 
 QString Context::reportErrorText(const QString& description, std::int32_t number) {

@@ -51,9 +51,11 @@ public:
   void showBusy(std::int16_t ticks, const QString& caption);
   // Makes a window semi-transparent (opacity 200 of 255).
   void makeTransparent(QWidget* window);
-  // The same, from a window's show: once the window's own modal loop runs,
-  // so that a window closed during the busy display really closes.
-  void makeTransparentWhenShown(QWidget* window);
+  // The same, the first time the window is shown, once its own modal loop
+  // runs (so that a window closed during the busy display really closes):
+  // where the user wants transparent windows then, or always.
+  enum class Transparent { IfWanted, Always };
+  void makeTransparentOnFirstShow(QWidget* window, Transparent when = Transparent::IfWanted);
   // The technical-error message box.
   void reportError(const QString& description, std::int32_t number);
   static QString reportErrorText(const QString& description, std::int32_t number);

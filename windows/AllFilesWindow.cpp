@@ -21,10 +21,7 @@ SearchWindowDescription AllFilesWindow::description() {
        .focus = true},
       {.kind = PressStep::LocationGiven, .message = "Please specify the location.", .title = "Error", .focus = true},
       {.kind = PressStep::MatchCase},
-      {.kind = PressStep::LocationExists,
-       .message = " path was not found.",
-       .title = "Error",
-       .icon = QMessageBox::Critical},
+      {.kind = PressStep::LocationExists},
   };
   d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
     w.pressLook(target, action, true);

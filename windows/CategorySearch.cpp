@@ -16,10 +16,7 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
   d.press = {
       {.kind = PressStep::Configure},
       {.kind = PressStep::MatchCase},
-      {.kind = PressStep::LocationExists,
-       .message = " path was not found.",
-       .title = "Error",
-       .icon = QMessageBox::Critical},
+      {.kind = PressStep::LocationExists},
   };
   // Beside the name and location fields, above the results.
   d.addControls = [&table, categoryCaption](SearchWindow& w) {

@@ -46,10 +46,7 @@ SearchWindowDescription ContainingTextWindow::description() {
        .icon = QMessageBox::Critical},
       {.kind = PressStep::MatchCase},
       {.kind = PressStep::Configure},
-      {.kind = PressStep::LocationExists,
-       .message = " path was not found.",
-       .title = "Error",
-       .icon = QMessageBox::Critical},
+      {.kind = PressStep::LocationExists},
   };
   d.watchdog = false;  // reading large files can hold the status line for long
   d.failedDisplay = false;

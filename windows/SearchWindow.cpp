@@ -22,6 +22,7 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
       context_(context),
       description_(std::move(description)) {
   setObjectName(description_.objectName);
+  context_.makeTransparentOnFirstShow(this);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
   table_ = new ResultsTable(results_, context_.icons(), this);
@@ -45,13 +46,6 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
 }
 
 SearchWindow::~SearchWindow() = default;
-
-void SearchWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  if (context_.state().wantTransparency) context_.makeTransparentWhenShown(this);
-}
 
 void SearchWindow::closePressed() { close(); }
 

@@ -8,8 +8,8 @@
 #include "engine/ResultList.h"
 #include "engine/SearchQuery.h"
 #include "engine/WalkHost.h"
-#include "ui/EventYield.h"
 #include "ui/TitleStripDrag.h"
+#include "windows/EventYield.h"
 #include "windows/SearchWindowDescription.h"
 
 class ButtonFace;
@@ -82,7 +82,6 @@ public:
   QTimer watchdogTimer;
 
 protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -127,7 +126,6 @@ private:
   EventYield yield_;
   QTimer statusShow_;
   std::string statusPath_;
-  bool shownOnce_ = false;
   bool closing_ = false;
   bool searching_ = false;
   int walkLoopLevel_ = 0;  // the event-loop depth the walk yields at

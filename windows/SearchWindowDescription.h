@@ -19,13 +19,13 @@ struct PressStep {
     LocationGiven,   // the location, blanks trimmed, must not be empty
     Configure,       // the window's own hook on the query (pattern, content test)
     MatchCase,       // MatchCase from the check box
-    LocationExists,  // the location must be an existing folder
+    LocationExists,  // the location must be an existing folder (every window says the same)
   };
   // TextLength: which field; the containing text is the one a window's own controls hand over.
   enum Field { NameField, ContainingField };
   Kind kind;
   Field field = NameField;
-  QString message{};  // LocationExists: what follows the location text
+  QString message{};
   QString title{};
   QMessageBox::Icon icon = QMessageBox::Information;
   bool focus = false;  // the field (or the location box) takes the focus after the message

@@ -47,7 +47,7 @@ bool SearchWindow::passes(const PressStep& step, SearchQuery& query) {
     case PressStep::MatchCase: state.matchCase = matchCaseBox->isChecked(); return true;
     case PressStep::LocationExists:
       if (context_.fileSystem().folderExists(locations_->bytes())) return true;
-      context_.message(step.icon, step.title, locationBox->currentText() + step.message);
+      context_.message(QMessageBox::Critical, tr("Error"), locationBox->currentText() + tr(" path was not found."));
       return false;
   }
   return true;

@@ -7,7 +7,7 @@
 
 #include "engine/DisplayText.h"
 #include "engine/UnreadableLog.h"
-#include "platform/core/FileSystem.h"
+#include "platform/core/FsOutcome.h"
 
 QString UnreadableWindow::reason(FsOutcome why) {
   switch (why) {

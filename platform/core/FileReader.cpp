@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "platform/core/FileSystem.h"
+#include "platform/core/FsOutcome.h"
 #include "platform/core/SystemErrors.h"
 
 void FileReader::reset(int handle) {

@@ -7,18 +7,10 @@
 
 #include "platform/core/DirectoryEntries.h"
 #include "platform/core/FileReader.h"
+#include "platform/core/FsOutcome.h"
 #include "platform/core/OpenFolder.h"
 #include "platform/core/ReadAhead.h"
 #include "platform/core/SearchRoot.h"
-
-// What a read of the file system came to. Running out of memory or file
-// handles is told apart: it ends a search, where an unreadable folder or file
-// is only skipped. Why one could not be read is kept for the user: Denied (no
-// permission), Vanished (gone, or no longer a folder, since it was listed),
-// Unreadable (any other failure).
-enum class FsOutcome { Ok, NotListed, Unreadable, Denied, Vanished, OutOfHandles, OutOfMemory };
-
-inline bool exhausted(FsOutcome o) { return o == FsOutcome::OutOfHandles || o == FsOutcome::OutOfMemory; }
 
 // The file-system services the engine and the windows rely on. Nothing here
 // writes to the file system. Paths are raw bytes.

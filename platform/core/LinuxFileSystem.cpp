@@ -4,7 +4,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -13,12 +12,12 @@
 #include <cstring>
 
 #include "platform/core/FolderOpener.h"
+#include "platform/core/FolderReader.h"
 #include "platform/core/MountTable.h"
 #include "platform/core/PathName.h"
 #include "platform/core/SystemErrors.h"
 
 namespace {
-constexpr std::size_t kBatchBytes = std::size_t{64} * 1024;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 // A handle closed on the way out.
@@ -45,8 +44,6 @@ bool isFolderAtOnce(const std::string& path) {
   return ::statx(AT_FDCWD, path.c_str(), kFlags, STATX_TYPE, &st) == 0 && S_ISDIR(st.stx_mode);
 }
 }  // namespace
-
-LinuxFileSystem::LinuxFileSystem() : buffer_(kBatchBytes) {}
 
 // Bind mounts of single files (common in containers) are not drives.
 std::vector<std::string> LinuxFileSystem::drives() { return MountTable::read().locations(isFolderAtOnce); }
@@ -115,62 +112,40 @@ FsOutcome LinuxFileSystem::enter(SearchRoot& root, const std::string& path, Open
   return outcome;
 }
 
-// The read as the read-ahead sees it; when it asks, the same read again,
-// now from the caches, for what a warm read costs.
-void LinuxFileSystem::timed(int handle, ColdReads::Duration took, unsigned entries) {
-  hooks_.last = {took, entries, {}};
-  if (!hooks_.timeWarm || ::lseek(handle, 0, SEEK_SET) != 0) return;
-  hooks_.timeWarm = false;
-  const auto began = hooks_.now();
-  while (::syscall(SYS_getdents64, handle, buffer_.data(), buffer_.size()) > 0) {
-  }
-  hooks_.last.warm = hooks_.now() - began;
-}
-
 FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries,
                                        bool& hasFolders) {
-  struct stat self;
-  if (::fstat(handle, &self) != 0) return SystemErrors::outcome(errno);
-  if (root.isInterfaceDevice(self.st_dev)) return FsOutcome::NotListed;
-  const bool checkChildren = root.hasInterfaceChildren(self.st_dev, self.st_ino);
-  // Only the system calls are timed: what is done with their entries costs
-  // the same on a cold cache as on a warm one.
-  const ColdReads::Now now = hooks_.now;
-  ColdReads::Duration took{};
-  unsigned read = 0;  // entries of all kinds
-  for (;;) {
-    const auto began = now();
-    const long n = ::syscall(SYS_getdents64, handle, buffer_.data(), buffer_.size());
-    took += now() - began;
-    if (n == 0) {
-      timed(handle, took, read);
-      return FsOutcome::Ok;
-    }
-    if (n < 0) return SystemErrors::outcome(errno);
-    for (long off = 0; off < n; ++read) {
-      const auto* entry = reinterpret_cast<const struct dirent64*>(buffer_.data() + off);
-      off += entry->d_reclen;
-      const char* name = entry->d_name;
-      if (name[0] == '.') continue;  // hidden, and "." and ".."
-      unsigned char type = entry->d_type;
-      if (type == DT_UNKNOWN) {
-        struct stat st;
-        if (::fstatat(handle, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-          if (errno != ENOENT) entries.addUnreadable(name, SystemErrors::outcome(errno));  // gone meanwhile: no failure
-          continue;
-        }
-        type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_UNKNOWN;
+  FsOutcome outcome = reader_.identify(handle, root.interfaceDevices());
+  if (outcome != FsOutcome::Ok) return outcome;
+  const dev_t device = reader_.device();
+  const ino_t inode = reader_.inode();
+  const bool checkChildren = root.hasInterfaceChildren(device, inode);
+  outcome = reader_.read(handle, hooks_.now, [&](const char* name, unsigned char type) {
+    if (type == DT_UNKNOWN) {
+      struct stat st;
+      if (::fstatat(handle, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) entries.addUnreadable(name, SystemErrors::outcome(errno));  // gone meanwhile: no failure
+        return !entries.abandoned();
       }
-      if (type == DT_DIR) {
-        if (checkChildren && root.isInterfaceChild(self.st_dev, self.st_ino, name)) continue;
-        entries.addFolder(name);
-        hasFolders = true;
-      } else if (type == DT_REG || type == DT_LNK) {
-        entries.addFile(name, type == DT_LNK);
-      }
-      if (entries.abandoned()) return FsOutcome::Ok;  // events ran: buffer_ may hold a newer read, root be freed
+      type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : S_ISLNK(st.st_mode) ? DT_LNK : DT_UNKNOWN;
     }
+    if (type == DT_DIR) {
+      if (checkChildren && root.isInterfaceChild(device, inode, name)) return true;
+      entries.addFolder(name);
+      hasFolders = true;
+    } else if (type == DT_REG || type == DT_LNK) {
+      entries.addFile(name, type == DT_LNK);
+    }
+    return !entries.abandoned();  // events ran: the reader may hold a newer read, root be freed
+  });
+  if (outcome != FsOutcome::Ok || entries.abandoned()) return outcome;
+  // The read as the read-ahead sees it; when it asks, the same read again,
+  // now from the caches, for what a warm read costs.
+  hooks_.last = {reader_.took(), reader_.entries(), {}};
+  if (hooks_.timeWarm) {
+    hooks_.timeWarm = false;
+    hooks_.last.warm = reader_.again(handle, hooks_.now);
   }
+  return FsOutcome::Ok;
 }
 
 FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/FileSystem.h"
+#include "platform/core/FolderReader.h"
 #include "platform/core/LinuxReadAhead.h"
 
 // File-system services over the Linux system calls. Each folder is read once,
@@ -16,8 +17,6 @@
 // runs out of handles, the open folders kept give theirs back first.
 class LinuxFileSystem final : public FileSystem {
 public:
-  LinuxFileSystem();
-
   std::vector<std::string> drives() override;
   bool folderExists(const std::string& path) override;
   std::string absolutePathName(const std::string& folder, const std::string& name) override;
@@ -33,8 +32,7 @@ public:
 private:
   int openFolder(SearchRoot& root, const std::string& path);
   FsOutcome readEntries(const SearchRoot& root, int handle, DirectoryEntries& entries, bool& hasFolders);
-  void timed(int handle, ColdReads::Duration took, unsigned entries);
 
-  std::vector<char> buffer_;  // getdents64 batch, reused for every folder
+  FolderReader reader_;
   ReadAheadHooks hooks_;
 };

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/LinuxReadAhead.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +14,7 @@
 
 #include "platform/core/FolderCache.h"
 #include "platform/core/FolderOpener.h"
+#include "platform/core/FolderReader.h"
 #include "platform/core/HandleCount.h"
 #include "platform/core/OpenFolder.h"
 #include "platform/core/SearchRoot.h"
@@ -140,30 +138,21 @@ void LinuxReadAhead::Shared::judge(Session& s, bool slow) {
 // when its system calls took long enough to have needed the disk.
 bool LinuxReadAhead::Shared::slowRead(const Item& item) {
   Session& s = *item.session;
-  thread_local std::vector<char> buffer(std::size_t{64} * 1024);
+  thread_local FolderReader reader;
   const HandleShare share{s.handles};
   if (!share.taken) return false;  // not read ahead: the walk's handles come first
   OpenFolder folder;
   folder.reset(FolderOpener::openBeneath(s.start, item.relative, item.relative.c_str()));
   if (!folder.isOpen() && (errno == EMFILE || errno == ENFILE)) s.stopped = true;  // the workers give way
-  struct stat self;
-  if (!folder.isOpen() || ::fstat(folder.handle(), &self) != 0 ||
-      std::find(s.interfaceDevices.begin(), s.interfaceDevices.end(), self.st_dev) != s.interfaceDevices.end())
-    return false;
-  ColdReads::Duration took{};
-  unsigned entries = 0;
-  while (!s.stopped) {
-    const auto began = s.now();
-    const long bytes = ::syscall(SYS_getdents64, folder.handle(), buffer.data(), buffer.size());
-    took += s.now() - began;
-    if (bytes < 0) return false;
-    if (bytes == 0) {
-      ++s.tally->folders;
-      return ColdReads::slow(took, entries, s.warmCost.load(std::memory_order_relaxed));
-    }
-    for (long at = 0; at < bytes; at += reinterpret_cast<const dirent64*>(buffer.data() + at)->d_reclen) ++entries;
-  }
-  return false;
+  if (!folder.isOpen() || reader.identify(folder.handle(), s.interfaceDevices) != FsOutcome::Ok) return false;
+  bool stopped = false;
+  const FsOutcome outcome = reader.read(folder.handle(), s.now, [&](const char*, unsigned char) {
+    stopped = s.stopped.load(std::memory_order_relaxed);
+    return !stopped;
+  });
+  if (outcome != FsOutcome::Ok || stopped) return false;
+  ++s.tally->folders;
+  return ColdReads::slow(reader.took(), reader.entries(), s.warmCost.load(std::memory_order_relaxed));
 }
 
 void LinuxReadAhead::begin(const SearchRoot& root) {

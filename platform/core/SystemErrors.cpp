@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "platform/core/FileSystem.h"
+#include "platform/core/FsOutcome.h"
 
 FsOutcome SystemErrors::outcome(int error) {
   switch (error) {

@@ -260,6 +260,33 @@ private Q_SLOTS:
     QCOMPARE(poor.join("; "), QString());
   }
 
+  // Shown twice, a window turns semi-transparent once: the question always, the others where wanted.
+  void transparentOnFirstShow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("wanted");
+    for (const char* name : {"launcher", "select", "all", "question"})
+      for (bool wanted : {false, true}) QTest::newRow(qPrintable(QString(name) + (wanted ? ", wanted" : ""))) << name << wanted;
+  }
+  void transparentOnFirstShow() {
+    QFETCH(QString, window);
+    QFETCH(bool, wanted);
+    Context& c = rig_->context();
+    c.state().wantTransparency = wanted;
+    std::unique_ptr<QWidget> w;
+    if (window == "launcher") w = std::make_unique<LauncherWindow>(c, rig_->windows);
+    else if (window == "select") w = std::make_unique<StartInFolderWindow>(c, rig_->windows);
+    else if (window == "all") w = std::make_unique<SearchWindow>(c, AllFilesWindow::description());
+    else w = std::make_unique<TransparencyQuestion>(c);
+    for (int shown = 0; shown < 2; ++shown) {
+      w->show();
+      QTest::qWait(20);
+      w->hide();
+    }
+    const bool clear = wanted || window == "question";
+    QCOMPARE(w->windowOpacity() < 1, clear);
+    QCOMPARE(rig_->dialogs.busyCaptions(), clear ? QStringList{"Transforming..."} : QStringList());
+  }
+
   // A drag on a borderless window's title strip moves it; here the platform
   // cannot move windows itself, so the window follows the pointer.
   void titleStripMovesWindow_data() {

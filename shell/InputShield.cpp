@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/InputShield.h"
+#include "shell/InputShield.h"
 
 #include <QCoreApplication>
 #include <QEvent>

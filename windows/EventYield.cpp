@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/EventYield.h"
+#include "windows/EventYield.h"
 
 #include <QCoreApplication>
 

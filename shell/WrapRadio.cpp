@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/WrapRadio.h"
+#include "shell/WrapRadio.h"
 
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
