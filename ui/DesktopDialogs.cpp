@@ -27,6 +27,7 @@ void DesktopDialogs::busy(Context& context, std::int16_t, const QString& caption
 QMessageBox::StandardButton DesktopDialogs::message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                                     QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, title, text, buttons);
+  box.setTextFormat(Qt::PlainText);  // a file name is never markup
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

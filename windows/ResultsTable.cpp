@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QToolTip>
 #include <algorithm>
@@ -65,7 +66,9 @@ QString ResultsTable::tip(std::size_t record) const {
   QString tip = wrapped(DisplayText::fromBytes(path(record))) + '\n' +
                 QLocale().toString(qint64(results_.fileSize(record))) + " bytes";
   const QString type = icons_.typeName(results_.name(record));
-  return type.isEmpty() ? tip : tip + '\n' + type;
+  // As rich text of our own: a tip that looks like markup is shown as
+  // markup, and a name such as "<img src=x>" would be loaded.
+  return Qt::convertFromPlainText(type.isEmpty() ? tip : tip + '\n' + type, Qt::WhiteSpaceNoWrap);
 }
 
 QVariant ResultsTable::data(const QModelIndex& index, int role) const {

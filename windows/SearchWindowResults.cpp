@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextDocument>
 
 #include "engine/DisplayText.h"
 #include "engine/FolderWalk.h"
@@ -39,7 +40,8 @@ void SearchWindow::showFoundCount() {
   const QString joined = tip.join('\n');
   if (joined == shownTip_) return;
   shownTip_ = joined;
-  foundLabel->setToolTip(joined);
+  foundLabel->setToolTip(
+      joined.isEmpty() ? QString() : Qt::convertFromPlainText(joined, Qt::WhiteSpaceNoWrap));  // paths, never markup
 }
 
 void SearchWindow::yieldToEvents() {

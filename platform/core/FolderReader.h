@@ -18,7 +18,7 @@
 // costs the same on a cold cache as on a warm one. One reader per thread.
 class FolderReader {
 public:
-  static constexpr std::size_t kBatchBytes = 64 * 1024;
+  static constexpr std::size_t kBatchBytes = std::size_t{64} * 1024;
 
   FolderReader() : buffer_(kBatchBytes) {}
 

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -44,7 +45,8 @@ int finalTarget(std::string& path) {
 int createBeside(const std::string& target, std::string& name) {
   struct stat st;
   const bool exists = ::stat(target.c_str(), &st) == 0;
-  const std::string stem = folderOf(target) + "/." + target.substr(target.rfind('/') + 1) + '.';
+  // Shortened so that the dot and the number added keep it within NAME_MAX.
+  const std::string stem = folderOf(target) + "/." + target.substr(target.rfind('/') + 1, 200) + '.';
   for (int attempt = 0; attempt < 10; ++attempt) {
     name = stem + std::to_string(QRandomGenerator::global()->generate64());
     const int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exists ? 0600 : 0666);
@@ -92,8 +94,14 @@ bool SaveFile::write(const std::string& path, const Chunks& next, QString& error
     return false;
   }
   errno = 0;
-  const bool written = writeAll(handle, next);
-  int failure = written ? 0 : errno;
+  bool written = false;
+  int failure = 0;
+  try {
+    written = writeAll(handle, next);
+    failure = written ? 0 : errno;
+  } catch (const std::bad_alloc&) {  // a chunk could not be made: nothing is replaced
+    failure = ENOMEM;
+  }
   if (::close(handle) == 0 && written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
   if (!failure) failure = errno;
   ::unlink(temporary.c_str());

@@ -22,10 +22,12 @@ public:
       : paths_(std::move(paths)), text_(text), files_(files) {}
   // The C library keeps freed memory for the process unless told: the
   // paths, and the forms a paste made, would stay resident after another
-  // program has taken the clipboard.
+  // program has taken the clipboard. Only after a large copy: a trim walks
+  // the whole heap, which a copy of one row should not pay for.
   ~OfferedPaths() override {
+    const bool large = paths_.size() > 10000;
     paths_ = {};
-    ::malloc_trim(0);
+    if (large) ::malloc_trim(0);
   }
   QStringList formats() const override { return files_ ? FileTransfer::formats() : QStringList{kText}; }
   bool hasFormat(const QString& format) const override { return formats().contains(format); }

@@ -31,7 +31,9 @@ std::string realPath(const char* path) {
 bool isThisProgram(GAppInfo* app) {
   const char* id = g_app_info_get_id(app);
   if (id && id == kOwnDesktopId) return true;
-  char* found = g_find_program_in_path(g_app_info_get_executable(app));
+  const char* named = g_app_info_get_executable(app);
+  if (!named || !*named) return false;
+  char* found = g_find_program_in_path(named);
   const std::string executable = realPath(found);
   g_free(found);
   return !executable.empty() && executable == realPath("/proc/self/exe");
