@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/ListingPattern.h"
+#include "engine/TimeSizeTest.h"
 
 // What one search is made of, as the presses of a window gather it.
 // The name text, the containing text and Match Case are not here: the walk
@@ -13,4 +14,5 @@ struct SearchQuery {
   // A file whose name passes is a result only if its content holds the
   // host's containing text.
   bool contentTest = false;
+  TimeSizeTest timeSize{};  // after the name; its time is the one each result keeps
 };
