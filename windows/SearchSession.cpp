@@ -26,6 +26,7 @@ bool SearchSession::survives(LetEventsIn&& letEventsIn) {
 
 void SearchSession::close() {
   *open_ = false;
+  walking_ = 0;
   watchdogTimer_.stop();
   walk_.reset();  // the walk's own guard ends it in its yield; what it found stays
 }

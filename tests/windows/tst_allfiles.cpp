@@ -140,33 +140,6 @@ private Q_SLOTS:
     QCOMPARE(foundLabel(*w)->toolTip(), QString());
   }
 
-  // Closed or deleted mid-search while reading ahead: no worker left running, no handle open.
-  void leftInsideAYield_data() {
-    QTest::addColumn<bool>("deleted");
-    QTest::newRow("closed") << false;
-    QTest::newRow("deleted") << true;
-  }
-  void leftInsideAYield() {
-    QFETCH(bool, deleted);
-    SampleTree t;
-    const int handles = openHandles();
-    const int threads = runningThreads();
-    QPointer<SearchWindow> w = new SearchWindow(rig_->context(), AllFilesWindow::description());
-    w->session().walk()->setReadAhead(4, ReadAhead::When::Always);
-    w->show();
-    QTimer::singleShot(0, [&] { deleted ? delete w.data() : void(w->close()); });
-    search(*w, "f.txt", t.root());
-    QCOMPARE(w.isNull(), deleted);
-    if (!deleted) {
-      QVERIFY(!w->isVisible());
-      QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Returning..."}));
-      QCOMPARE(folderRuns(w->results(), t.root()), (Names{"R"}));
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
-    delete w.data();  // the closed one is freed after the walk has unwound
-    QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), threads, 2000);
-  }
-
   // A folder's name need not be UTF-8: picked and edited as its escaped text.
   // What Cancel and the "X" save, the next opening shows.
   void locationsKeepTheirBytes() {
