@@ -54,11 +54,7 @@ void Context::endAtOnce() {
   std::_Exit(0);
 }
 
-void Context::showBusy(std::int16_t ticks, const QString& caption) {
-  state_.busyTicks = ticks;
-  dialogs_.busy(*this, ticks, caption);
-  state_.busyTicks = 0;
-}
+void Context::showBusy(std::int16_t ticks, const QString& caption) { dialogs_.busy(*this, ticks, caption); }
 
 void Context::makeTransparent(QWidget* window) {
   showBusy(1, "Transforming...");

@@ -10,6 +10,7 @@
 #include <memory>
 #include <utility>
 
+#include "engine/ResultList.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
@@ -48,9 +49,20 @@ struct WindowRig {
   }
 };
 
+// A search window's controls, found as accessibility tools find them: by object name.
+inline QLineEdit* nameField(const QWidget& w) { return w.findChild<QLineEdit*>("txtname"); }
+inline QComboBox* locationBox(const QWidget& w) { return w.findChild<QComboBox*>("cboLoc"); }
+inline LabelButton* findButton(const QWidget& w) { return w.findChild<LabelButton*>("cmdfind"); }
+inline LabelButton* closeButton(const QWidget& w) { return w.findChild<LabelButton*>("cmdcanc"); }
+inline LabelButton* closeLabel(const SearchWindow& w) { return w.findChild<LabelButton*>(w.description().closeLabelName); }
+inline QLabel* statusLabel(const QWidget& w) { return w.findChild<QLabel*>("lblin"); }
+inline QLabel* foundLabel(const QWidget& w) { return w.findChild<QLabel*>("lblfound"); }
+inline QCheckBox* matchCaseBox(const QWidget& w) { return w.findChild<QCheckBox*>("chkmatch"); }
+inline QTableView* resultsView(const QWidget& w) { return w.findChild<QTableView*>("lv"); }
+
 // Fills the name and location, then presses Find.
 inline void search(SearchWindow& w, const QString& name, const std::string& location) {
-  w.nameField->setText(name);
-  w.locationBox->setEditText(QString::fromStdString(location));
-  QTest::mouseClick(w.findButton, Qt::LeftButton);
+  nameField(w)->setText(name);
+  locationBox(w)->setEditText(QString::fromStdString(location));
+  QTest::mouseClick(findButton(w), Qt::LeftButton);
 }
