@@ -56,6 +56,7 @@
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
 #include "platform/core/ThreadFallback.h"
+#include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "ui/DesktopDialogs.h"
@@ -356,8 +357,9 @@ int window(int argc, char** argv) {
   LinuxFileSystem fileSystem;
   ThemeIconSource icons;
   GioFileOpener opener;
+  DBusFileManager fileManager;
   TimedDialogs dialogs;
-  Context context(settings, fileSystem, icons, opener, dialogs);
+  Context context(settings, fileSystem, icons, opener, fileManager, dialogs);
 
   const std::unique_ptr<SearchWindow> window =
       makeWindow(context, categoryOption(argc, argv), option(argc, argv, "--contains", ""));
@@ -464,9 +466,10 @@ int hugeList(int rows, const std::string& what) {
   GeneratedFileSystem fileSystem(rows / 1000, 1000);
   ThemeIconSource icons;
   GioFileOpener opener;
+  DBusFileManager fileManager;
   ListDialogs dialogs;
   dialogs.file = out.filePath("list.csv");
-  Context context(settings, fileSystem, icons, opener, dialogs);
+  Context context(settings, fileSystem, icons, opener, fileManager, dialogs);
   SearchWindow w(context, AllFilesWindow::description());
   w.show();
   control<QLineEdit>(w, "txtname")->setText("report");

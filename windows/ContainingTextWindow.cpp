@@ -7,8 +7,8 @@
 #include "engine/SearchQuery.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
-#include "ui/PictureLabels.h"
 #include "ui/WidgetColours.h"
+#include "windows/ButtonFace.h"
 
 namespace {
 // A press on a button or its picture frames the picture; the "X" turns

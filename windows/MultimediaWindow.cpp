@@ -3,8 +3,8 @@
 
 #include "engine/CategoryTable.h"
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
 #include "ui/WidgetColours.h"
+#include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
 
 namespace {

@@ -10,19 +10,19 @@
 #include <QTableView>
 
 #include "platform/core/FileSystem.h"
-#include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
-#include "ui/PictureLabels.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/WindowPalette.h"
+#include "windows/ButtonFace.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
 #include "windows/ResultsView.h"
+#include "windows/WindowArt.h"
 
 namespace {
 bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }

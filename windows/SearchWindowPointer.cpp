@@ -7,7 +7,7 @@
 #include <QTableView>
 
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
+#include "windows/ButtonFace.h"
 #include "windows/ResultActions.h"
 
 void pressLook(const SearchControls& c, PointerTarget target, PointerAction action, bool pressedFace) {

@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include "shell/AboutWindow.h"
+#include "shell/EntryBar.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartInFolderWindow.h"
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
-#include "ui/PictureLabels.h"
 #include "support/WindowRig.h"
 #include "ui/BusyWindow.h"
 #include "windows/AllFilesWindow.h"

@@ -16,6 +16,7 @@
 #include "platform/desktop/ThemeIconSource.h"
 #include "support/FailingFileSystem.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingFileManager.h"
 #include "support/RecordingWindows.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
@@ -24,23 +25,24 @@
 // What every window test starts from: its own settings in a temporary
 // folder (tests name values as the files do, not through the program's
 // declarations, so that a value declared wrongly shows), the real file system
-// and desktop, recorded dialogs and search windows, and a context over them
-// with fresh shared state and no command line.
+// and desktop but a recorded file manager, recorded dialogs and search
+// windows, and a context over them with fresh shared state and no command line.
 struct WindowRig {
   QTemporaryDir settingsDir;
   IniSettingsStore settings{settingsDir.path()};
   FailingFileSystem fileSystem;  // the real one unless told to fail
   ThemeIconSource icons;
   GioFileOpener opener;
+  RecordingFileManager fileManager;
   RecordingDialogs dialogs;
   RecordingWindows windows;
-  std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs);
+  std::unique_ptr<Context> started = std::make_unique<Context>(settings, fileSystem, icons, opener, fileManager, dialogs);
 
   Context& context() { return *started; }
   // Started again (a command line, or arguments): fresh shared state, the same settings.
   template <typename... Start>
   void restart(Start&&... start) {
-    started = std::make_unique<Context>(settings, fileSystem, icons, opener, dialogs, std::forward<Start>(start)...);
+    started = std::make_unique<Context>(settings, fileSystem, icons, opener, fileManager, dialogs, std::forward<Start>(start)...);
   }
   std::unique_ptr<SearchWindow> open(SearchWindowDescription description) {
     auto w = std::make_unique<SearchWindow>(context(), std::move(description));

@@ -22,7 +22,7 @@ class BusyWindowTest : public QObject {
   std::unique_ptr<Context> context_;
 
 private Q_SLOTS:
-  void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, rig_.icons, rig_.opener, desktop_, "", kFastTickMs); }
+  void init() { context_ = std::make_unique<Context>(rig_.settings, rig_.fileSystem, rig_.icons, rig_.opener, rig_.fileManager, desktop_, "", kFastTickMs); }
 
   // White, whatever the theme. Only its own timer closes it, on the tick after its count: Escape and the window
   // manager's close do nothing. A timer of another window asking for a busy display

@@ -206,7 +206,7 @@ private Q_SLOTS:
     for (qsizetype i = 0; i < names.size(); ++i)
       tree.file(names[i].toStdString(), std::string(std::size_t(i + 1), 'x'));
     DesktopDialogs desktop;
-    Context context(rig_->settings, rig_->fileSystem, rig_->icons, rig_->opener, desktop);
+    Context context(rig_->settings, rig_->fileSystem, rig_->icons, rig_->opener, rig_->fileManager, desktop);
     SearchWindow w(typed.isEmpty() ? rig_->context() : context, AllFilesWindow::description());
     w.show();
     search(w, ".txt", tree.root());
