@@ -76,7 +76,7 @@ void FolderWalk::start(const SearchQuery& query) {
   live_ = query.inputs;
   try {
     host_.clearStopRequest();
-    results_.clear();
+    results_.clear(query.timeSize.time);
     host_.resultsCleared();
     unreadable_.clear();
     withoutTime_ = 0;

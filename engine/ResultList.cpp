@@ -7,7 +7,8 @@ namespace {
 constexpr std::size_t kBlockBytes = std::size_t{256} * 1024;
 }
 
-void ResultList::clear() {
+void ResultList::clear(FileTime kind) {
+  timeKind_ = kind;
   records_.clear();
   folders_.clear();
   nextFolderRecorded_ = false;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/FileFacts.h"
+
 // The results of a search: one compact record per found file (its name in a
 // shared arena, its folder as an index into the folders seen, its size and one of its
 // times), so
@@ -13,7 +15,9 @@
 // record's type image is found from its name when it is shown.
 class ResultList {
 public:
-  void clear();
+  // Emptied for a search that keeps this time of each file.
+  void clear(FileTime kind = FileTime::Modified);
+  FileTime timeKind() const { return timeKind_; }
   // The folder of the records appended next; recorded once one is.
   void setFolder(std::string_view folder);
   void append(std::string_view name, std::int64_t size, std::int64_t time = 0);
@@ -40,6 +44,7 @@ private:
   const char* store(std::string_view name);
 
   std::vector<Record> records_;
+  FileTime timeKind_ = FileTime::Modified;
   std::vector<std::string> folders_;
   std::string nextFolder_;
   bool nextFolderRecorded_ = false;

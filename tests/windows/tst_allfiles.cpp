@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
-// Files; what each category lists, and when a chosen category takes effect.
+// Files; what each category lists, and when a chosen category takes effect;
+// the date window and the results' time column.
+#include <QDateEdit>
+#include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "support/OpenHandles.h"
@@ -10,16 +14,22 @@
 #include "support/WindowRig.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
+#include "windows/DateSearchWindow.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
 #include "windows/SearchSession.h"
 
 namespace {
-const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
-                   "book.xls", "tone.mid", "a.jpg",    "a.jpeg",   "a.jpe",     "Annual Report.doc",
-                   "report.txt", "page.HTM", "style.css", "clip.AVI"};
+const Names kFiles{"song.mp3",  "SONG.Mp3", "scan.jp2",          "raw.mrw",    "track.wma",
+                   "noext",     "old.xl",   "book.xls",          "tone.mid",   "a.jpg",
+                   "a.jpeg",    "a.jpe",    "Annual Report.doc", "report.txt", "page.HTM",
+                   "style.css", "clip.AVI"};
 
 QComboBox* categories(SearchWindow& w) { return w.findChild<QComboBox*>("cboconts"); }
+template <typename T = QComboBox>
+T* own(SearchWindow& w, const char* name) {
+  return w.findChild<T*>(name);
+}
 
 Names found(const SearchWindow& w) {
   Names out;
@@ -49,12 +59,30 @@ private Q_SLOTS:
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short name") << false << "  ab  " << "" << " " << "You must provide text at least of 3 characters.";
-    QTest::newRow("blank location") << false << " abc " << "" << "   " << "Please specify the location.";
-    QTest::newRow("no such folder") << false << "abc" << "" << "/no/such " << "/no/such  path was not found.";
-    QTest::newRow("both short") << true << " ab " << "xy" << "/" << "Entered characters must be at least 3 in length.";
-    QTest::newRow("text short") << true << "abc" << " xy " << "/" << "Containing Text must be at least 3 in length.";
-    QTest::newRow("no location check of its own") << true << "abc" << "xyz" << "" << " path was not found.";
+    QTest::newRow("short name") << false << "  ab  "
+                                << ""
+                                << " "
+                                << "You must provide text at least of 3 characters.";
+    QTest::newRow("blank location") << false << " abc "
+                                    << ""
+                                    << "   "
+                                    << "Please specify the location.";
+    QTest::newRow("no such folder") << false << "abc"
+                                    << ""
+                                    << "/no/such "
+                                    << "/no/such  path was not found.";
+    QTest::newRow("both short") << true << " ab "
+                                << "xy"
+                                << "/"
+                                << "Entered characters must be at least 3 in length.";
+    QTest::newRow("text short") << true << "abc"
+                                << " xy "
+                                << "/"
+                                << "Containing Text must be at least 3 in length.";
+    QTest::newRow("no location check of its own") << true << "abc"
+                                                  << "xyz"
+                                                  << ""
+                                                  << " path was not found.";
   }
   void refusedPresses() {
     QFETCH(bool, containingText);
@@ -114,9 +142,12 @@ private Q_SLOTS:
     QTest::addColumn<bool>("endsEarly");
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("listed");
-    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)" << "permission denied";
-    QTest::newRow("out of handles") << true << "2 File(s) Found! (1 could not be read) (search ended early: out of "
-                                               "file handles)" << "out of file handles";
+    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)"
+                                       << "permission denied";
+    QTest::newRow("out of handles") << true
+                                    << "2 File(s) Found! (1 could not be read) (search ended early: out of "
+                                       "file handles)"
+                                    << "out of file handles";
   }
   void troubleInTheFoundLabel() {
     QFETCH(bool, endsEarly);
@@ -130,7 +161,8 @@ private Q_SLOTS:
     auto w = rig_->open(AllFilesWindow::description());
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), found, 1000);
-    QVERIFY(foundLabel(*w)->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
+    QVERIFY(
+        foundLabel(*w)->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
     w->findChild<QAction*>("mnuunread")->trigger();
     const QString unread = w->findChild<QPlainTextEdit*>("txtunread")->toPlainText();
     QCOMPARE(unread, QString::fromStdString(t.path("B")) + "  (" + listed + ")");
@@ -189,8 +221,8 @@ private Q_SLOTS:
     QTest::newRow("All MP3, any case") << false << 1 << "" << false << Names{"SONG.Mp3", "song.mp3"};
     QTest::newRow("All Pictures") << false << 4 << "" << false
                                   << Names{"a.jpeg", "a.jpg", "raw.mrw", "scan.jp2", "track.wma"};
-    QTest::newRow("Ringtones list tone.mid once") << false << 8 << "" << false
-                                                  << Names{"SONG.Mp3", "song.mp3", "tone.mid"};
+    QTest::newRow("Ringtones list tone.mid once")
+        << false << 8 << "" << false << Names{"SONG.Mp3", "song.mp3", "tone.mid"};
     QTest::newRow("Supported Contents list clip.AVI once") << false << 10 << "clip" << false << Names{"clip.AVI"};
     QTest::newRow("one letter filters") << false << 4 << "w" << false << Names{"raw.mrw", "track.wma"};
     QTest::newRow("empty text with Match Case lists nothing") << false << 1 << "" << true << Names{};
@@ -233,6 +265,51 @@ private Q_SLOTS:
     QCOMPARE(found(*w), (Names{"book.xls", "old.xl"}));
     QTest::mouseClick(findButton(*w), Qt::LeftButton);
     QCOMPARE(found(*w), (Names{"Annual Report.doc"}));
+  }
+
+  // The date window's choices make the search's test and are kept for the
+  // next window; its time column shows and sorts by the chosen time. The
+  // other windows hide their "Modified" column until the header's menu shows
+  // it, and keep that choice.
+  void searchByDateAndTheTimeColumn() {
+    TempTree t;
+    for (const char* name : {"old.txt", "new.txt"}) t.file(name);
+    t.file("big.bin", std::string(2048, 'x'));
+    QFile old(QString::fromStdString(t.path("old.txt")));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+    old.close();
+    auto w = rig_->open(DateSearchWindow::description());
+    search(*w, "", t.root());  // the last 7 days, any size
+    QCOMPARE(found(*w), (Names{"big.bin", "new.txt"}));
+    own<QCheckBox>(*w, "chkmin")->setChecked(true);
+    own<QSpinBox>(*w, "spnmin")->setValue(2);
+    own(*w, "cbominunit")->setCurrentIndex(1);  // KB
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QCOMPARE(found(*w), (Names{"big.bin"}));
+    own(*w, "cborange")->setCurrentIndex(1);  // between
+    own<QDateEdit>(*w, "dtfirst")->setDate(QDate(2020, 1, 1));
+    own<QDateEdit>(*w, "dtlast")->setDate(QDate(2019, 12, 31));  // either order
+    own<QCheckBox>(*w, "chkmin")->setChecked(false);
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QCOMPARE(found(*w), (Names{"old.txt"}));
+    own(*w, "cborange")->setCurrentIndex(4);  // at any time
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QHeaderView* header = resultsView(*w)->horizontalHeader();
+    QVERIFY(!header->isSectionHidden(3));
+    QCOMPARE(header->model()->headerData(3, Qt::Horizontal).toString(), "Modified");
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(header->model()->index(0, 0).data().toString(), "old.txt");
+    w->close();
+    w = rig_->open(DateSearchWindow::description());
+    QCOMPARE(own(*w, "cborange")->currentIndex(), 4);
+    QCOMPARE(own<QDateEdit>(*w, "dtfirst")->date(), QDate(2020, 1, 1));
+    QVERIFY(!own<QCheckBox>(*w, "chkmin")->isChecked() && own<QSpinBox>(*w, "spnmin")->value() == 0);
+    for (bool shown : {false, true}) {
+      auto a = rig_->open(AllFilesWindow::description());
+      QCOMPARE(resultsView(*a)->isColumnHidden(3), !shown);
+      a->findChild<QAction*>("showModified")->trigger();
+    }
   }
 };
 
