@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a whole: the transparency decision and its question, the
 // launcher, the command-line window, the splash, and ending at once.
+#include <QtTest>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <QtTest>
 
 #include "shell/AboutWindow.h"
 #include "shell/EntryBar.h"
@@ -36,8 +36,7 @@ int exitStatusOf(const std::function<void()>& action) {
 double contrast(QColor a, QColor b) {  // as WCAG defines it
   auto l = [](QColor c) {
     auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
-  };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05; };
   return std::max(l(a), l(b)) / std::min(l(a), l(b));
 }
 
@@ -68,33 +67,15 @@ private Q_SLOTS:
     QTest::addColumn<int>("warning");
     QTest::addColumn<QString>("outcome");
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("N, want Y") << "N"
-                               << "Y"
-                               << "" << yes << "clear Ask=N Want=Y warnings=0";
-    QTest::newRow("N, want other") << "N"
-                                   << "yes"
-                                   << "" << yes << "opaque Ask=N Want=yes warnings=0";
-    QTest::newRow("any other ask, even y") << "y"
-                                           << "Y"
-                                           << "" << yes << "opaque Ask=y Want=Y warnings=0";
-    QTest::newRow("first start: No") << ""
-                                     << "old"
-                                     << "cmdno" << yes << "opaque Ask= Want=old warnings=0";
-    QTest::newRow("ask Y: Yes, yes") << "Y"
-                                     << "old"
-                                     << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1";
-    QTest::newRow("Yes, warning no") << ""
-                                     << "old"
-                                     << "cmdYes" << no << "opaque Ask= Want=old warnings=1";
-    QTest::newRow("don't ask: Y") << ""
-                                  << "old"
-                                  << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1";
-    QTest::newRow("don't ask: Y, no") << ""
-                                      << "old"
-                                      << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1";
-    QTest::newRow("don't ask: N") << ""
-                                  << "old"
-                                  << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0";
+    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0";
+    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0";
+    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0";
+    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0";
+    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1";
+    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1";
+    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1";
+    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1";
+    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0";
   }
   void transparency() {
     QFETCH(QString, ask);
@@ -114,12 +95,12 @@ private Q_SLOTS:
       question->done(0);
     };
     StartSequence::decideTransparency(rig_->context());
-    QCOMPARE(
-        QString("%1%2 Ask=%3 Want=%4 warnings=%5")
-            .arg(now == "open" ? "open, " : "", rig_->context().state().wantTransparency ? "clear" : "opaque",
-                 rig_->settings.get("quorrel", "Trans", "Ask", ""), rig_->settings.get("quorrel", "Trans", "Want", ""))
-            .arg(rig_->dialogs.messages.size()),
-        outcome);
+    QCOMPARE(QString("%1%2 Ask=%3 Want=%4 warnings=%5")
+                 .arg(now == "open" ? "open, " : "", rig_->context().state().wantTransparency ? "clear" : "opaque",
+                      rig_->settings.get("quorrel", "Trans", "Ask", ""),
+                      rig_->settings.get("quorrel", "Trans", "Want", ""))
+                 .arg(rig_->dialogs.messages.size()),
+             outcome);
     QCOMPARE(now.isEmpty(), answer.isEmpty());
   }
 
@@ -129,32 +110,19 @@ private Q_SLOTS:
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("how");  // a click, a double-click or a key on it; no control: after Alt+S
     QTest::addColumn<int>("opens");    // -1: none
-    QTest::newRow("All Files") << "cmdall"
-                               << "click" << int(SearchWindows::AllFiles);
-    QTest::newRow("Containing Text") << "cmdconttext"
-                                     << "click" << int(SearchWindows::ContainingText);
-    QTest::newRow("Multimedia") << "cmdmedia"
-                                << "click" << int(SearchWindows::Multimedia);
-    QTest::newRow("Office") << "cmdoffice"
-                            << "click" << int(SearchWindows::Office);
-    QTest::newRow("By Date") << "cmddate"
-                             << "click" << int(SearchWindows::ByDate);
-    QTest::newRow("all files, clicked") << "optall"
-                                        << "click" << -1;
-    QTest::newRow("all files, double-clicked") << "optall"
-                                               << "double-click" << int(SearchWindows::AllFiles);
-    QTest::newRow("containing text, Space") << "optcontext"
-                                            << "Space" << int(SearchWindows::ContainingText);
-    QTest::newRow("Alt+S, Enter") << ""
-                                  << "Enter" << int(SearchWindows::AllFiles);
-    QTest::newRow("multimedia, clicked") << "optconts"
-                                         << "click" << int(SearchWindows::Multimedia);
-    QTest::newRow("office, clicked") << "optoffice"
-                                     << "click" << int(SearchWindows::Office);
-    QTest::newRow("date, clicked") << "optdate"
-                                   << "click" << -1;
-    QTest::newRow("date, Enter") << "optdate"
-                                 << "Enter" << int(SearchWindows::ByDate);
+    QTest::newRow("All Files") << "cmdall" << "click" << int(SearchWindows::AllFiles);
+    QTest::newRow("Containing Text") << "cmdconttext" << "click" << int(SearchWindows::ContainingText);
+    QTest::newRow("Multimedia") << "cmdmedia" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("Office") << "cmdoffice" << "click" << int(SearchWindows::Office);
+    QTest::newRow("By Date") << "cmddate" << "click" << int(SearchWindows::ByDate);
+    QTest::newRow("all files, clicked") << "optall" << "click" << -1;
+    QTest::newRow("all files, double-clicked") << "optall" << "double-click" << int(SearchWindows::AllFiles);
+    QTest::newRow("containing text, Space") << "optcontext" << "Space" << int(SearchWindows::ContainingText);
+    QTest::newRow("Alt+S, Enter") << "" << "Enter" << int(SearchWindows::AllFiles);
+    QTest::newRow("multimedia, clicked") << "optconts" << "click" << int(SearchWindows::Multimedia);
+    QTest::newRow("office, clicked") << "optoffice" << "click" << int(SearchWindows::Office);
+    QTest::newRow("date, clicked") << "optdate" << "click" << -1;
+    QTest::newRow("date, Enter") << "optdate" << "Enter" << int(SearchWindows::ByDate);
   }
   void whatEachChoiceOpens() {
     QFETCH(QString, control);
@@ -166,17 +134,14 @@ private Q_SLOTS:
     QDialog& window = fromLauncher ? static_cast<QDialog&>(launcher) : select;
     bool shownMeanwhile = false;
     rig_->windows.whileOpen = [&](Kind) { shownMeanwhile = window.isVisible(); };
-    rig_->dialogs.duringBusy = [](const QString& shown) {
-      if (shown == "Cancelling..") ::_exit(1);
-    };  // Cancel: the end
+    rig_->dialogs.duringBusy = [](const QString& shown) { if (shown == "Cancelling..") ::_exit(1); };  // Cancel: the end
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QWidget* target = window.findChild<QWidget*>(control);
     if (how.contains("click")) QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, 8));
     if (how == "double-click") QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(8, 8));
     if (control.isEmpty()) QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);  // focuses the first option
-    if (!how.contains("click"))
-      QTest::keyClick(target ? target : QApplication::focusWidget(), how == "Space" ? Qt::Key_Space : Qt::Key_Return);
+    if (!how.contains("click")) QTest::keyClick(target ? target : QApplication::focusWidget(), how == "Space" ? Qt::Key_Space : Qt::Key_Return);
     QCOMPARE(rig_->windows.opened, opens < 0 ? std::vector<Kind>{} : std::vector<Kind>{Kind(opens)});
     QCOMPARE(shownMeanwhile, fromLauncher && opens >= 0);
     QCOMPARE(window.isVisible(), fromLauncher || opens < 0);
@@ -196,7 +161,7 @@ private Q_SLOTS:
         select.show();
         launcher.askBox->click();  // writes "Ask" = "Y" just before
         QWidget* target = launcher.findChild<QWidget*>(way);
-        bool delivered = false;                 // the launcher's busy display before is one the input started
+        bool delivered = false;  // the launcher's busy display before is one the input started
         QTimer::singleShot(0, &launcher, [&] {  // inside the shrink's first event round
           QTest::keyClick(launcher.containingTextEntry->label, Qt::Key_Space);
           for (LabelButton* b : {launcher.allFilesEntry->label, launcher.closeX}) QTest::mouseClick(b, Qt::LeftButton);
@@ -258,8 +223,7 @@ private Q_SLOTS:
   // by 4.5:1 at least: the window drawn with a sample text and without it, compared pixel by pixel.
   void readableUnderDarkTheme_data() {
     QTest::addColumn<QString>("window");
-    for (const char* name :
-         {"splash", "launcher", "question", "select", "about", "busy", "all", "text", "media", "office"})
+    for (const char* name : {"splash", "launcher", "question", "select", "about", "busy", "all", "text", "media", "office"})
       QTest::newRow(name) << name;
   }
   void readableUnderDarkTheme() {
@@ -267,25 +231,17 @@ private Q_SLOTS:
     const auto restore = qScopeGuard([desktop = QApplication::palette()] { QApplication::setPalette(desktop); });
     QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // Breeze Dark's window: white text on dark grey
     Context& c = rig_->context();
-    auto search = [&c](SearchWindowDescription (*kind)()) {
-      return [&c, kind] { return new SearchWindow(c, kind()); };
-    };
-    const std::map<QString, std::function<QWidget*()>> make{
-        {"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
-        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }},
-        {"about", [] { return new AboutWindow; }},
-        {"question", [&] { return new TransparencyQuestion(c); }},
-        {"busy", [&] { return new BusyWindow(c, 30000); }},
-        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }},
-        {"all", search(AllFilesWindow::description)},
-        {"text", search(ContainingTextWindow::description)},
-        {"media", search(MultimediaWindow::description)},
+    auto search = [&c](SearchWindowDescription (*kind)()) { return [&c, kind] { return new SearchWindow(c, kind()); }; };
+    const std::map<QString, std::function<QWidget*()>> make{{"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
+        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }}, {"about", [] { return new AboutWindow; }},
+        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c, 30000); }},
+        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }}, {"all", search(AllFilesWindow::description)},
+        {"text", search(ContainingTextWindow::description)}, {"media", search(MultimediaWindow::description)},
         {"office", search(OfficeWindow::description)}};
     const std::unique_ptr<QWidget> w(make.at(window)());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    if (auto* splash = qobject_cast<SplashWindow*>(w.get()))
-      QTRY_VERIFY(splash->rect().contains(splash->noteLabel->geometry()));
+    if (auto* splash = qobject_cast<SplashWindow*>(w.get())) QTRY_VERIFY(splash->rect().contains(splash->noteLabel->geometry()));
     QStringList checked, poor;
     for (QWidget* part : w->findChildren<QWidget*>()) {
       const std::optional<QString> held = swapText(part, "Sample 123");
@@ -310,8 +266,7 @@ private Q_SLOTS:
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("wanted");
     for (const char* name : {"launcher", "select", "all", "question"})
-      for (bool wanted : {false, true})
-        QTest::newRow(qPrintable(QString(name) + (wanted ? ", wanted" : ""))) << name << wanted;
+      for (bool wanted : {false, true}) QTest::newRow(qPrintable(QString(name) + (wanted ? ", wanted" : ""))) << name << wanted;
   }
   void transparentOnFirstShow() {
     QFETCH(QString, window);

@@ -20,16 +20,13 @@
 #include "windows/SearchSession.h"
 
 namespace {
-const Names kFiles{"song.mp3",  "SONG.Mp3", "scan.jp2",          "raw.mrw",    "track.wma",
-                   "noext",     "old.xl",   "book.xls",          "tone.mid",   "a.jpg",
-                   "a.jpeg",    "a.jpe",    "Annual Report.doc", "report.txt", "page.HTM",
-                   "style.css", "clip.AVI"};
+const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
+                   "book.xls", "tone.mid", "a.jpg",    "a.jpeg",   "a.jpe",     "Annual Report.doc",
+                   "report.txt", "page.HTM", "style.css", "clip.AVI"};
 
 QComboBox* categories(SearchWindow& w) { return w.findChild<QComboBox*>("cboconts"); }
 template <typename T = QComboBox>
-T* own(SearchWindow& w, const char* name) {
-  return w.findChild<T*>(name);
-}
+T* own(SearchWindow& w, const char* name) { return w.findChild<T*>(name); }
 
 Names found(const SearchWindow& w) {
   Names out;
@@ -59,30 +56,12 @@ private Q_SLOTS:
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short name") << false << "  ab  "
-                                << ""
-                                << " "
-                                << "You must provide text at least of 3 characters.";
-    QTest::newRow("blank location") << false << " abc "
-                                    << ""
-                                    << "   "
-                                    << "Please specify the location.";
-    QTest::newRow("no such folder") << false << "abc"
-                                    << ""
-                                    << "/no/such "
-                                    << "/no/such  path was not found.";
-    QTest::newRow("both short") << true << " ab "
-                                << "xy"
-                                << "/"
-                                << "Entered characters must be at least 3 in length.";
-    QTest::newRow("text short") << true << "abc"
-                                << " xy "
-                                << "/"
-                                << "Containing Text must be at least 3 in length.";
-    QTest::newRow("no location check of its own") << true << "abc"
-                                                  << "xyz"
-                                                  << ""
-                                                  << " path was not found.";
+    QTest::newRow("short name") << false << "  ab  " << "" << " " << "You must provide text at least of 3 characters.";
+    QTest::newRow("blank location") << false << " abc " << "" << "   " << "Please specify the location.";
+    QTest::newRow("no such folder") << false << "abc" << "" << "/no/such " << "/no/such  path was not found.";
+    QTest::newRow("both short") << true << " ab " << "xy" << "/" << "Entered characters must be at least 3 in length.";
+    QTest::newRow("text short") << true << "abc" << " xy " << "/" << "Containing Text must be at least 3 in length.";
+    QTest::newRow("no location check of its own") << true << "abc" << "xyz" << "" << " path was not found.";
   }
   void refusedPresses() {
     QFETCH(bool, containingText);
@@ -142,12 +121,9 @@ private Q_SLOTS:
     QTest::addColumn<bool>("endsEarly");
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("listed");
-    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)"
-                                       << "permission denied";
-    QTest::newRow("out of handles") << true
-                                    << "2 File(s) Found! (1 could not be read) (search ended early: out of "
-                                       "file handles)"
-                                    << "out of file handles";
+    QTest::newRow("unreadable folder") << false << "5 File(s) Found! (1 could not be read)" << "permission denied";
+    QTest::newRow("out of handles") << true << "2 File(s) Found! (1 could not be read) (search ended early: out of "
+                                               "file handles)" << "out of file handles";
   }
   void troubleInTheFoundLabel() {
     QFETCH(bool, endsEarly);
@@ -161,8 +137,7 @@ private Q_SLOTS:
     auto w = rig_->open(AllFilesWindow::description());
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), found, 1000);
-    QVERIFY(
-        foundLabel(*w)->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
+    QVERIFY(foundLabel(*w)->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
     w->findChild<QAction*>("mnuunread")->trigger();
     const QString unread = w->findChild<QPlainTextEdit*>("txtunread")->toPlainText();
     QCOMPARE(unread, QString::fromStdString(t.path("B")) + "  (" + listed + ")");
@@ -221,8 +196,8 @@ private Q_SLOTS:
     QTest::newRow("All MP3, any case") << false << 1 << "" << false << Names{"SONG.Mp3", "song.mp3"};
     QTest::newRow("All Pictures") << false << 4 << "" << false
                                   << Names{"a.jpeg", "a.jpg", "raw.mrw", "scan.jp2", "track.wma"};
-    QTest::newRow("Ringtones list tone.mid once")
-        << false << 8 << "" << false << Names{"SONG.Mp3", "song.mp3", "tone.mid"};
+    QTest::newRow("Ringtones list tone.mid once") << false << 8 << "" << false
+                                                  << Names{"SONG.Mp3", "song.mp3", "tone.mid"};
     QTest::newRow("Supported Contents list clip.AVI once") << false << 10 << "clip" << false << Names{"clip.AVI"};
     QTest::newRow("one letter filters") << false << 4 << "w" << false << Names{"raw.mrw", "track.wma"};
     QTest::newRow("empty text with Match Case lists nothing") << false << 1 << "" << true << Names{};
