@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/ListingPattern.h"
+#include "engine/TimeSizeTest.h"
 
 // What may change while a walk runs: the walk takes them afresh from its
 // host after every yield (nothing else lets the user change them).
@@ -23,4 +24,5 @@ struct SearchQuery {
   // A file whose name passes is a result only if its content holds the
   // containing text.
   bool contentTest = false;
+  TimeSizeTest timeSize{};  // after the name; its time is the one each result keeps
 };
