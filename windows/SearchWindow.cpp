@@ -42,7 +42,13 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   loadFields();
 }
 
-SearchWindow::~SearchWindow() = default;
+// Hidden, and its list's table gone, before the session and its results go:
+// a window deleted while shown would otherwise hide its list (which asks the
+// table for its header) after its results were freed.
+SearchWindow::~SearchWindow() {
+  hide();
+  delete table_;
+}
 
 const ResultList& SearchWindow::results() const { return session_->results(); }
 
