@@ -13,4 +13,6 @@ struct SearchQuery {
   // A file whose name passes is a result only if its content holds the
   // host's containing text.
   bool contentTest = false;
+  // The content test reads a document's text (DocumentText), not its bytes.
+  bool documents = false;
 };
