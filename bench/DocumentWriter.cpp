@@ -257,7 +257,7 @@ std::string DocumentWriter::xlsx() const {
     strings += "<si><t>" + xmlEscaped(c) + "</t></si>";
     sheet += "<c t=\"s\"><v>" + std::to_string(index++) + "</v></c>";
   }
-  strings += "<si><t>x</t><rPh><t>" + xmlEscaped(inAttribute) + "</t></rPh></si></sst>";
+  strings += "</sst>";
   for (const std::string& s : {header, note}) sheet += "<c t=\"inlineStr\"><is><t>" + xmlEscaped(s) + "</t></is></c>";
   sheet +=
       "<c r=\"" + xmlEscaped(inAttribute) + "\"><v>1</v></c><!--" + inComment + "--></row></sheetData></worksheet>";
