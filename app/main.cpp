@@ -9,6 +9,7 @@
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/ThreadFallback.h"
+#include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
@@ -54,8 +55,10 @@ int main(int argc, char** argv) {
   LinuxFileSystem fileSystem;
   ThemeIconSource icons;
   GioFileOpener opener;
+  DBusFileManager fileManager;
   DesktopDialogs dialogs;
-  Context context(settings, fileSystem, icons, opener, dialogs, commandLine.count(), commandLine.arguments());
+  Context context(settings, fileSystem, icons, opener, fileManager, dialogs, commandLine.count(),
+                  commandLine.arguments());
   qCDebug(startLog) << "start folder" << QByteArray::fromStdString(context.commandLine());
   FontFamilies::install();
   ModalSearchWindows windows(context);

@@ -20,6 +20,7 @@
 //   list N copy|save                 a window listing N generated rows: Ctrl+C of all, a paste of each
 //                                    format, the clipboard taken by another program; or Save List As
 //   settings N K                     K new sections saved into a settings file of N sections
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -60,6 +61,7 @@
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/PathName.h"
 #include "platform/core/ThreadFallback.h"
+#include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "platform/documents/DocumentText.h"
@@ -71,6 +73,7 @@
 #include "windows/EventYield.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchSession.h"
 #include "windows/SearchWindow.h"
 
 namespace {
@@ -204,13 +207,12 @@ int generateFlat(char** argv) {
 class BenchHost final : public WalkHost {
 public:
   BenchHost(QString text, QString contains, bool realYield)
-      : text_(std::move(text)), contains_(std::move(contains)), realYield_(realYield) {}
-  QString containingText() override { return contains_; }
-  void yieldToEvents() override {
+      : inputs_{std::move(text), std::move(contains)}, realYield_(realYield) {}
+  LiveInputs yieldToEvents() override {
     if (realYield_ && yield_.due()) EventYield::letEventsIn();
+    return inputs_;
   }
-  QString nameText() override { return text_; }
-  bool matchCase() override { return false; }
+  const LiveInputs& inputs() const { return inputs_; }
   void requestStop() override { stop_ = true; }
   bool stopRequested() override { return stop_; }
   void clearStopRequest() override { stop_ = false; }
@@ -219,8 +221,7 @@ public:
   void ended() override {}
 
 private:
-  QString text_;
-  QString contains_;
+  LiveInputs inputs_;
   bool realYield_;
   bool stop_ = false;
   EventYield yield_;
@@ -272,8 +273,10 @@ int walk(bool realYield, int argc, char** argv) {
   BenchHost host(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(contains.c_str()), realYield);
   FolderWalk walk(fs, results, host);
   readAheadOption(walk, argc, argv);
-  SearchQuery query{
-      .startFolder = argv[2], .contentTest = !contains.empty(), .documents = flag(argc, argv, "--documents")};
+  SearchQuery query{.startFolder = argv[2],
+                    .inputs = host.inputs(),
+                    .contentTest = !contains.empty(),
+                    .documents = flag(argc, argv, "--documents")};
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     query.pattern = ListingPattern(*pattern);
@@ -372,6 +375,12 @@ public:
   }
 };
 
+// A search window's control, by its object name, as a user's tools find it.
+template <typename T>
+T* control(const SearchWindow& w, const char* name) {
+  return w.findChild<T*>(name);
+}
+
 std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category,
                                          const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
@@ -393,16 +402,17 @@ int window(int argc, char** argv) {
   LinuxFileSystem fileSystem;
   ThemeIconSource icons;
   GioFileOpener opener;
+  DBusFileManager fileManager;
   TimedDialogs dialogs;
-  Context context(settings, fileSystem, icons, opener, dialogs);
+  Context context(settings, fileSystem, icons, opener, fileManager, dialogs);
 
   const std::unique_ptr<SearchWindow> window =
       makeWindow(context, categoryOption(argc, argv), option(argc, argv, "--contains", ""));
   SearchWindow& w = *window;
-  readAheadOption(*w.walk(), argc, argv);
+  readAheadOption(*w.session().walk(), argc, argv);
   w.show();
-  w.nameField->setText(QString::fromLocal8Bit(argv[3]));
-  w.locationBox->setEditText(QString::fromLocal8Bit(argv[2]));
+  control<QLineEdit>(w, "txtname")->setText(QString::fromLocal8Bit(argv[3]));
+  control<QComboBox>(w, "cboLoc")->setEditText(QString::fromLocal8Bit(argv[2]));
   const std::string png = option(argc, argv, "--png", "");
 
   QElapsedTimer clock, sinceTick;
@@ -424,13 +434,13 @@ int window(int argc, char** argv) {
     alive();
   });
   PaintWatch paints(alive);
-  w.resultsView->viewport()->installEventFilter(&paints);
-  w.foundLabel->installEventFilter(&paints);
+  control<QTableView>(w, "lv")->viewport()->installEventFilter(&paints);
+  control<QLabel>(w, "lblfound")->installEventFilter(&paints);
   DrawMeter& meter = static_cast<MeteredApplication*>(qApp)->meter;
   meter.window = &w;
-  meter.list = w.resultsView->viewport();
-  meter.rowHeight = std::max(1, w.resultsView->verticalHeader()->defaultSectionSize());
-  QAbstractItemModel* model = w.resultsView->model();
+  meter.list = control<QTableView>(w, "lv")->viewport();
+  meter.rowHeight = std::max(1, control<QTableView>(w, "lv")->verticalHeader()->defaultSectionSize());
+  QAbstractItemModel* model = control<QTableView>(w, "lv")->model();
   QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, [&] { meter.insertStart = threadCpuNs(); });
   QObject::connect(model, &QAbstractItemModel::rowsInserted, [&] {  // after the view's own handling
     if (!meter.on) return;
@@ -441,7 +451,7 @@ int window(int argc, char** argv) {
   QTimer idleWatch;  // the idle look: the button back to "&Find Now!"
   idleWatch.setInterval(1);
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
-    if (!running || w.findButton->text() != SearchWindow::kFind) return;
+    if (!running || control<QAbstractButton>(w, "cmdfind")->text() != SearchWindow::kFind) return;
     seconds = clock.nsecsElapsed() / 1e9;
     cpuNs = threadCpuNs() - cpuStart;
     meter.on = false;
@@ -457,7 +467,7 @@ int window(int argc, char** argv) {
     idleWatch.start();
     meter.on = true;
     cpuStart = threadCpuNs();
-    w.findPressed();
+    control<QAbstractButton>(w, "cmdfind")->click();
     running = true;
     if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE"))
       std::fprintf(stderr, "press handled after %.3f s\n", clock.nsecsElapsed() / 1e9);
@@ -501,20 +511,21 @@ int hugeList(int rows, const std::string& what) {
   GeneratedFileSystem fileSystem(rows / 1000, 1000);
   ThemeIconSource icons;
   GioFileOpener opener;
+  DBusFileManager fileManager;
   ListDialogs dialogs;
   dialogs.file = out.filePath("list.csv");
-  Context context(settings, fileSystem, icons, opener, dialogs);
+  Context context(settings, fileSystem, icons, opener, fileManager, dialogs);
   SearchWindow w(context, AllFilesWindow::description());
   w.show();
-  w.nameField->setText("report");
-  w.locationBox->setEditText(start.path());
+  control<QLineEdit>(w, "txtname")->setText("report");
+  control<QComboBox>(w, "cboLoc")->setEditText(start.path());
   QTimer idleWatch;
   idleWatch.setInterval(10);
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
-    if (w.findButton->text() == SearchWindow::kFind) QCoreApplication::quit();
+    if (control<QAbstractButton>(w, "cmdfind")->text() == SearchWindow::kFind) QCoreApplication::quit();
   });
   QTimer::singleShot(0, [&] {
-    w.findPressed();
+    control<QAbstractButton>(w, "cmdfind")->click();
     idleWatch.start();
   });
   QApplication::exec();
@@ -530,11 +541,11 @@ int hugeList(int rows, const std::string& what) {
                 int(w.results().size()), listKb, saveMs, statusKb("VmHWM:") - listKb, QFileInfo(dialogs.file).size());
     return 0;
   }
-  w.resultsView->selectAll();
+  control<QTableView>(w, "lv")->selectAll();
   QCoreApplication::processEvents();
   clock.start();
   QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
-  QApplication::sendEvent(w.resultsView, &copy);
+  QApplication::sendEvent(control<QTableView>(w, "lv"), &copy);
   const double copyMs = clock.nsecsElapsed() / 1e6;
   const long copiedKb = statusKb("VmRSS:") - listKb;
   // A paste: each format asked for once, as another program would.

@@ -52,8 +52,9 @@ bool FolderWalk::stopped() { return host_.stopRequested(); }
 bool FolderWalk::yieldNow() {
   const std::shared_ptr<Life> life = life_;  // outlives this walk if a yield destroys it
   const std::uint64_t generation = walkGeneration_;
-  host_.yieldToEvents();
+  LiveInputs live = host_.yieldToEvents();
   if (!isCurrent(life, generation)) return false;
+  live_ = std::move(live);
   nameStale_ = true;
   return true;
 }
@@ -73,6 +74,7 @@ void FolderWalk::start(const SearchQuery& query) {
   currentFiles.setPattern(query.pattern);
   contentTest_ = query.contentTest;
   documents_ = query.documents;
+  live_ = query.inputs;
   try {
     host_.clearStopRequest();
     results_.clear();
@@ -132,12 +134,12 @@ bool FolderWalk::enterFolder(const std::string& path) {
   currentFolder.reset(path);
   currentFiles.clear();
   const std::function<bool()> yield = [this] { return yieldInRead(); };
-  ListingSink sink(currentFolder, currentFiles, unreadable_, host_, yield);
+  ListingSink sink(currentFolder, currentFiles, unreadable_, yield);
   // Without a content test, names that fail the name text are dropped as
   // they are read; the listing tests the others again.
   if (!contentTest_) {
     if (nameStale_) refreshNameTest();
-    sink.keepOnly(&nameTest_, host_.matchCase());
+    sink.keepOnly(&nameTest_, &live_.matchCase);
   }
   const FsOutcome outcome = fs_.enter(root_, path, currentFiles.folder(), sink);
   if (!isCurrent(life, generation)) return false;  // the read was abandoned
@@ -194,8 +196,8 @@ void FolderWalk::queueSubfolders() {
 
 void FolderWalk::refreshNameTest() {
   nameStale_ = false;
-  const QString text = host_.nameText();
-  if (text != nameTest_.text()) nameTest_.prepare(text);  // a long text costs nothing while unchanged
+  if (live_.nameText != nameTest_.text())
+    nameTest_.prepare(live_.nameText);  // a long text costs nothing while unchanged
 }
 
 void FolderWalk::skipFile(FsOutcome outcome, std::size_t i) {
@@ -215,7 +217,7 @@ bool FolderWalk::listFiles() {
     if (i % every == every - 1 && !yieldNow()) return false;
     if (nameStale_) refreshNameTest();
     const std::string_view name = currentFiles.name(i);
-    if (!nameTest_.matches(name, host_.matchCase())) continue;
+    if (!nameTest_.matches(name, live_.matchCase)) continue;
     if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
     std::int64_t size = 0;
     const FsOutcome outcome =
@@ -239,7 +241,7 @@ bool FolderWalk::listFiles() {
 // never freezes the window), until the text is found or the file ends. The
 // text is the one the field held when the candidate was opened.
 FolderWalk::Content FolderWalk::examineContent(std::size_t i, std::int64_t size) {
-  const QString text = host_.containingText();
+  const QString text = live_.containingText;
   if (!matcherReady_ || text != matcherText_) {  // a long text costs nothing while unchanged
     matcherReady_ = true;
     matcherText_ = text;

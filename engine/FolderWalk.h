@@ -42,7 +42,7 @@ public:
   FolderWalk(const FolderWalk&) = delete;
   FolderWalk& operator=(const FolderWalk&) = delete;
 
-  // The start sequence: takes the query's pattern and content test, clears
+  // The start sequence: takes the query's pattern, content test and inputs, clears
   // the stop flag and the results, enters the start folder, lists it, queues
   // its subfolders and runs the walk loop. Returns when the walk has ended
   // (or was replaced or destroyed).
@@ -97,6 +97,7 @@ private:
   std::uint64_t walkGeneration_ = 0;  // the generation yieldNow checks against
   SearchRoot root_;
   std::unique_ptr<ReadAhead> ahead_;
+  LiveInputs live_;  // the query's, then what each yield hands back
   NameTest nameTest_;
   bool nameStale_ = true;  // the name text can only change during a yield
   UnreadableLog unreadable_;

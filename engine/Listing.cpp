@@ -6,7 +6,6 @@
 #include "engine/CaseFold.h"
 #include "engine/NameTest.h"
 #include "engine/UnreadableLog.h"
-#include "engine/WalkHost.h"
 #include "platform/core/PathName.h"
 
 void NameList::clear() {
@@ -93,7 +92,6 @@ void FileListing::freeMemory() {
 void ListingSink::counted() {
   if (++entries_ % kEntriesPerYield != 0) return;
   if (!yield_()) abandon();
-  else if (names_) matchCase_ = host_.matchCase();  // the name text is the walk's, refreshed by its yield
 }
 
 void ListingSink::addFolder(std::string_view name) {
@@ -102,7 +100,7 @@ void ListingSink::addFolder(std::string_view name) {
 }
 
 void ListingSink::addFile(std::string_view name, bool isLink) {
-  if (!names_ || names_->matches(name, matchCase_)) files_.offer(name, isLink);
+  if (!names_ || names_->matches(name, *matchCase_)) files_.offer(name, isLink);
   counted();
 }
 

@@ -12,7 +12,6 @@
 
 class NameTest;
 class UnreadableLog;
-class WalkHost;
 
 // The names of one folder read, packed into one buffer so that listing a
 // folder allocates nothing per name once the buffers have grown. Each name
@@ -124,10 +123,11 @@ class ListingSink final : public DirectoryEntries {
 public:
   static constexpr unsigned kEntriesPerYield = 256;  // a counter per entry, the clock only then
 
-  ListingSink(FolderListing& currentFolder, FileListing& currentFiles, UnreadableLog& log, WalkHost& host,
+  ListingSink(FolderListing& currentFolder, FileListing& currentFiles, UnreadableLog& log,
               const std::function<bool()>& yield)
-      : folder_(currentFolder), files_(currentFiles), log_(log), host_(host), yield_(yield) {}
-  void keepOnly(const NameTest* names, bool matchCase) {
+      : folder_(currentFolder), files_(currentFiles), log_(log), yield_(yield) {}
+  // matchCase: the walk's, which each yield refreshes.
+  void keepOnly(const NameTest* names, const bool* matchCase) {
     names_ = names;
     matchCase_ = matchCase;
   }
@@ -141,9 +141,8 @@ private:
   FolderListing& folder_;
   FileListing& files_;
   UnreadableLog& log_;
-  WalkHost& host_;
   const std::function<bool()>& yield_;
   const NameTest* names_ = nullptr;
-  bool matchCase_ = false;
+  const bool* matchCase_ = nullptr;
   unsigned entries_ = 0;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QString>
 #include <string>
+
+#include "engine/SearchQuery.h"
 
 // What a folder walk needs from the window it runs in. The walk runs on the
 // window's thread and calls these at its fixed points.
@@ -12,13 +13,9 @@ public:
   // between folders and every few hundred entries of a long listing, so the
   // clock is read only then. Anything may happen meanwhile: a press may empty
   // the queue or start a new search, the window may close and destroy the
-  // walk. The walk checks for that itself.
-  virtual void yieldToEvents() = 0;
-  // The name text as it stands now; it can change only during a yield.
-  virtual QString nameText() = 0;
-  // The text a candidate's content must hold, where the window has one.
-  virtual QString containingText() { return {}; }
-  virtual bool matchCase() = 0;
+  // walk. The walk checks for that itself, then takes the inputs returned
+  // as they stand now: they can change only during a yield.
+  virtual LiveInputs yieldToEvents() = 0;
   // The search is to end: asked by the walk when it runs out of folders, or
   // by the window (Stop, the watchdog). A new walk withdraws the request.
   virtual void requestStop() = 0;

@@ -7,13 +7,13 @@
 #include <QLabel>
 
 #include "shell/AboutWindow.h"
+#include "shell/EntryBar.h"
 #include "shell/InputShield.h"
-#include "ui/Art.h"
+#include "shell/ShellArt.h"
 #include "ui/Context.h"
 #include "ui/FontFamilies.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
-#include "ui/PictureLabels.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"

@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "shell/ShellArt.h"
 #include "shell/StartSequence.h"
-#include "ui/Art.h"
 #include "ui/Context.h"
 #include "ui/Layout.h"
 #include "ui/Settings.h"

@@ -10,10 +10,8 @@
 #include "ui/Twips.h"
 #include "ui/WindowPalette.h"
 
-BusyWindow* BusyWindow::open_ = nullptr;
-
-BusyWindow::BusyWindow(Context& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(context) {
+BusyWindow::BusyWindow(Context& context, std::int16_t ticks, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ticks_(ticks) {
   setObjectName("frmpgr");
   setWindowTitle("Process");
   setModal(true);
@@ -39,23 +37,19 @@ BusyWindow::BusyWindow(Context& context, QWidget* parent)
 
   rightTimer.setInterval(40);
   leftTimer.setInterval(40);
-  closeTimer.setInterval(context_.busyTickMs());
+  closeTimer.setInterval(context.busyTickMs());
   connect(&rightTimer, &QTimer::timeout, this, &BusyWindow::moveRight);
   connect(&leftTimer, &QTimer::timeout, this, &BusyWindow::moveLeft);
   connect(&closeTimer, &QTimer::timeout, this, &BusyWindow::closeTick);
   rightTimer.start();
   closeTimer.start();
-  open_ = this;
 }
 
-BusyWindow::~BusyWindow() {
-  if (open_ == this) open_ = nullptr;
-}
+BusyWindow::~BusyWindow() = default;
 
-BusyWindow* BusyWindow::current() { return open_; }
-
-void BusyWindow::takeOver(const QString& caption) {
+void BusyWindow::takeOver(const QString& caption, std::int16_t ticks) {
   captionLabel->setText(caption);
+  ticks_ = ticks;
   counter_ = 0;
 }
 
@@ -97,14 +91,11 @@ void BusyWindow::moveLeft() {
 }
 
 void BusyWindow::closeTick() {
-  SharedState& state = context_.state();
-  if (counter_ == state.busyTicks) {
+  if (counter_ == ticks_) {
     counter_ = 0;
-    state.busyTicks = 0;
     closeTimer.stop();
     rightTimer.stop();
     leftTimer.stop();
-    if (open_ == this) open_ = nullptr;
     ticksEnded_ = true;
     done(0);
     return;

@@ -9,20 +9,20 @@ class QLabel;
 
 // The busy window: a borderless box with a caption and a blue marker sliding
 // left and right. Its close timer counts ticks and closes it on the
-// (busyTicks + 1)-th. A fresh window every time: counter 0, marker at its
+// (ticks + 1)-th. A fresh window every time: counter 0, marker at its
 // design place.
 class BusyWindow : public QDialog {
   Q_OBJECT
 public:
   static constexpr int kMarkerDesignLeft = 240;  // twips
 
-  // Its ticks are the context's busy ticks; it waits for the shared busyTicks.
-  explicit BusyWindow(Context& context, QWidget* parent = nullptr);
+  // Its ticks are the context's busy ticks; it closes on the (ticks + 1)-th.
+  BusyWindow(Context& context, std::int16_t ticks, QWidget* parent = nullptr);
   ~BusyWindow() override;
 
-  static BusyWindow* current();  // the open busy window, if any
-  // A second busy display while this one is open: new caption, count from 0.
-  void takeOver(const QString& caption);
+  // A second busy display while this one is open: new caption and ticks, count from 0.
+  void takeOver(const QString& caption, std::int16_t ticks);
+  bool ticksEnded() const { return ticksEnded_; }
 
   int markerLeft() const { return markerLeft_; }
 
@@ -46,9 +46,8 @@ protected:
 private:
   void moveMarker(int deltaTwips);
 
-  Context& context_;
   int markerLeft_ = kMarkerDesignLeft;
+  std::int16_t ticks_;
   std::int16_t counter_ = 0;
   bool ticksEnded_ = false;
-  static BusyWindow* open_;
 };

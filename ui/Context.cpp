@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "platform/core/WorkingFolder.h"
-#include "platform/desktop/DBusFileManager.h"
 #include "ui/Dialogs.h"
 #include "ui/FirstShowWatch.h"
 
@@ -31,34 +30,28 @@ std::string joined(int argc, const char* const* argv) {
 }  // namespace
 
 Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
-                 Dialogs& dialogs, std::string commandLine, int busyTickMs)
+                 FileManager& fileManager, Dialogs& dialogs, std::string commandLine, int busyTickMs)
     : settings_(settings),
       fileSystem_(fileSystem),
       icons_(icons),
       opener_(opener),
+      fileManager_(fileManager),
       dialogs_(dialogs),
-      fileManager_(std::make_unique<DBusFileManager>()),
       commandLine_(std::move(commandLine)),
       busyTickMs_(busyTickMs) {}
 
 Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
-                 Dialogs& dialogs, int argc, const char* const* argv)
-    : Context(settings, fileSystem, icons, opener, dialogs, joined(argc, argv)) {
+                 FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv)
+    : Context(settings, fileSystem, icons, opener, fileManager, dialogs, joined(argc, argv)) {
   if (argc > 0) executableName_ = QFileInfo(QFile::decodeName(argv[0])).fileName();
 }
-
-Context::~Context() = default;
 
 void Context::endAtOnce() {
   std::fflush(nullptr);
   std::_Exit(0);
 }
 
-void Context::showBusy(std::int16_t ticks, const QString& caption) {
-  state_.busyTicks = ticks;
-  dialogs_.busy(*this, ticks, caption);
-  state_.busyTicks = 0;
-}
+void Context::showBusy(std::int16_t ticks, const QString& caption) { dialogs_.busy(*this, ticks, caption); }
 
 void Context::makeTransparent(QWidget* window) {
   showBusy(1, "Transforming...");

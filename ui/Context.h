@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "ui/SharedState.h"
@@ -25,22 +24,21 @@ public:
   static constexpr int kBusyTickMs = 200;
 
   // commandLine: a folder to start in, as raw bytes; blank for none.
-  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener, Dialogs& dialogs,
-          std::string commandLine = {}, int busyTickMs = kBusyTickMs);
+  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
+          FileManager& fileManager, Dialogs& dialogs, std::string commandLine = {}, int busyTickMs = kBusyTickMs);
   // From the program's arguments, as the raw bytes they came as (a folder's
   // name need not be UTF-8), joined by blanks; a relative folder is made
   // absolute; the executable's name is the first argument's file name.
-  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener, Dialogs& dialogs,
-          int argc, const char* const* argv);
+  Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
+          FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv);
   Context(const Context&) = delete;
   Context& operator=(const Context&) = delete;
-  ~Context();
 
   SettingsStore& settings() { return settings_; }
   FileSystem& fileSystem() { return fileSystem_; }
-  IconSource& icons() { return icons_; }                // file-type images
-  FileOpener& opener() { return opener_; }              // default applications
-  FileManager& fileManager() { return *fileManager_; }  // the desktop's, over the session bus
+  IconSource& icons() { return icons_; }               // file-type images
+  FileOpener& opener() { return opener_; }             // default applications
+  FileManager& fileManager() { return fileManager_; }  // shows files in their folders
   SharedState& state() { return state_; }
   const std::string& commandLine() const { return commandLine_; }
   const QString& executableName() const { return executableName_; }  // "quorrel"
@@ -73,8 +71,8 @@ private:
   FileSystem& fileSystem_;
   IconSource& icons_;
   FileOpener& opener_;
+  FileManager& fileManager_;
   Dialogs& dialogs_;
-  std::unique_ptr<FileManager> fileManager_;
   SharedState state_;
   std::string commandLine_;
   QString executableName_ = QStringLiteral("quorrel");

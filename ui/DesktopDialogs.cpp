@@ -8,19 +8,20 @@
 
 #include "ui/BusyWindow.h"
 
-void DesktopDialogs::busy(Context& context, std::int16_t, const QString& caption) {
+void DesktopDialogs::busy(Context& context, std::int16_t ticks, const QString& caption) {
   // One busy window at a time. A call that comes while it is open (from a
   // timer that runs inside the wait) takes it over: new caption, count
   // restarted, and both callers return when it closes.
-  if (BusyWindow* open = BusyWindow::current()) {
-    open->takeOver(caption);
+  if (BusyWindow* open = busyWindow_; open && !open->ticksEnded()) {
+    open->takeOver(caption, ticks);
     QEventLoop wait;
     QObject::connect(open, &QDialog::finished, &wait, &QEventLoop::quit);
     wait.exec();
     return;
   }
-  BusyWindow window(context);
+  BusyWindow window(context, ticks);
   window.captionLabel->setText(caption);
+  busyWindow_ = &window;
   window.exec();
 }
 
@@ -38,3 +39,5 @@ QString DesktopDialogs::saveFileName(const QString& title, const QString& sugges
   dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
+
+BusyWindow* DesktopDialogs::openBusyWindow() const { return busyWindow_; }

@@ -14,7 +14,7 @@ class Dialogs {
 public:
   virtual ~Dialogs() = default;
   // Shows the busy window with the caption until it closes itself after
-  // busyTicks + 1 of the context's busy ticks (busyTicks is already set).
+  // ticks + 1 of the context's busy ticks.
   virtual void busy(Context& context, std::int16_t ticks, const QString& caption) = 0;
   virtual QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title, const QString& text,
                                               QMessageBox::StandardButtons buttons) = 0;

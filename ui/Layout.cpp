@@ -20,7 +20,7 @@ void setFont(QWidget* widget, const Layout::Font& font) {
 }
 }  // namespace
 
-void Layout::build(QWidget* window, std::initializer_list<Control> rows) {
+void Layout::buildInto(QWidget* window, void* holder, std::initializer_list<Control> rows) {
   std::vector<QWidget*> made;
   for (const Control& row : rows) {
     QWidget* parent = window;
@@ -32,7 +32,7 @@ void Layout::build(QWidget* window, std::initializer_list<Control> rows) {
     if (row.name) widget->setObjectName(row.name);
     widget->setGeometry(Twips::rect(row.place.left, row.place.top, row.place.width, row.place.height));
     setFont(row.part ? widget->findChild<QWidget*>(row.part) : widget, row.font);
-    if (row.into) row.into(window, widget);
+    if (row.into) row.into(holder, widget);
     made.push_back(widget);
   }
 }

@@ -14,8 +14,9 @@ namespace Layout {
 struct Control;
 // Makes a row's widget in its parent; make<T> fits most widgets.
 using Make = QWidget* (*)(const Control& row, QWidget* parent);
-// Hands the made widget to the window's member that holds it.
-using Store = void (*)(QWidget* window, QWidget* made);
+// Hands the made widget to the member that holds it (of the window, or of
+// what build() was given to hold the rows' widgets).
+using Store = void (*)(void* holder, QWidget* made);
 
 struct Place {
   int left, top, width, height;  // twips
@@ -39,7 +40,17 @@ struct Control {
 };
 
 // Makes the rows in order: the order is the stacking and the first tab order.
-void build(QWidget* window, std::initializer_list<Control> rows);
+void buildInto(QWidget* window, void* holder, std::initializer_list<Control> rows);
+// The window's rows, into<&Window::member>.
+template <typename Window>
+void build(Window* window, std::initializer_list<Control> rows) {
+  buildInto(window, static_cast<void*>(window), rows);
+}
+// Rows whose widgets another object keeps (a part of a window), into<&Holder::member>.
+template <typename Holder>
+void build(QWidget* window, Holder& holder, std::initializer_list<Control> rows) {
+  buildInto(window, static_cast<void*>(&holder), rows);
+}
 
 template <typename T>
 QWidget* make(const Control& row, QWidget* parent) {
@@ -56,11 +67,11 @@ struct MemberOf<T * W::*> {
 };
 
 template <auto member>
-void storeInto(QWidget* window, QWidget* made) {
+void storeInto(void* holder, QWidget* made) {
   using M = MemberOf<decltype(member)>;
-  static_cast<typename M::Window*>(window)->*member = static_cast<typename M::Widget*>(made);
+  static_cast<typename M::Window*>(holder)->*member = static_cast<typename M::Widget*>(made);
 }
-// into<&Window::member>: the row's widget goes to that member.
+// into<&Holder::member>: the row's widget goes to that member.
 template <auto member>
 inline constexpr Store into = &storeInto<member>;
 

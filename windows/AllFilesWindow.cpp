@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/AllFilesWindow.h"
-#include "windows/SearchWindow.h"
 
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -23,8 +22,8 @@ SearchWindowDescription AllFilesWindow::description() {
       {.kind = PressStep::MatchCase},
       {.kind = PressStep::LocationExists},
   };
-  d.pointer = [](SearchWindow& w, PointerTarget target, PointerAction action) {
-    w.pressLook(target, action, true);
+  d.pointer = [](const SearchControls& w, PointerTarget target, PointerAction action) {
+    pressLook(w, target, action, true);
     if (action != PointerAction::Move) return;
     if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::white);
     else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);

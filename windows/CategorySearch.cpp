@@ -6,7 +6,7 @@
 
 #include "engine/CategoryTable.h"
 #include "engine/SearchQuery.h"
-#include "windows/SearchWindow.h"
+#include "ui/Layout.h"
 
 SearchWindowDescription CategorySearch::describe(const CategoryTable& table, const QString& categoryCaption) {
   SearchWindowDescription d;
@@ -19,12 +19,23 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
       {.kind = PressStep::LocationExists},
   };
   // Beside the name and location fields, above the results.
-  d.addControls = [&table, categoryCaption](SearchWindow& w) {
-    QLabel* caption = w.addLabel("label4", categoryCaption, 240, 1935, 1095, 300);
-    QComboBox* box = w.addList("cboconts", caption, 1440, 1890, 5535, 345);
-    for (std::size_t i = 0; i < table.size(); ++i) box->addItem(QString::fromUtf8(table.at(i).caption));
-    box->setCurrentIndex(0);
-    return OwnControls{.categoryBox = box};
+  d.addControls = [&table, categoryCaption](QWidget* window) {
+    struct {
+      QLabel* caption;
+      QComboBox* box;
+    } made;
+    using namespace Layout;
+    using M = decltype(made);
+    // clang-format off
+    build(window, made, {
+      {make<QLabel>,    "label4",   categoryCaption, {240, 1935, 1095, 300},  into<&M::caption>},
+      {make<QComboBox>, "cboconts", {},              {1440, 1890, 5535, 345}, into<&M::box>},
+    });
+    // clang-format on
+    made.caption->setBuddy(made.box);
+    for (std::size_t i = 0; i < table.size(); ++i) made.box->addItem(QString::fromUtf8(table.at(i).caption));
+    made.box->setCurrentIndex(0);
+    return OwnControls{.categoryBox = made.box};
   };
   // By position only; with no category chosen the pattern stays as it was.
   d.configure = [&table](const OwnControls& own, SearchQuery& query) {

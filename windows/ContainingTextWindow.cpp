@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/ContainingTextWindow.h"
-#include "windows/SearchWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 #include "engine/SearchQuery.h"
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
+#include "ui/Layout.h"
 #include "ui/WidgetColours.h"
+#include "windows/ButtonFace.h"
 
 namespace {
 // A press on a button or its picture frames the picture; the "X" turns
 // yellow under the pointer.
-void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+void looks(const SearchControls& w, PointerTarget target, PointerAction action) {
   if (action == PointerAction::Move) {
     if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, QColor(255, 255, 0));
     else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
@@ -51,12 +51,22 @@ SearchWindowDescription ContainingTextWindow::description() {
   d.watchdog = false;  // reading large files can hold the status line for long
   d.failedDisplay = false;
   // Below "Named:" and "Location:", above the results.
-  d.addControls = [](SearchWindow& w) {
-    QLabel* caption = w.addLabel("Label3", "Containing Text:", 240, 1935, 1500, 300);
-    QLineEdit* field = w.addField("txtcont", "Containing Text", 1800, 1890, 5175, 345);
-    caption->setBuddy(field);
-    field->setText("Text1");  // at every opening; never kept
-    return OwnControls{.containingField = field};
+  d.addControls = [](QWidget* window) {
+    struct {
+      QLabel* caption;
+      QLineEdit* field;
+    } made;
+    using namespace Layout;
+    using M = decltype(made);
+    // clang-format off
+    build(window, made, {
+      {make<QLabel>,    "Label3",  QObject::tr("Containing Text:"), {240, 1935, 1500, 300},  into<&M::caption>},
+      {make<QLineEdit>, "txtcont", QObject::tr("Text1"),            {1800, 1890, 5175, 345}, into<&M::field>},
+    });
+    // clang-format on
+    made.field->setAccessibleName("Containing Text");
+    made.caption->setBuddy(made.field);  // "Text1" at every opening; never kept
+    return OwnControls{.containingField = made.field};
   };
   d.configure = [](const OwnControls&, SearchQuery& query) { query.contentTest = true; };
   d.pointer = looks;

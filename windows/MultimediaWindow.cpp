@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/MultimediaWindow.h"
-#include "windows/SearchWindow.h"
 
 #include "engine/CategoryTable.h"
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
 #include "ui/WidgetColours.h"
+#include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
 
 namespace {
@@ -13,7 +12,7 @@ const QColor kCyan(0, 255, 255);
 
 // Captions turn white while pressed; the pointer over a button frames it, and
 // over the "X" turns it cyan.
-void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+void looks(const SearchControls& w, PointerTarget target, PointerAction action) {
   const bool find = target == PointerTarget::FindLabel || target == PointerTarget::FindFace;
   ButtonFace* face = find ? w.findFace : w.closeFace;
   LabelButton* label = find ? w.findButton : w.closeButton;

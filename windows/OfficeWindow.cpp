@@ -1,33 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/OfficeWindow.h"
-#include "windows/SearchWindow.h"
 
 #include <QWidget>
 
 #include "engine/CategoryTable.h"
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
-#include "ui/Twips.h"
+#include "ui/Layout.h"
 #include "ui/WidgetColours.h"
+#include "windows/ButtonFace.h"
 #include "windows/CategorySearch.h"
 
 namespace {
 
 // A line under each button lights up under the pointer; a press frames the
 // button and shows its pressed face.
-void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
+void looks(const SearchControls& w, PointerTarget target, PointerAction action) {
   if (target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel) {
     ButtonFace* face = target == PointerTarget::FindLabel ? w.findFace : w.closeFace;
     if (action == PointerAction::Move) {
-      WidgetColours::setFill(target == PointerTarget::FindLabel ? w.own().findLine : w.own().closeLine, Qt::white);
+      WidgetColours::setFill(target == PointerTarget::FindLabel ? w.own.findLine : w.own.closeLine, Qt::white);
     } else {
       face->setBordered(action == PointerAction::Press);
       face->showPressed(action == PointerAction::Press);
     }
   } else if (target == PointerTarget::Background) {
     if (action == PointerAction::Move) {
-      WidgetColours::setFill(w.own().findLine, Qt::black);
-      WidgetColours::setFill(w.own().closeLine, Qt::black);
+      WidgetColours::setFill(w.own.findLine, Qt::black);
+      WidgetColours::setFill(w.own.closeLine, Qt::black);
       WidgetColours::setText(w.closeLabel, Qt::black);
     } else {
       w.closeFace->setBordered(action == PointerAction::Press);
@@ -37,13 +36,20 @@ void looks(SearchWindow& w, PointerTarget target, PointerAction action) {
   }
 }
 
-QWidget* addLine(SearchWindow& w, const char* name, int top) {
-  auto* line = new QWidget(&w);
-  line->setObjectName(name);
-  line->setGeometry(Twips::rect(7080, top, 1575, 15));
-  line->setAutoFillBackground(true);
-  WidgetColours::setFill(line, Qt::black);
-  return line;
+// Lines under the buttons, black until the pointer lights them.
+OwnControls withLines(OwnControls own, QWidget* window) {
+  using namespace Layout;
+  // clang-format off
+  build(window, own, {
+    {make<QWidget>, "lnn",  {}, {7080, 1110, 1575, 15}, into<&OwnControls::findLine>},
+    {make<QWidget>, "lnnb", {}, {7080, 1710, 1575, 15}, into<&OwnControls::closeLine>},
+  });
+  // clang-format on
+  for (QWidget* line : {own.findLine, own.closeLine}) {
+    line->setAutoFillBackground(true);
+    WidgetColours::setFill(line, Qt::black);
+  }
+  return own;
 }
 }  // namespace
 
@@ -55,12 +61,7 @@ SearchWindowDescription OfficeWindow::description() {
   d.clientWidth = 8910;
   d.clientHeight = 9765;
   const auto categoryControls = d.addControls;
-  d.addControls = [categoryControls](SearchWindow& w) {
-    OwnControls own = categoryControls(w);
-    own.findLine = addLine(w, "lnn", 1110);
-    own.closeLine = addLine(w, "lnnb", 1710);
-    return own;
-  };
+  d.addControls = [categoryControls](QWidget* window) { return withLines(categoryControls(window), window); };
   d.pointer = looks;
   return d;
 }

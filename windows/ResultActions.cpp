@@ -16,6 +16,7 @@
 #include "ui/Context.h"
 #include "windows/ResultOpener.h"
 #include "windows/ResultsTable.h"
+#include "windows/SearchSession.h"
 #include "windows/SearchWindow.h"
 #include "windows/UnreadableWindow.h"
 
@@ -29,8 +30,8 @@ struct MenuItem {
 };
 }  // namespace
 
-ResultActions::ResultActions(Context& context, SearchWindow& window, ResultsTable& table)
-    : QObject(&window), context_(context), window_(window), table_(table), view_(window.resultsView) {
+ResultActions::ResultActions(Context& context, SearchWindow& window, QTableView* view, ResultsTable& table)
+    : QObject(&window), context_(context), window_(window), table_(table), view_(view) {
   menu = new QMenu(view_);
   menu->setObjectName("mnuresults");
   menu->setAccessibleName("Result actions");
@@ -130,20 +131,20 @@ void ResultActions::saveList() {
 }
 
 void ResultActions::showUnreadable() {
-  if (const FolderWalk* walk = window_.walk()) (new UnreadableWindow(walk->unreadable(), &window_))->show();
+  if (const FolderWalk* walk = window_.session().walk()) (new UnreadableWindow(walk->unreadable(), &window_))->show();
 }
 
 void ResultActions::showMenu(QPoint at) {
   for (QAction* action : rowActions_) action->setEnabled(view_->selectionModel()->hasSelection());
   save_->setEnabled(table_.rowCount() > 0);
-  const FolderWalk* walk = window_.walk();
+  const FolderWalk* walk = window_.session().walk();
   unreadable_->setVisible(walk && walk->unreadable().total() > 0);
   menu->popup(view_->viewport()->mapToGlobal(at));
 }
 
 // While a search runs the rows keep the order found.
 void ResultActions::headerClicked(int column) {
-  if (!window_.searching()) {
+  if (!window_.session().walking()) {
     const bool reverse = table_.sortColumn() == column && table_.sortOrder() == Qt::AscendingOrder;
     table_.sort(column, reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
   }
@@ -175,7 +176,7 @@ bool ResultActions::keyPressed(QKeyEvent* event) {
   const int key = event->key();
   if (event->matches(QKeySequence::Copy)) copyPaths();
   else if (key == Qt::Key_Return || key == Qt::Key_Enter) openSelected();
-  else if (key == Qt::Key_Escape) window_.closePressed();
+  else if (key == Qt::Key_Escape) window_.close();
   else if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) showMenuAtCurrent();
   else return false;
   return true;

@@ -22,7 +22,7 @@ class SearchWindow;
 class ResultActions : public QObject {
   Q_OBJECT
 public:
-  ResultActions(Context& context, SearchWindow& window, ResultsTable& table);
+  ResultActions(Context& context, SearchWindow& window, QTableView* view, ResultsTable& table);
 
   void openRow(int row);  // -1: none
   void openContainingFolder();

@@ -1,51 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/SearchWindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
-#include <QThread>
 
-#include "engine/FolderWalk.h"
 #include "ui/Context.h"
 #include "ui/LabelButton.h"
 #include "ui/Settings.h"
 #include "ui/Twips.h"
 #include "windows/LocationBox.h"
 #include "windows/ResultsTable.h"
+#include "windows/SearchSession.h"
 
 // Opened over another window, the window is its dialog; opened on its own, it
 // is a main window of the program (a task bar entry, no transient parent).
 SearchWindow::SearchWindow(Context& context, SearchWindowDescription description, QWidget* parent)
     : QDialog(parent, (parent ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
       context_(context),
-      description_(std::move(description)) {
+      description_(std::move(description)),
+      session_(std::make_unique<SearchSession>(context, description_.watchdog)) {
   setObjectName(description_.objectName);
   context_.makeTransparentOnFirstShow(this);
   setWindowTitle(description_.title);
   setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
-  table_ = new ResultsTable(results_, context_.icons(), this);
-  walk_ = std::make_unique<FolderWalk>(context_.fileSystem(), results_, *this);
+  table_ = new ResultsTable(session_->results(), context_.icons(), this);
   buildControls();
-  if (description_.addControls) own_ = description_.addControls(*this);
+  if (description_.addControls) c_.own = description_.addControls(this);
   setTabOrder();
-  nameField->setFocus();  // a new window takes typing in its name field
+  listenToSession();
+  c_.nameField->setFocus();  // a new window takes typing in its name field
 
   // The status changes twice per folder; the label shows it at display rate.
   statusShow_.setSingleShot(true);
   statusShow_.setInterval(16);
   connect(&statusShow_, &QTimer::timeout, this, &SearchWindow::showStatus);
-  lookTimer.setInterval(100);
-  watchdogTimer.setInterval(800);
-  connect(&lookTimer, &QTimer::timeout, this, &SearchWindow::refreshLook);
-  connect(&watchdogTimer, &QTimer::timeout, this, &SearchWindow::watchdogTick);
-  lookTimer.start();
-  if (description_.watchdog) watchdogTimer.start();
+  countTimer_.setInterval(100);
+  connect(&countTimer_, &QTimer::timeout, this, &SearchWindow::showFoundCount);
+  countTimer_.start();
   loadFields();
 }
 
 SearchWindow::~SearchWindow() = default;
+
+const ResultList& SearchWindow::results() const { return session_->results(); }
+
+// The session hears every change of the texts a walk reads live.
+void SearchWindow::listenToSession() {
+  SearchSession* s = session_.get();
+  connect(c_.nameField, &QLineEdit::textChanged, s, &SearchSession::setNameText);
+  if (QLineEdit* containing = c_.own.containingField) {
+    connect(containing, &QLineEdit::textChanged, s, &SearchSession::setContainingText);
+    s->setContainingText(containing->text());
+  }
+  connect(s, &SearchSession::cleared, table_, &ResultsTable::reset);
+  connect(s, &SearchSession::rowsAdded, table_, &ResultsTable::flush);
+  connect(s, &SearchSession::searchingChanged, this, &SearchWindow::showSearching);
+  connect(s, &SearchSession::finished, this, &SearchWindow::showEnded);
+  connect(s, &SearchSession::folderEntered, this, [this](const std::string& folder) {
+    statusPath_.assign(folder);
+    if (!statusShow_.isActive()) statusShow_.start();
+  });
+}
 
 void SearchWindow::closePressed() { close(); }
 
@@ -53,40 +70,12 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (closing_) return;
   closing_ = true;
-  lookTimer.stop();
-  watchdogTimer.stop();
+  countTimer_.stop();
   statusShow_.stop();
-  // A walk waiting in a yield ends there without touching this window again.
-  walk_.reset();
-  Settings::searchName.write(context_, nameField->text());
+  session_->close();
+  Settings::searchName.write(context_, c_.nameField->text());
   Settings::searchLocation.write(context_, locations_->bytes());
   QDialog::closeEvent(event);
   hide();
   context_.showBusy(1, "Returning...");
-}
-
-void SearchWindow::refreshLook() {
-  showFoundCount();
-  if (stopRequested()) {
-    findButton->setText(kFind);
-    statusLabel->setVisible(false);
-  }
-}
-
-void SearchWindow::watchdogTick() {
-  if (findButton->text() != kStop) return;
-  SharedState& state = context_.state();
-  // A dialog or drag opened from the list runs its own event loop inside one
-  // of the walk's yields: the walk waits for the user, it has not stalled.
-  if (QThread::currentThread()->loopLevel() > walkLoopLevel_) {
-    state.idleTicks = 0;
-    return;
-  }
-  if (state.idleTicks == 3) {
-    context_.showBusy(4, "Processing...");
-    requestStop();
-    state.idleTicks = 0;
-  } else {
-    ++state.idleTicks;
-  }
 }

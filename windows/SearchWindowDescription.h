@@ -7,10 +7,14 @@
 #include <vector>
 
 struct SearchQuery;
+class ButtonFace;
+class LabelButton;
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QTableView;
 class QWidget;
-class SearchWindow;
 
 // One step of a press of the Find/Stop button, in the window's order.
 struct PressStep {
@@ -37,11 +41,36 @@ enum class PointerAction { Press, Release, Move };
 
 // The controls a kind of window adds to the common ones, as its hooks need them.
 struct OwnControls {
-  QLineEdit* containingField = nullptr;  // read for every candidate of a content search
+  QLineEdit* containingField = nullptr;  // live for a content search
   QComboBox* categoryBox = nullptr;
   QWidget* findLine = nullptr;  // lines under the buttons, lit under the pointer
   QWidget* closeLine = nullptr;
 };
+
+// A search window's controls, as its layout makes them: what the window and
+// its kind's hooks work on.
+struct SearchControls {
+  QLabel* titleStrip = nullptr;
+  QLabel* heading = nullptr;
+  LabelButton* closeLabel = nullptr;  // the "X" on the title strip
+  QLabel* nameCaption = nullptr;
+  QLineEdit* nameField = nullptr;
+  QLabel* locationCaption = nullptr;
+  QComboBox* locationBox = nullptr;
+  ButtonFace* findFace = nullptr;
+  LabelButton* findButton = nullptr;
+  ButtonFace* closeFace = nullptr;
+  LabelButton* closeButton = nullptr;
+  QCheckBox* matchCaseBox = nullptr;
+  QTableView* resultsView = nullptr;
+  QLabel* foundLabel = nullptr;
+  QLabel* statusLabel = nullptr;
+  OwnControls own;
+};
+
+// The looks most windows share: a press on a label frames its picture and,
+// where the window has a pressed face, shows it; a release restores both.
+void pressLook(const SearchControls& c, PointerTarget target, PointerAction action, bool pressedFace);
 
 // What sets one kind of search window apart from the others. The common
 // window is built from it; each kind is a short file of this data and hooks.
@@ -58,11 +87,12 @@ struct SearchWindowDescription {
   QString busyCaption = QStringLiteral("Processing...");
   bool watchdog = true;
   bool failedDisplay = true;  // "Failed.." before the no-application message
-  // Adds the window's own controls (created as children, named, in twips)
-  // and hands over those the other hooks use.
-  std::function<OwnControls(SearchWindow&)> addControls;
+  // Adds the window's own controls (a Layout table built into the window)
+  // and hands over those the other hooks use. The window gives its own
+  // fields and lists their keys (Enter, Escape) and their tab order.
+  std::function<OwnControls(QWidget* window)> addControls;
   // Runs at the Configure step of a press.
   std::function<void(const OwnControls&, SearchQuery&)> configure;
   // The window's looks under the pointer: button faces, borders, hover colours.
-  std::function<void(SearchWindow&, PointerTarget, PointerAction)> pointer;
+  std::function<void(const SearchControls&, PointerTarget, PointerAction)> pointer;
 };

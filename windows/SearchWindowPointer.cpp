@@ -7,16 +7,21 @@
 #include <QTableView>
 
 #include "ui/LabelButton.h"
-#include "ui/PictureLabels.h"
+#include "windows/ButtonFace.h"
 #include "windows/ResultActions.h"
 
-void SearchWindow::pressLook(PointerTarget target, PointerAction action, bool pressedFace) {
+void pressLook(const SearchControls& c, PointerTarget target, PointerAction action, bool pressedFace) {
   if (action == PointerAction::Move || target == PointerTarget::CloseX || target == PointerTarget::Background) return;
-  ButtonFace* face = (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? findFace : closeFace;
+  ButtonFace* face =
+      (target == PointerTarget::FindLabel || target == PointerTarget::FindFace) ? c.findFace : c.closeFace;
   const bool down = action == PointerAction::Press;
   const bool onLabel = target == PointerTarget::FindLabel || target == PointerTarget::CloseLabel;
   if (onLabel) face->setBordered(down);
   if (pressedFace) face->showPressed(down);
+}
+
+void SearchWindow::pointer(PointerTarget target, PointerAction action) {
+  if (description_.pointer) description_.pointer(c_, target, action);
 }
 
 void SearchWindow::keyPressEvent(QKeyEvent* event) {
@@ -29,17 +34,17 @@ void SearchWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void SearchWindow::mousePressEvent(QMouseEvent* event) {
-  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Press);
+  pointer(PointerTarget::Background, PointerAction::Press);
   QDialog::mousePressEvent(event);
 }
 
 void SearchWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Release);
+  pointer(PointerTarget::Background, PointerAction::Release);
   QDialog::mouseReleaseEvent(event);
 }
 
 void SearchWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (description_.pointer) description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+  pointer(PointerTarget::Background, PointerAction::Move);
   QDialog::mouseMoveEvent(event);
 }
 
@@ -53,29 +58,28 @@ bool SearchWindow::pointerEvent(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: action = PointerAction::Release; break;
     case QEvent::MouseMove: action = PointerAction::Move; break;
     case QEvent::Leave:  // off the "X": as over the window around it
-      if (watched == closeLabel && description_.pointer)
-        description_.pointer(*this, PointerTarget::Background, PointerAction::Move);
+      if (watched == c_.closeLabel) pointer(PointerTarget::Background, PointerAction::Move);
       return false;
     default: return false;
   }
   PointerTarget target;
-  if (watched == findButton) target = PointerTarget::FindLabel;
-  else if (watched == findFace) target = PointerTarget::FindFace;
-  else if (watched == closeButton) target = PointerTarget::CloseLabel;
-  else if (watched == closeFace) target = PointerTarget::CloseFace;
-  else if (watched == closeLabel) target = PointerTarget::CloseX;
-  else if (watched == titleStrip || watched == heading) target = PointerTarget::Background;
+  if (watched == c_.findButton) target = PointerTarget::FindLabel;
+  else if (watched == c_.findFace) target = PointerTarget::FindFace;
+  else if (watched == c_.closeButton) target = PointerTarget::CloseLabel;
+  else if (watched == c_.closeFace) target = PointerTarget::CloseFace;
+  else if (watched == c_.closeLabel) target = PointerTarget::CloseX;
+  else if (watched == c_.titleStrip || watched == c_.heading) target = PointerTarget::Background;
   else return false;
-  if (description_.pointer) description_.pointer(*this, target, action);
+  pointer(target, action);
   // A picture box takes its own presses: they are not the window's.
-  return watched == findFace || watched == closeFace;
+  return watched == c_.findFace || watched == c_.closeFace;
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (!locationBox) return QDialog::eventFilter(watched, event);  // still being built
+  if (!c_.locationBox) return QDialog::eventFilter(watched, event);  // still being built
   if (pointerEvent(watched, event)) return true;
-  if (watched == titleStrip || watched == heading) return titleDrag_.handle(event);
+  if (watched == c_.titleStrip || watched == c_.heading) return titleDrag_.handle(event);
   if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -86,7 +90,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
       closePressed();
       return true;
     }
-    if (watched == nameField && (key == Qt::Key_Down || key == Qt::Key_PageDown)) {
+    if (watched == c_.nameField && (key == Qt::Key_Down || key == Qt::Key_PageDown)) {
       actions_->focusResults();
       return true;
     }

@@ -8,7 +8,9 @@
 #include "engine/DisplayText.h"
 #include "engine/FolderWalk.h"
 #include "ui/Context.h"
+#include "ui/LabelButton.h"
 #include "windows/ResultsTable.h"
+#include "windows/SearchSession.h"
 
 namespace {
 QString earlyEndText(FolderWalk::EarlyEnd why) {
@@ -22,65 +24,43 @@ QString earlyEndText(FolderWalk::EarlyEnd why) {
 }  // namespace
 
 void SearchWindow::showFoundCount() {
-  QString text = QString::number(results_.size()) + " File(s) Found!";
+  const ResultList& results = session_->results();
+  QString text = QString::number(results.size()) + " File(s) Found!";
   QStringList tip;
-  if (walk_) {
-    const std::int64_t unreadable = walk_->unreadable().total();
+  if (const FolderWalk* walk = session_->walk()) {
+    const std::int64_t unreadable = walk->unreadable().total();
     if (unreadable > 0) {
       text += QStringLiteral(" (%1 could not be read)").arg(unreadable);
-      for (const std::string& p : walk_->unreadable().paths()) tip << DisplayText::fromBytes(p);
+      for (const std::string& p : walk->unreadable().paths()) tip << DisplayText::fromBytes(p);
     }
-    const QString early = earlyEndText(walk_->earlyEnd());
+    const QString early = earlyEndText(walk->earlyEnd());
     if (!early.isEmpty()) {
       text += " (search ended early: " + early + ")";
       tip.prepend("The system ran " + early + "; the search stopped there. The files found until then are listed.");
     }
   }
-  foundLabel->setText(text);
+  c_.foundLabel->setText(text);
   const QString joined = tip.join('\n');
   if (joined == shownTip_) return;
   shownTip_ = joined;
-  foundLabel->setToolTip(
+  c_.foundLabel->setToolTip(
       joined.isEmpty() ? QString() : Qt::convertFromPlainText(joined, Qt::WhiteSpaceNoWrap));  // paths, never markup
 }
 
-void SearchWindow::yieldToEvents() {
-  if (!yield_.due()) return;
-  // The walk moves on, inside one huge folder too: the watchdog is not to take it for stalled.
-  if (description_.watchdog) context_.state().idleTicks = 0;
-  table_->flush();
-  // Nothing of this window is touched after the events have run: one of
-  // them may close and free it.
-  EventYield::letEventsIn();
+// Stop while a search runs, Find Now otherwise; the status line only while searching.
+void SearchWindow::showSearching(bool searching) {
+  c_.findButton->setText(searching ? kStop : kFind);
+  c_.statusLabel->setVisible(searching);
+  if (!searching) showFoundCount();  // the idle look at once, not at the next tick
 }
 
-QString SearchWindow::nameText() { return nameField->text(); }
-
-QString SearchWindow::containingText() { return own_.containingField ? own_.containingField->text() : QString(); }
-
-bool SearchWindow::matchCase() { return context_.state().matchCase; }
-
-void SearchWindow::requestStop() { context_.state().stopFlag = true; }
-
-bool SearchWindow::stopRequested() { return context_.state().stopFlag; }
-
-void SearchWindow::clearStopRequest() { context_.state().stopFlag = false; }
-
-void SearchWindow::statusChanged(const std::string& folder) {
-  if (description_.watchdog) context_.state().idleTicks = 0;
-  statusPath_.assign(folder);
-  if (!statusShow_.isActive()) statusShow_.start();
-}
-
-void SearchWindow::resultsCleared() { table_->reset(); }
-
-void SearchWindow::ended() {
+void SearchWindow::showEnded() {
   table_->flush();
   showStatus();
-  refreshLook();  // the idle look at once, not at the next tick
+  showFoundCount();
 }
 
 void SearchWindow::showStatus() {
   statusShow_.stop();
-  if (!statusPath_.empty()) statusLabel->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
+  if (!statusPath_.empty()) c_.statusLabel->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
 }

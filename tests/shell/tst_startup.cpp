@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include "shell/AboutWindow.h"
+#include "shell/EntryBar.h"
 #include "shell/LauncherWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartInFolderWindow.h"
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
-#include "ui/PictureLabels.h"
 #include "support/WindowRig.h"
 #include "ui/BusyWindow.h"
 #include "windows/AllFilesWindow.h"
@@ -229,11 +229,10 @@ private Q_SLOTS:
     const auto restore = qScopeGuard([desktop = QApplication::palette()] { QApplication::setPalette(desktop); });
     QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // Breeze Dark's window: white text on dark grey
     Context& c = rig_->context();
-    c.state().busyTicks = 30000;  // the busy window stays while it is looked at
     auto search = [&c](SearchWindowDescription (*kind)()) { return [&c, kind] { return new SearchWindow(c, kind()); }; };
     const std::map<QString, std::function<QWidget*()>> make{{"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
         {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }}, {"about", [] { return new AboutWindow; }},
-        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c); }},
+        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c, 30000); }},
         {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }}, {"all", search(AllFilesWindow::description)},
         {"text", search(ContainingTextWindow::description)}, {"media", search(MultimediaWindow::description)},
         {"office", search(OfficeWindow::description)}};

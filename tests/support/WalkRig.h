@@ -45,13 +45,12 @@ struct WalkRig final : WalkHost {
       : contains(std::move(containing)), root(rootPath) {
     walk = std::make_unique<FolderWalk>(fs, results, *this);
   }
-  void yieldToEvents() override {
+  LiveInputs yieldToEvents() override {
     ++yields;
     if (onYield) onYield(yields);
+    return inputs();
   }
-  QString nameText() override { return name; }
-  QString containingText() override { return contains; }
-  bool matchCase() override { return caseOption; }
+  LiveInputs inputs() const { return {name, contains, caseOption}; }
   void requestStop() override { stop = true; }
   bool stopRequested() override { return stop; }
   void clearStopRequest() override { stop = false; }
@@ -61,7 +60,8 @@ struct WalkRig final : WalkHost {
 
   void run() {  // as a press does: the queue emptied first
     walk->emptyQueue();
-    walk->start(SearchQuery{.startFolder = root, .contentTest = !contains.isNull(), .documents = documents});
+    walk->start(SearchQuery{
+        .startFolder = root, .inputs = inputs(), .contentTest = !contains.isNull(), .documents = documents});
   }
   std::string relative(const std::string& p) const { return relativeTo(root, p); }
   std::vector<std::string> folders() const { return folderRuns(results, root); }

@@ -12,6 +12,7 @@
 #include "windows/ContainingTextWindow.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/SearchSession.h"
 
 namespace {
 const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "noext",  "old.xl",
@@ -73,37 +74,37 @@ private Q_SLOTS:
     SampleTree t;
     auto w = rig_->open(AllFilesWindow::description());
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QCOMPARE(QApplication::focusWidget(), w->nameField);  // typing starts at once
+    QCOMPARE(QApplication::focusWidget(), nameField(*w));  // typing starts at once
     search(*w, "f.t", t.root());
-    QVERIFY(w->statusLabel->isHidden());
+    QVERIFY(statusLabel(*w)->isHidden());
 
-    w->nameField->setText("f.txt");
+    nameField(*w)->setText("f.txt");
     QString captionInside, captionStopped;
     TempTree other;
     other.file("f.txt.new");
     QTimer::singleShot(0, [&] {  // the first yield comes while the start folder's subfolders are queued
-      captionInside = w->findButton->text();
-      QTest::keyClick(w->nameField, Qt::Key_Return);  // running: Enter stops
-      captionStopped = w->findButton->text();
-      w->locationBox->setEditText(QString::fromStdString(other.root()));
-      QTest::keyClick(w->nameField, Qt::Key_Return);  // a new search, inside the old one's yield
+      captionInside = findButton(*w)->text();
+      QTest::keyClick(nameField(*w), Qt::Key_Return);  // running: Enter stops
+      captionStopped = findButton(*w)->text();
+      locationBox(*w)->setEditText(QString::fromStdString(other.root()));
+      QTest::keyClick(nameField(*w), Qt::Key_Return);  // a new search, inside the old one's yield
     });
-    QTest::keyClick(w->locationBox->lineEdit(), Qt::Key_Return);  // idle: Enter starts
+    QTest::keyClick(locationBox(*w)->lineEdit(), Qt::Key_Return);  // idle: Enter starts
     QCOMPARE(captionInside, QString("&Stop!"));
     QCOMPARE(captionStopped, QString("&Find Now!"));
     QCOMPARE(folderRuns(w->results(), other.root()), (Names{"R"}));
-    QCOMPARE(w->findButton->text(), QString("&Find Now!"));
+    QCOMPARE(findButton(*w)->text(), QString("&Find Now!"));
     QCOMPARE(rig_->dialogs.busyCaptions(), QStringList(4, "Processing..."));  // one per press
 
-    QTimer::singleShot(0, [&] { QTest::keyClick(w->nameField, Qt::Key_Escape); });  // running: Escape closes
-    QTest::keyClick(w->nameField, Qt::Key_Return);
+    QTimer::singleShot(0, [&] { QTest::keyClick(nameField(*w), Qt::Key_Escape); });  // running: Escape closes
+    QTest::keyClick(nameField(*w), Qt::Key_Return);
     QVERIFY(!w->isVisible());
 
     auto idle = rig_->open(AllFilesWindow::description());
-    for (QWidget* other : std::initializer_list<QWidget*>{idle->matchCaseBox, idle->findButton})
+    for (QWidget* other : std::initializer_list<QWidget*>{matchCaseBox(*idle), findButton(*idle)})
       QTest::keyClick(other, Qt::Key_Escape);  // only the fields and the list close on Escape
     QVERIFY(idle->isVisible());
-    QTest::keyClick(idle->locationBox->lineEdit(), Qt::Key_Escape);  // idle: Escape closes
+    QTest::keyClick(locationBox(*idle)->lineEdit(), Qt::Key_Escape);  // idle: Escape closes
     QVERIFY(!idle->isVisible());
   }
 
@@ -128,65 +129,15 @@ private Q_SLOTS:
     fs.faultAtCall = 5;  // the first search only, entering its third folder: R and A were listed
     auto w = rig_->open(AllFilesWindow::description());
     search(*w, "f.txt", t.root());
-    QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), found, 1000);
-    QVERIFY(w->foundLabel->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
+    QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), found, 1000);
+    QVERIFY(foundLabel(*w)->toolTip().contains(endsEarly ? "out of file handles" : QString::fromStdString(t.path("B"))));
     w->findChild<QAction*>("mnuunread")->trigger();
     const QString unread = w->findChild<QPlainTextEdit*>("txtunread")->toPlainText();
     QCOMPARE(unread, QString::fromStdString(t.path("B")) + "  (" + listed + ")");
     fs.unreadableFolders.clear();
     search(*w, "f.txt", t.root());
-    QTRY_COMPARE_WITH_TIMEOUT(w->foundLabel->text(), QString("7 File(s) Found!"), 1000);
-    QCOMPARE(w->foundLabel->toolTip(), QString());
-  }
-
-  // Closed or deleted mid-search while reading ahead: no worker left running, no handle open.
-  void leftInsideAYield_data() {
-    QTest::addColumn<bool>("deleted");
-    QTest::newRow("closed") << false;
-    QTest::newRow("deleted") << true;
-  }
-  void leftInsideAYield() {
-    QFETCH(bool, deleted);
-    SampleTree t;
-    const int handles = openHandles();
-    const int threads = runningThreads();
-    QPointer<SearchWindow> w = new SearchWindow(rig_->context(), AllFilesWindow::description());
-    w->walk()->setReadAhead(4, ReadAhead::When::Always);
-    w->show();
-    QTimer::singleShot(0, [&] { deleted ? delete w.data() : void(w->close()); });
-    search(*w, "f.txt", t.root());
-    QCOMPARE(w.isNull(), deleted);
-    if (!deleted) {
-      QVERIFY(!w->isVisible());
-      QCOMPARE(rig_->dialogs.busyCaptions(), (QStringList{"Processing...", "Returning..."}));
-      QCOMPARE(folderRuns(w->results(), t.root()), (Names{"R"}));
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(openHandles(), handles, 2000);
-    delete w.data();  // the closed one is freed after the walk has unwound
-    QTRY_COMPARE_WITH_TIMEOUT(runningThreads(), threads, 2000);
-  }
-
-  void watchdogEndsAStalledSearch() {
-    SampleTree t;
-    auto w = rig_->open(AllFilesWindow::description());
-    QTimer::singleShot(0, [&] {
-      const std::size_t busies = rig_->dialogs.busies.size();
-      QEventLoop dialog;  // a file dialog or a drag opened from the list: the walk waits, not stalled
-      QTimer::singleShot(0, [&] {
-        for (int tick = 0; tick < 8; ++tick) w->watchdogTick();
-        dialog.quit();
-      });
-      dialog.exec();
-      QCOMPARE(rig_->dialogs.busies.size(), busies);
-      for (int tick = 0; tick < 4; ++tick) w->watchdogTick();  // no status change in between
-    });
-    search(*w, "f.txt", t.root());
-    QCOMPARE(rig_->dialogs.busies.back().ticks, 4);
-    QCOMPARE(folderRuns(w->results(), t.root()), (Names{"R"}));
-    w->refreshLook();  // the idle look
-    const std::size_t busies = rig_->dialogs.busies.size();
-    for (int tick = 0; tick < 8; ++tick) w->watchdogTick();  // idle: the watchdog does nothing
-    QCOMPARE(rig_->dialogs.busies.size(), busies);
+    QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), QString("7 File(s) Found!"), 1000);
+    QCOMPARE(foundLabel(*w)->toolTip(), QString());
   }
 
   // A folder's name need not be UTF-8: picked and edited as its escaped text.
@@ -200,33 +151,33 @@ private Q_SLOTS:
     rig_->restart(start);
     {
       auto w = rig_->open(AllFilesWindow::description());
-      QCOMPARE(w->locationBox->currentText(), shown);
-      w->locationBox->setCurrentIndex(0);
-      w->locationBox->setCurrentIndex(w->locationBox->count() - 1);  // picked from the list
-      QTest::keyClick(w->locationBox->lineEdit(), Qt::Key_End);
-      QTest::keyClicks(w->locationBox->lineEdit(), "/sub");
-      w->nameField->setText("inside");
-      QTest::mouseClick(w->findButton, Qt::LeftButton);
+      QCOMPARE(locationBox(*w)->currentText(), shown);
+      locationBox(*w)->setCurrentIndex(0);
+      locationBox(*w)->setCurrentIndex(locationBox(*w)->count() - 1);  // picked from the list
+      QTest::keyClick(locationBox(*w)->lineEdit(), Qt::Key_End);
+      QTest::keyClicks(locationBox(*w)->lineEdit(), "/sub");
+      nameField(*w)->setText("inside");
+      QTest::mouseClick(findButton(*w), Qt::LeftButton);
       QCOMPARE(w->results().size() == 1 ? w->results().folder(0) : "", sub);
-      QTest::mouseClick(w->closeButton, Qt::LeftButton);
+      QTest::mouseClick(closeButton(*w), Qt::LeftButton);
     }
     const QString stored = "file://" + QString::fromStdString(t.root()) + "/caf%E9/../caf%E9/sub";  // not UTF-8
     QCOMPARE(rig_->settings.get("x", "y", "loc", "?"), stored);
     rig_->restart("   ");  // blank: no location of its own
     auto again = rig_->open(AllFilesWindow::description());
-    QCOMPARE(again->locationBox->currentText(), shown + "/sub");
-    QTest::mouseClick(again->findButton, Qt::LeftButton);
+    QCOMPARE(locationBox(*again)->currentText(), shown + "/sub");
+    QTest::mouseClick(findButton(*again), Qt::LeftButton);
     QCOMPARE(again->results().size(), std::size_t(1));
     // Text that would read as the form "loc" keeps other bytes in is kept as text.
-    again->locationBox->setEditText("file:///tmp");
-    again->nameField->setText("report");
-    QTest::mousePress(again->closeLabel, Qt::LeftButton);
-    QTest::mouseRelease(again->closeLabel, Qt::LeftButton, {}, QPoint(-40, 60));  // released elsewhere
-    QTest::mouseClick(again->closeLabel, Qt::RightButton);
+    locationBox(*again)->setEditText("file:///tmp");
+    nameField(*again)->setText("report");
+    QTest::mousePress(closeLabel(*again), Qt::LeftButton);
+    QTest::mouseRelease(closeLabel(*again), Qt::LeftButton, {}, QPoint(-40, 60));  // released elsewhere
+    QTest::mouseClick(closeLabel(*again), Qt::RightButton);
     QVERIFY(again->isVisible());
-    QTest::mouseClick(again->closeLabel, Qt::LeftButton);  // the "X" closes and saves too
+    QTest::mouseClick(closeLabel(*again), Qt::LeftButton);  // the "X" closes and saves too
     auto third = rig_->open(AllFilesWindow::description());
-    QCOMPARE(third->nameField->text() + " in " + third->locationBox->currentText(), QString("report in file:///tmp"));
+    QCOMPARE(nameField(*third)->text() + " in " + locationBox(*third)->currentText(), QString("report in file:///tmp"));
   }
 
   void whatEachCategoryLists_data() {
@@ -253,7 +204,7 @@ private Q_SLOTS:
     QFETCH(Names, expected);
     auto w = rig_->open(office ? OfficeWindow::description() : MultimediaWindow::description());
     categories(*w)->setCurrentIndex(category);
-    w->matchCaseBox->setChecked(matchCase);
+    matchCaseBox(*w)->setChecked(matchCase);
     search(*w, name, tree_->root());
     std::sort(expected.begin(), expected.end());
     QCOMPARE(found(*w), expected);
@@ -265,13 +216,13 @@ private Q_SLOTS:
   void whenTheCategoryTakesEffect() {
     auto w = rig_->open(OfficeWindow::description());
     categories(*w)->setCurrentIndex(2);
-    w->matchCaseBox->setChecked(true);
+    matchCaseBox(*w)->setChecked(true);
     search(*w, "", "");
     QCOMPARE(rig_->dialogs.messages, QStringList{" path was not found."});
-    QVERIFY(rig_->context().state().matchCase);
-    w->matchCaseBox->setChecked(false);
+    QVERIFY(w->session().inputs().matchCase);
+    matchCaseBox(*w)->setChecked(false);
     categories(*w)->setCurrentIndex(-1);
-    w->locationBox->setEditText(QString::fromStdString(tree_->root()));
+    locationBox(*w)->setEditText(QString::fromStdString(tree_->root()));
     bool changed = false;
     QTimer::singleShot(0, [&] {
       categories(*w)->setCurrentIndex(0);  // Word
@@ -280,7 +231,7 @@ private Q_SLOTS:
     QTest::keyClick(categories(*w), Qt::Key_Return);
     QVERIFY(changed);
     QCOMPARE(found(*w), (Names{"book.xls", "old.xl"}));
-    QTest::mouseClick(w->findButton, Qt::LeftButton);
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
     QCOMPARE(found(*w), (Names{"Annual Report.doc"}));
   }
 };

@@ -74,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(a->role(), QAccessible::Button);
         QVERIFY(!a->text(QAccessible::Name).isEmpty());
       }
-      QVERIFY(w->matchCaseBox->sizeHint().width() <= w->matchCaseBox->width());
+      QVERIFY(matchCaseBox(*w)->sizeHint().width() <= matchCaseBox(*w)->width());
       QList<QWidget*> placed;
       for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!c->isHidden() && c->objectName() != "lblin" && !c->objectName().startsWith("lnn")) placed << c;
@@ -96,17 +96,17 @@ private Q_SLOTS:
     WindowRig rig;
     auto window = rig.open(AllFilesWindow::description());
     SearchWindow& w = *window;
-    w.nameField->setText("ab");
-    QAccessible::queryAccessibleInterface(w.findButton)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    nameField(w)->setText("ab");
+    QAccessible::queryAccessibleInterface(findButton(w))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(rig.dialogs.messages.size(), std::size_t(1));  // the press is animated
     w.activateWindow();
-    w.nameField->setFocus();
+    nameField(w)->setFocus();
     QList<QWidget*> visited;
     for (int i = 0; i < 7; ++i) {
       visited << QApplication::focusWidget();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, (QList<QWidget*>{w.nameField, w.locationBox, w.findButton, w.closeButton, w.matchCaseBox, w.resultsView, w.closeLabel}));
+    QCOMPARE(visited, (QList<QWidget*>{nameField(w), locationBox(w), findButton(w), closeButton(w), matchCaseBox(w), resultsView(w), closeLabel(w)}));
   }
 };
 

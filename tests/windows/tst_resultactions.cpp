@@ -27,13 +27,13 @@ const char* const kShown[] = {"a,b \"q\"\\nc.txt", "caf\\xe9.txt", "plain.txt"};
 const char* const kUris[] = {"a%2Cb%20%22q%22%0Ac.txt", "caf%E9.txt", "plain.txt"};
 
 void clickHeader(SearchWindow& w, int column) {
-  QHeaderView* header = w.resultsView->horizontalHeader();
+  QHeaderView* header = resultsView(w)->horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(column) + 4, 4));
 }
 
 void clickRow(SearchWindow& w, int row, Qt::KeyboardModifiers modifiers = {}) {
-  const QModelIndex index = w.resultsView->model()->index(row, 0);
-  QTest::mouseClick(w.resultsView->viewport(), Qt::LeftButton, modifiers, w.resultsView->visualRect(index).center());
+  const QModelIndex index = resultsView(w)->model()->index(row, 0);
+  QTest::mouseClick(resultsView(w)->viewport(), Qt::LeftButton, modifiers, resultsView(w)->visualRect(index).center());
 }
 }  // namespace
 
@@ -51,7 +51,7 @@ class ResultActionsTest : public QObject {
     w_ = rig_->open(AllFilesWindow::description());
     search(*w_, ".txt", tree_->root());
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    w_->resultsView->doItemsLayout();
+    resultsView(*w_)->doItemsLayout();
   }
 
 private Q_SLOTS:
@@ -81,10 +81,10 @@ private Q_SLOTS:
       uris += "file://" + root_.toUtf8() + "/" + kUris[i] + "\r\n";
       gnome += "\nfile://" + root_.toUtf8() + "/" + kUris[i];
     }
-    if (how == "ctrl+c") QTest::keyClick(w_->resultsView, Qt::Key_C, Qt::ControlModifier);
+    if (how == "ctrl+c") QTest::keyClick(resultsView(*w_), Qt::Key_C, Qt::ControlModifier);
     if (how == "mnuname") w_->findChild<QAction*>(qPrintable(how))->trigger();
-    const QModelIndexList selected = w_->resultsView->selectionModel()->selectedIndexes();
-    std::unique_ptr<QMimeData> dragged(how == "drag" ? w_->resultsView->model()->mimeData(selected) : nullptr);
+    const QModelIndexList selected = resultsView(*w_)->selectionModel()->selectedIndexes();
+    std::unique_ptr<QMimeData> dragged(how == "drag" ? resultsView(*w_)->model()->mimeData(selected) : nullptr);
     const QMimeData* data = dragged ? dragged.get() : QGuiApplication::clipboard()->mimeData();
     QCOMPARE(data->text(), text.join('\n'));
     QCOMPARE(data->data("text/uri-list"), how == "mnuname" ? QByteArray() : uris);
@@ -116,12 +116,12 @@ private Q_SLOTS:
     w_ = rig_->open(AllFilesWindow::description());
     search(*w_, ".txt", t.root());
     const std::string wanted = t.path(folder.toStdString());
-    w_->resultsView->selectRow(w_->results().folder(0) == wanted ? 0 : 1);
+    resultsView(*w_)->selectRow(w_->results().folder(0) == wanted ? 0 : 1);
     w_->findChild<QAction*>("mnucopy")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     for (char32_t c : text.toUcs4()) QVERIFY2(!DisplayText::isHidden(c), qPrintable(QString::number(c, 16)));
-    w_->locationBox->setEditText(text.left(text.lastIndexOf('/')));
-    QTest::mouseClick(w_->findButton, Qt::LeftButton);
+    locationBox(*w_)->setEditText(text.left(text.lastIndexOf('/')));
+    QTest::mouseClick(findButton(*w_), Qt::LeftButton);
     QCOMPARE(w_->results().size() == 1 ? w_->results().folder(0) : std::string(), wanted);
   }
 
@@ -154,8 +154,8 @@ private Q_SLOTS:
     auto w = rig_->open(AllFilesWindow::description());
     if (whileSearching) QTimer::singleShot(0, [&] { clickHeader(*w, clicks.takeFirst()); });
     search(*w, ".log", t.root());
-    for (int column : clicks) column < 0 ? QTest::mouseClick(w->findButton, Qt::LeftButton) : clickHeader(*w, column);
-    for (int row = 0; row < names.size(); ++row) QCOMPARE(w->resultsView->model()->index(row, 0).data(), names[row]);
+    for (int column : clicks) column < 0 ? QTest::mouseClick(findButton(*w), Qt::LeftButton) : clickHeader(*w, column);
+    for (int row = 0; row < names.size(); ++row) QCOMPARE(resultsView(*w)->model()->index(row, 0).data(), names[row]);
   }
 
   void keys_data() {
@@ -171,8 +171,8 @@ private Q_SLOTS:
     searchTheThree();
     w_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    QTest::keySequence(keys.contains("Down") ? static_cast<QWidget*>(w_->nameField) : w_->resultsView, keys);
-    QCOMPARE(w_->resultsView->hasFocus() && w_->resultsView->selectionModel()->isRowSelected(0), then == "results");
+    QTest::keySequence(keys.contains("Down") ? static_cast<QWidget*>(nameField(*w_)) : resultsView(*w_), keys);
+    QCOMPARE(resultsView(*w_)->hasFocus() && resultsView(*w_)->selectionModel()->isRowSelected(0), then == "results");
     QCOMPARE(w_->findChild<QMenu*>("mnuresults")->isVisible(), then == "menu");
     QCOMPARE(w_->isVisible(), then != "closed");
   }
@@ -206,7 +206,7 @@ private Q_SLOTS:
     for (qsizetype i = 0; i < names.size(); ++i)
       tree.file(names[i].toStdString(), std::string(std::size_t(i + 1), 'x'));
     DesktopDialogs desktop;
-    Context context(rig_->settings, rig_->fileSystem, rig_->icons, rig_->opener, desktop);
+    Context context(rig_->settings, rig_->fileSystem, rig_->icons, rig_->opener, rig_->fileManager, desktop);
     SearchWindow w(typed.isEmpty() ? rig_->context() : context, AllFilesWindow::description());
     w.show();
     search(w, ".txt", tree.root());
@@ -290,21 +290,21 @@ private Q_SLOTS:
     tree.file("<img src=x>.txt", "");
     auto w = rig_->open(AllFilesWindow::description());
     search(*w, ".txt", tree.root());
-    const QAbstractItemModel* rows = w->resultsView->model();
+    const QAbstractItemModel* rows = resultsView(*w)->model();
     const QModelIndex markup = rows->match(rows->index(0, 0), Qt::DisplayRole, "<img src=x>.txt").value(0);
     QVERIFY(markup.data(Qt::ToolTipRole).toString().contains("&lt;img src=x&gt;.txt"));
-    const QPoint at = w->resultsView->visualRect(w->resultsView->model()->index(0, 0)).center();
-    QHelpEvent help(QEvent::ToolTip, at, w->resultsView->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(w->resultsView->viewport(), &help);
+    const QPoint at = resultsView(*w)->visualRect(resultsView(*w)->model()->index(0, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, at, resultsView(*w)->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(resultsView(*w)->viewport(), &help);
     QWidget* tip = nullptr;
     for (QWidget* shown : QApplication::topLevelWidgets())
       if (shown->inherits("QTipLabel") && shown->isVisible()) tip = shown;
     QVERIFY(tip);
     QVERIFY2(tip->width() <= tip->screen()->geometry().width(), qPrintable(QString::number(tip->width())));
-    w->resultsView->selectAll();
+    resultsView(*w)->selectAll();
     const auto heap = [] { return double(mallinfo2().uordblks + mallinfo2().hblkhd); };
     const double before = heap();
-    QTest::keyClick(w->resultsView, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(resultsView(*w), Qt::Key_C, Qt::ControlModifier);
     const double held = heap() - before;
     const QByteArray text = QGuiApplication::clipboard()->mimeData()->data("text/plain");
     QCOMPARE(text.count('\n'), 2000);

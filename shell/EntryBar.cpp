@@ -1,31 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/PictureLabels.h"
+#include "shell/EntryBar.h"
 
 #include <QMouseEvent>
 
-#include "ui/Art.h"
+#include "shell/ShellArt.h"
 #include "ui/FontFamilies.h"
 #include "ui/LabelButton.h"
-
-ButtonFace::ButtonFace(QWidget* parent) : QLabel(parent) { setFrameShape(QFrame::NoFrame); }
-
-void ButtonFace::showPressed(bool pressed) {
-  pressed_ = pressed;
-  refresh();
-}
-
-void ButtonFace::setBordered(bool bordered) {
-  bordered_ = bordered;
-  setFrameShape(bordered ? QFrame::Box : QFrame::NoFrame);
-  setLineWidth(1);
-}
-
-void ButtonFace::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
-  refresh();
-}
-
-void ButtonFace::refresh() { setPixmap(pressed_ ? WindowArt::pressedFace(size()) : WindowArt::normalFace(size())); }
 
 EntryBar::EntryBar(int entry, const QString& caption, qreal pointSize, QWidget* parent)
     : QLabel(parent), label(new LabelButton(caption, this)), entry_(entry) {
