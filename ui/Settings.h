@@ -31,6 +31,8 @@ namespace Settings {
 // The last name and location of the search windows (all kinds share them).
 inline constexpr Setting<QString> searchName{"x", "y", "named", ""};
 inline constexpr Setting<std::string> searchLocation{"x", "y", "loc", "/"};
+// Whether the Containing Text window looks inside documents: only "Y" turns it on.
+inline constexpr Setting<Answer> searchDocuments{"x", "FRMFILECONTXT", "documents", ""};
 // Where the program is, written at every start for others to find; never read.
 inline constexpr Setting<QString> installPath{"QRL10", "INSTPATH", "VALUE", ""};
 // Whether the start asks about transparency, and the answer kept when it does not.

@@ -135,7 +135,7 @@ void SearchWindow::setUpResultsList() {
 }
 
 // A kind's own fields and lists come after the location, and take Enter
-// and Escape as the common ones do.
+// and Escape as the common ones do; its own check boxes follow them.
 void SearchWindow::setTabOrder() {
   QList<QWidget*> order{c_.nameField, c_.locationBox}, own;
   for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
@@ -144,6 +144,8 @@ void SearchWindow::setTabOrder() {
     if (box != c_.locationBox) own << box;
   for (QWidget* w : own) w->installEventFilter(this);
   order << own;
+  for (QCheckBox* box : findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly))
+    if (box != c_.matchCaseBox) order << box;  // keys as Match Case's: Escape does not close
   order << c_.findButton << c_.closeButton << c_.matchCaseBox << c_.resultsView << c_.closeLabel;
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -155,6 +157,7 @@ void SearchWindow::loadFields() {
   if (c_.locationBox->count() > 0) c_.locationBox->setCurrentIndex(0);
   c_.nameField->setText(Settings::searchName.read(context_));
   locations_->setText(Settings::searchLocation.read(context_));
+  if (description_.load) description_.load(context_, c_.own);
   const std::string& commandLine = context_.commandLine();
   if (!blank(commandLine)) {
     locations_->addItem(commandLine);

@@ -8,6 +8,7 @@
 
 struct SearchQuery;
 class ButtonFace;
+class Context;
 class LabelButton;
 class QCheckBox;
 class QComboBox;
@@ -43,7 +44,8 @@ enum class PointerAction { Press, Release, Move };
 struct OwnControls {
   QLineEdit* containingField = nullptr;  // live for a content search
   QComboBox* categoryBox = nullptr;
-  QWidget* findLine = nullptr;  // lines under the buttons, lit under the pointer
+  QCheckBox* documentsBox = nullptr;  // a content search reads documents' text
+  QWidget* findLine = nullptr;        // lines under the buttons, lit under the pointer
   QWidget* closeLine = nullptr;
 };
 
@@ -89,10 +91,14 @@ struct SearchWindowDescription {
   bool failedDisplay = true;  // "Failed.." before the no-application message
   // Adds the window's own controls (a Layout table built into the window)
   // and hands over those the other hooks use. The window gives its own
-  // fields and lists their keys (Enter, Escape) and their tab order.
+  // fields and lists their keys (Enter, Escape) and their tab order, and its
+  // own check boxes their place in the tab order after them.
   std::function<OwnControls(QWidget* window)> addControls;
   // Runs at the Configure step of a press.
   std::function<void(const OwnControls&, SearchQuery&)> configure;
+  // The kind's own remembered values: shown at opening, kept at closing.
+  std::function<void(Context&, const OwnControls&)> load;
+  std::function<void(Context&, const OwnControls&)> save;
   // The window's looks under the pointer: button faces, borders, hover colours.
   std::function<void(const SearchControls&, PointerTarget, PointerAction)> pointer;
 };
