@@ -153,7 +153,8 @@ private Q_SLOTS:
     QFETCH(bool, documents);
     QFETCH(QString, found);
     TempTree t;
-    const DocumentWriter split{{{"a yel", "low", "hammer"}}};
+    DocumentWriter split;
+    split.paragraphs = {{"a yel", "low", "hammer"}};
     const std::string docx = split.write(DocumentWriter::Format::Docx);
     t.file("notes.txt", "yellowhammer");
     t.file("notes.docx", docx);
