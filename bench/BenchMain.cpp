@@ -4,6 +4,11 @@
 //   gen-flat DIR N TEXT              one folder of N empty files f000001_TEXT.txt ...
 //   gen-chain DIR N TEXT             a chain of N nested folders, TEXT.txt every 1,000 levels
 //   engine DIR TEXT [--paths FILE]   the walk with a yield that does nothing
+//     --time modified|created|accessed  the time tested (default modified)
+//     --after T, --before T             that time at or after T, strictly before T; T is YYYY-MM-DD
+//                                       (its midnight, local time) or YYYY-MM-DDTHH:MM[:SS]
+//     --within N{m,h,d,w}               from now less N up to now
+//     --min-size BYTES, --max-size BYTES  sizes, both included
 //   events DIR TEXT                  the walk with the real yield (event loop)
 //   window DIR TEXT                  the All Files window end to end, headless
 //     --category multimedia:N|office:N  the category search instead (any mode)
@@ -26,7 +31,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDirIterator>
+#include <functional>
+#include <memory>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -103,6 +112,66 @@ int number(const std::string& text, const char* what) {
   }
   if (used == 0 || used != text.size()) throw std::runtime_error(std::string(what) + ": not a number: " + text);
   return value;
+}
+
+// A size in bytes, or an error that names the option.
+std::int64_t bytes(const std::string& text, const char* what) {
+  std::size_t used = 0;
+  long long value = -1;
+  try {
+    value = std::stoll(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size() || value < 0) throw std::runtime_error(std::string(what) + ": not a size: " + text);
+  return value;
+}
+
+// A local time as YYYY-MM-DD (its midnight) or YYYY-MM-DDTHH:MM[:SS].
+std::int64_t localTime(const std::string& text, const char* what) {
+  const QString given = QString::fromStdString(text);
+  const QDateTime time = given.size() == 10 ? QDate::fromString(given, Qt::ISODate).startOfDay()
+                                            : QDateTime::fromString(given, Qt::ISODate);
+  if (!time.isValid() || time.timeSpec() != Qt::LocalTime)
+    throw std::runtime_error(std::string(what) + ": not a local time: " + text);
+  return time.toSecsSinceEpoch();
+}
+
+// --time, --after, --before, --within, --min-size, --max-size.
+TimeSizeTest timeSizeOptions(int argc, char** argv) {
+  TimeSizeTest test;
+  const std::string time = option(argc, argv, "--time", "modified");
+  if (time == "created") test.time = FileTime::Created;
+  else if (time == "accessed") test.time = FileTime::Accessed;
+  else if (time != "modified") throw std::runtime_error("--time: modified, created or accessed: " + time);
+  if (const std::string after = option(argc, argv, "--after", ""); !after.empty())
+    test.range(localTime(after, "--after"), test.until);
+  if (const std::string before = option(argc, argv, "--before", ""); !before.empty())
+    test.range(test.from, localTime(before, "--before"));
+  if (const std::string within = option(argc, argv, "--within", ""); !within.empty()) {
+    const std::string units = "mhdw";
+    const std::size_t unit = within.empty() ? std::string::npos : units.find(within.back());
+    if (unit == std::string::npos) throw std::runtime_error("--within: N followed by m, h, d or w: " + within);
+    const TimeSizeTest::Unit kinds[] = {TimeSizeTest::Unit::Minutes, TimeSizeTest::Unit::Hours,
+                                        TimeSizeTest::Unit::Days, TimeSizeTest::Unit::Weeks};
+    test.within(number(within.substr(0, within.size() - 1), "--within"), kinds[unit], QDateTime::currentDateTime());
+  }
+  test.minSize = bytes(option(argc, argv, "--min-size", "0"), "--min-size");
+  if (const std::string most = option(argc, argv, "--max-size", ""); !most.empty())
+    test.maxSize = bytes(most, "--max-size");
+  return test;
+}
+
+// Every word after DIR TEXT is a known option followed by its value.
+void checkOptions(int argc, char** argv) {
+  static const char* const known[] = {"--paths", "--category", "--contains", "--read-ahead", "--png", "--time",
+                                      "--after", "--before", "--within", "--min-size", "--max-size"};
+  for (int i = 4; i < argc; i += 2) {
+    if (std::find_if(std::begin(known), std::end(known), [&](const char* k) { return std::strcmp(k, argv[i]) == 0; }) ==
+        std::end(known))
+      throw std::runtime_error(std::string("unknown option: ") + argv[i]);
+    if (i + 1 == argc) throw std::runtime_error(std::string(argv[i]) + ": a value is missing");
+  }
 }
 
 // "--category office:3": the table and the index; no table without the option.
@@ -276,7 +345,8 @@ int walk(bool realYield, int argc, char** argv) {
   SearchQuery query{.startFolder = argv[2],
                     .inputs = host.inputs(),
                     .contentTest = !contains.empty(),
-                    .documents = flag(argc, argv, "--documents")};
+                    .documents = flag(argc, argv, "--documents"),
+                    .timeSize = timeSizeOptions(argc, argv)};
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
     query.pattern = ListingPattern(*pattern);
@@ -287,10 +357,10 @@ int walk(bool realYield, int argc, char** argv) {
   const double seconds = clock.nsecsElapsed() / 1e9;
   const long rssAfter = statusKb("VmRSS:");
   std::printf("{\"mode\":\"%s\",\"seconds\":%.6f,\"results\":%d,\"unreadable\":%lld,\"rss_before_kb\":%ld,"
-              "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld,\"ended_early\":%d}\n",
+              "\"rss_after_kb\":%ld,\"peak_kb\":%ld,\"name_bytes\":%lld,\"ended_early\":%d,\"without_time\":%zu}\n",
               realYield ? "events" : "engine", seconds, int(results.size()),
               static_cast<long long>(walk.unreadable().total()), rssBefore, rssAfter, statusKb("VmHWM:"),
-              nameBytes(results), int(walk.earlyEnd()));
+              nameBytes(results), int(walk.earlyEnd()), walk.withoutTime());
   const std::string paths = option(argc, argv, "--paths", "");
   if (!paths.empty()) writePaths(results, paths);
   return 0;
@@ -594,12 +664,13 @@ int run(int argc, char** argv) {
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr,
-                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | gen-chain DIR N TEXT | categories | settings N K "
-                 "| list N copy|save | engine|events|window DIR "
-                 "TEXT [--paths FILE] [--category KIND:N]\n",
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | gen-chain DIR N TEXT | categories | settings N K | list N copy|save | engine|events|window DIR "
+                 "TEXT [--paths FILE] [--category KIND:N] [--time KIND] [--after T] [--before T] [--within N{m,h,d,w}] "
+                 "[--min-size BYTES] [--max-size BYTES]\n",
                  argv[0]);
     return 2;
   }
+  checkOptions(argc, argv);
   if (mode == "engine") {  // no display: as a process it starts as a command-line tool would
     QCoreApplication app(argc, argv);
     return walk(false, argc, argv);

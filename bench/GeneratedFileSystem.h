@@ -37,13 +37,12 @@ public:
     }
     return FsOutcome::Ok;
   }
-  FsOutcome fileDetails(const SearchRoot&, const OpenFolder&, const char* name, bool, std::int64_t& size) override {
-    size = std::int64_t(std::strlen(name)) * 1000;
+  FsOutcome fileDetails(const SearchRoot&, const OpenFolder&, const char* name, bool, FileTime,
+                        FileFacts& facts) override {
+    facts.size = std::int64_t(std::strlen(name)) * 1000;
     return FsOutcome::Ok;
   }
-  FsOutcome openFile(SearchRoot&, const OpenFolder&, const char*, FileReader&) override {
-    return FsOutcome::NotListed;
-  }
+  FsOutcome openFile(SearchRoot&, const OpenFolder&, const char*, FileReader&) override { return FsOutcome::NotListed; }
   std::unique_ptr<ReadAhead> makeReadAhead(int, ReadAhead::When) override { return nullptr; }
 
 private:

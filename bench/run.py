@@ -207,6 +207,29 @@ def measure_content(bench, tree, name, text, runs, scratch):
             "peak_mb": max(peaks) / 1024, "max_stall_ms": max(stalls)}
 
 
+def measure_date(bench, tree, text, options, runs):
+    """A search by time and size beside the name search with the same text, taken in turns."""
+    quorrel(bench, "engine", tree, text)
+    times = {"name": [], "time and size": []}
+    for _ in range(runs):
+        times["name"].append(quorrel(bench, "engine", tree, text)["seconds"])
+        times["time and size"].append(quorrel(bench, "engine", tree, text, *options)["seconds"])
+    return {"tree": tree, "text": text, "options": " ".join(options), "times": times}
+
+
+def date_report(measured, runs):
+    lines = ["", f"Searches by time and size, engine, median of {runs} runs taken in turns with the name search "
+                 "(min-max), warm cache.", "",
+             "| tree | text | options | search | seconds | spread | vs name |", "|---|---|---|---|---|---|---|"]
+    for m in measured:
+        base = statistics.median(m["times"]["name"])
+        for key, values in m["times"].items():
+            med, lo, hi = median_spread(values)
+            lines.append(f"| {m['tree']} | {m['text']} | {m['options'] if key != 'name' else ''} | {key} | "
+                         f"{med:.3f} | {lo:.3f}-{hi:.3f} | {med / base:.2f} |")
+    return "\n".join(lines)
+
+
 def content_report(measured, runs):
     lines = ["", f"Containing-text searches, median of {runs} runs (min-max), warm cache.", "",
              "| tree | name, text | results | tool | measured | seconds | spread | vs rg -j1 | vs grep |",
@@ -418,6 +441,8 @@ def main():
     parser.add_argument("--category-tree", action="append", default=[], help="DIR:TEXT:KIND:INDEX")
     parser.add_argument("--content-tree", action="append", default=[], help="DIR:NAME:TEXT")
     parser.add_argument("--depth-tree", action="append", default=[], help="DIR:TEXT, a chain of nested folders")
+    parser.add_argument("--date-tree", action="append", default=[],
+                        help="DIR:TEXT:OPTIONS, the options of a search by time and size, blank-separated")
     parser.add_argument("--cold-tree", action="append", default=[], help="DIR:TEXT, timed from dropped caches")
     parser.add_argument("--list-rows", type=int, help="Ctrl+C and Save List As of a list this long")
     parser.add_argument("--runs", type=int, default=5)
@@ -445,6 +470,12 @@ def main():
         contents.append(measure_content(args.bench, tree, name, text, args.runs, args.scratch))
     if contents:
         print(content_report(contents, args.runs))
+    dates = []
+    for entry in args.date_tree:
+        tree, text, options = entry.split(":", 2)
+        dates.append(measure_date(args.bench, tree, text, options.split(), args.runs))
+    if dates:
+        print(date_report(dates, args.runs))
     if args.list_rows:
         print("\n".join(measure_list(args.bench, args.list_rows, args.runs)))
     depths = []

@@ -34,9 +34,11 @@ fi
 python3 "$top/bench/check-content.py" "$bench" >&2
 python3 "$top/bench/check-categories.py" "$bench" /usr multimedia:4 office:3 >&2
 python3 "$top/bench/check-categories.py" "$bench" "$out/tree-200k" multimedia:0 office:7 >&2
+python3 "$top/bench/check-dates.py" "$bench" >&2
 python3 "$top/bench/run.py" --bench "$bench" --runs "${RUNS:-5}" --scratch "$out" \
   --tree /usr:conf --tree "$out/tree-200k:conf" --tree "$out/flat-200k:conf" --memory-tree "$out/tree-1m:conf" \
   --list-rows 1000000 \
+  --date-tree "/usr:conf:--after 2020-01-01 --min-size 1024" --date-tree "/usr:conf:--time created --within 52w" \
   --category-tree "/usr:con:multimedia:4" --category-tree "/usr:con:office:3" \
   --category-tree "$out/tree-200k:con:multimedia:0" --category-tree "$out/tree-200k:con:office:7" \
   --content-tree "$out/content/dense:data:zanzibar" --content-tree "$out/content/dense:data:zanzibar harbour" \

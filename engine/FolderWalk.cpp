@@ -74,12 +74,14 @@ void FolderWalk::start(const SearchQuery& query) {
   currentFiles.setPattern(query.pattern);
   contentTest_ = query.contentTest;
   documents_ = query.documents;
+  timeSize_ = query.timeSize;
   live_ = query.inputs;
   try {
     host_.clearStopRequest();
-    results_.clear();
+    results_.clear(query.timeSize.time);
     host_.resultsCleared();
     unreadable_.clear();
+    withoutTime_ = 0;
     earlyEnd_ = EarlyEnd::None;
     nameStale_ = true;
     const FsOutcome opened = fs_.beginSearch(startFolder, root_);
@@ -219,19 +221,23 @@ bool FolderWalk::listFiles() {
     const std::string_view name = currentFiles.name(i);
     if (!nameTest_.matches(name, live_.matchCase)) continue;
     if (contentTest_ && stopped()) break;  // at the next candidate; a name search stops between folders
-    std::int64_t size = 0;
-    const FsOutcome outcome =
-        fs_.fileDetails(root_, currentFiles.folder(), currentFiles.cName(i), currentFiles.isLink(i), size);
+    FileFacts facts;
+    const FsOutcome outcome = fs_.fileDetails(root_, currentFiles.folder(), currentFiles.cName(i),
+                                              currentFiles.isLink(i), timeSize_.time, facts);
     if (outcome != FsOutcome::Ok) {
       skipFile(outcome, i);
       continue;
     }
+    if (const TimeSizeTest::Verdict verdict = timeSize_.judge(facts); verdict != TimeSizeTest::Verdict::Pass) {
+      if (verdict == TimeSizeTest::Verdict::NoTime) ++withoutTime_;
+      continue;
+    }
     if (contentTest_) {
-      const Content content = examineContent(i, size);
+      const Content content = examineContent(i, facts.size);
       if (content == Content::Gone) return false;
       if (content == Content::NoMatch) continue;
     }
-    results_.append(name, size);
+    results_.append(name, facts.size, facts.time);
   }
   currentFiles.release();
   return true;

@@ -57,6 +57,9 @@ public:
 
   const UnreadableLog& unreadable() const { return unreadable_; }
   EarlyEnd earlyEnd() const { return earlyEnd_; }
+  // Files that passed every other test but whose file system records no
+  // time of the kind the range asks for (a birth time).
+  std::size_t withoutTime() const { return withoutTime_; }
   std::size_t queued() const { return folderQueue.size(); }
 
 private:
@@ -104,6 +107,8 @@ private:
   EarlyEnd earlyEnd_ = EarlyEnd::None;
   bool contentTest_ = false;
   bool documents_ = false;  // candidates that are documents are searched in their text
+  TimeSizeTest timeSize_;
+  std::size_t withoutTime_ = 0;
   ContentMatcher matcher_;
   QString matcherText_;
   bool matcherReady_ = false;

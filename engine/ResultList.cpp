@@ -7,7 +7,8 @@ namespace {
 constexpr std::size_t kBlockBytes = std::size_t{256} * 1024;
 }
 
-void ResultList::clear() {
+void ResultList::clear(FileTime kind) {
+  timeKind_ = kind;
   records_.clear();
   folders_.clear();
   nextFolderRecorded_ = false;
@@ -34,11 +35,11 @@ const char* ResultList::store(std::string_view name) {
   return at;
 }
 
-void ResultList::append(std::string_view name, std::int64_t size) {
+void ResultList::append(std::string_view name, std::int64_t size, std::int64_t time) {
   if (!nextFolderRecorded_) {
     folders_.push_back(nextFolder_);
     nextFolderRecorded_ = true;
   }
   records_.push_back(Record{store(name), static_cast<std::uint32_t>(name.size()),
-                            static_cast<std::uint32_t>(folders_.size() - 1), size});
+                            static_cast<std::uint32_t>(folders_.size() - 1), size, time});
 }

@@ -75,6 +75,7 @@ Records byNumber(std::size_t count, Number number) {
 
 std::vector<std::uint32_t> ResultOrder::sorted(const ResultList& results, Key key) {
   if (key == Key::Size) return byNumber(results.size(), [&](std::size_t i) { return results.fileSize(i); });
+  if (key == Key::Time) return byNumber(results.size(), [&](std::size_t i) { return results.fileTime(i); });
   if (key == Key::Folder) {  // folders are few beside records: each is ranked once
     Records folders(results.folderCount());
     std::iota(folders.begin(), folders.end(), 0u);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/ListingPattern.h"
+#include "engine/TimeSizeTest.h"
 
 // What may change while a walk runs: the walk takes them afresh from its
 // host after every yield (nothing else lets the user change them).
@@ -25,4 +26,5 @@ struct SearchQuery {
   bool contentTest = false;
   // The content test reads a document's text (DocumentText), not its bytes.
   bool documents = false;
+  TimeSizeTest timeSize{};  // after the name; its time is the one each result keeps
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the splash, the transparency question, the
-# launcher, the command-line window and a result's menu from the real
+# launcher, the command-line window, a result's menu and the date window from the real
 # program under Xvfb.
 # Usage: screenshots.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
@@ -67,4 +67,22 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$search")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$top/docs/result-menu.png"
 kill "$program"
-echo "docs/splash.png docs/question.png docs/launcher.png docs/select-action.png docs/result-menu.png"
+# Search By Date: files in /usr/share/doc named "changelog", of any time,
+# at least 8 KB, chosen from the keyboard.
+"$build/app/quorrel" /usr/share/doc &
+program=$!
+question="$(window '^Transperancy$')"
+sleep 1
+xdotool key --window "$question" alt+n
+select="$(window '^Select Action$')"
+sleep 1
+xdotool mousemove --window "$select" 60 232 click --repeat 2 --delay 100 1  # a double-click chooses it
+search="$(window '^Search By Date$')"
+sleep 1
+xdotool windowfocus --sync "$search"
+xdotool type changelog
+xdotool key Tab Tab Tab End Tab space Tab 8 Tab K Return
+sleep 3
+shoot '^Search By Date$' date-window.png 0.5 >/dev/null
+kill "$program"
+echo "docs/splash.png docs/question.png docs/launcher.png docs/select-action.png docs/result-menu.png docs/date-window.png"

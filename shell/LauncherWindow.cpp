@@ -201,7 +201,7 @@ void LauncherWindow::officePressed() {
 void LauncherWindow::datesPressed() {
   context_.showBusy(4, "Loading..");
   context_.showBusy(6, "Validating...");
-  context_.message(QMessageBox::Critical, "Quorrel 2.0", "This feature is not available in this version.");
+  windows_.open(SearchWindows::ByDate, this);
 }
 
 void LauncherWindow::aboutPressed() {

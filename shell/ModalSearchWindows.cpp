@@ -3,6 +3,7 @@
 
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
+#include "windows/DateSearchWindow.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
 #include "windows/SearchWindow.h"
@@ -13,9 +14,10 @@ SearchWindowDescription describe(SearchWindows::Kind kind) {
     case SearchWindows::AllFiles: return AllFilesWindow::description();
     case SearchWindows::ContainingText: return ContainingTextWindow::description();
     case SearchWindows::Multimedia: return MultimediaWindow::description();
-    case SearchWindows::Office: break;
+    case SearchWindows::Office: return OfficeWindow::description();
+    case SearchWindows::ByDate: break;
   }
-  return OfficeWindow::description();
+  return DateSearchWindow::description();
 }
 }  // namespace
 

@@ -24,7 +24,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setObjectName("frmselact");
   setWindowTitle("Select Action");
   setModal(true);
-  setFixedSize(Twips::toPixels(6585), Twips::toPixels(4080));
+  setFixedSize(Twips::toPixels(6585), Twips::toPixels(4500));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
   WindowPalette::apply(this);
 
@@ -43,18 +43,19 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
     {make<WrapRadio>,   "optconts",   tr("Sea&rch Contents i.e., photos, videos, music files etc."),
                                       {360, 1980, 5865, 840}, into<&W::multimediaOption>},
     {make<QPushButton>, "cmdcls",     tr("C&ancel"),
-                                      {2505, 3420, 1575, 480}, into<&W::closeButton>},
+                                      {2505, 3840, 1575, 480}, into<&W::closeButton>},
     {make<WrapRadio>,   "optoffice",  tr("Search &Office Documents"),
                                       {360, 2880, 5865, 420}, into<&W::officeOption>},
+    {make<WrapRadio>,   "optdate",    tr("Search By &Date"),
+                                      {360, 3300, 5865, 420}, into<&W::dateOption>},
   });
   // clang-format on
   prompt->setWordWrap(true);
   closeButton->setAutoDefault(false);  // Enter on an option chooses it; it never ends the program
 
-  // A double-click, Enter or Space chooses the first two; merely selecting
-  // chooses the others.
-  allFilesOption->installEventFilter(this);
-  containingTextOption->installEventFilter(this);
+  // A double-click, Enter or Space chooses the first two and the last; merely
+  // selecting chooses the others.
+  for (WrapRadio* option : {allFilesOption, containingTextOption, dateOption}) option->installEventFilter(this);
   connect(multimediaOption, &QRadioButton::toggled, this, [this](bool on) {
     if (on) choose(SearchWindows::Multimedia);
   });
@@ -66,6 +67,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
   setTabOrder(containingTextOption, multimediaOption);
   setTabOrder(multimediaOption, closeButton);
   setTabOrder(closeButton, officeOption);
+  setTabOrder(officeOption, dateOption);
 }
 
 bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -74,8 +76,10 @@ bool StartInFolderWindow::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     chosen = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
   }
-  if (chosen && (watched == allFilesOption || watched == containingTextOption)) {
-    choose(watched == allFilesOption ? SearchWindows::AllFiles : SearchWindows::ContainingText);
+  if (chosen && (watched == allFilesOption || watched == containingTextOption || watched == dateOption)) {
+    choose(watched == allFilesOption         ? SearchWindows::AllFiles
+           : watched == containingTextOption ? SearchWindows::ContainingText
+                                             : SearchWindows::ByDate);
     return true;
   }
   return QDialog::eventFilter(watched, event);

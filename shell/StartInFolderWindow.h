@@ -25,6 +25,7 @@ public:
   WrapRadio* multimediaOption = nullptr;
   QPushButton* closeButton = nullptr;
   WrapRadio* officeOption = nullptr;
+  WrapRadio* dateOption = nullptr;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "ui/Settings.h"
 
 #include <QByteArray>
+#include <type_traits>
 
 #include "platform/core/SettingsStore.h"
 #include "ui/Context.h"
@@ -28,6 +29,15 @@ std::string decoded(const QString& text, std::string*) {
   return QByteArray::fromPercentEncoding(text.mid(kUriPrefix.size()).toLatin1()).toStdString();
 }
 
+// A number kept as decimal text; what does not read as one (a hand edit) is
+// the default's.
+QString encoded(int value) { return QString::number(value); }
+int decoded(const QString& text, const char* defaultText) {
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  return ok ? value : QString::fromLatin1(defaultText).toInt();
+}
+
 QString encoded(Answer answer) {
   return answer == Answer::Yes ? QStringLiteral("Y") : answer == Answer::No ? QStringLiteral("N") : QString();
 }
@@ -40,7 +50,9 @@ Answer decoded(const QString& text, Answer*) {
 template <typename T>
 T Setting<T>::read(Context& context) const {
   const QString file = application ? application : context.executableName();
-  return decoded(context.settings().get(file, section, key, defaultText), static_cast<T*>(nullptr));
+  const QString text = context.settings().get(file, section, key, defaultText);
+  if constexpr (std::is_same_v<T, int>) return decoded(text, defaultText);
+  else return decoded(text, static_cast<T*>(nullptr));
 }
 
 template <typename T>
@@ -51,3 +63,4 @@ void Setting<T>::write(Context& context, const T& value) const {
 template struct Setting<QString>;
 template struct Setting<std::string>;
 template struct Setting<Answer>;
+template struct Setting<int>;

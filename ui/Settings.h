@@ -33,6 +33,23 @@ inline constexpr Setting<QString> searchName{"x", "y", "named", ""};
 inline constexpr Setting<std::string> searchLocation{"x", "y", "loc", "/"};
 // Whether the Containing Text window looks inside documents: only "Y" turns it on.
 inline constexpr Setting<Answer> searchDocuments{"x", "FRMFILECONTXT", "documents", ""};
+// Whether a search window shows the results' "Modified" column (named by the
+// window's object name); hidden unless "Y".
+constexpr Setting<Answer> modifiedColumn(const char* window) { return {"x", "Columns", window, ""}; }
+// The date search's choices, by their place in its lists; dates as
+// yyyy-MM-dd; a size limit of -1 is none.
+namespace dateSearch {
+inline constexpr Setting<int> time{"x", "Date", "time", "0"};
+inline constexpr Setting<int> range{"x", "Date", "range", "0"};
+inline constexpr Setting<int> count{"x", "Date", "count", "7"};
+inline constexpr Setting<int> unit{"x", "Date", "unit", "2"};
+inline constexpr Setting<QString> first{"x", "Date", "from", ""};
+inline constexpr Setting<QString> last{"x", "Date", "to", ""};
+inline constexpr Setting<int> atLeast{"x", "Date", "atleast", "-1"};
+inline constexpr Setting<int> atLeastUnit{"x", "Date", "atleastunit", "1"};
+inline constexpr Setting<int> atMost{"x", "Date", "atmost", "-1"};
+inline constexpr Setting<int> atMostUnit{"x", "Date", "atmostunit", "2"};
+}  // namespace dateSearch
 // Where the program is, written at every start for others to find; never read.
 inline constexpr Setting<QString> installPath{"QRL10", "INSTPATH", "VALUE", ""};
 // Whether the start asks about transparency, and the answer kept when it does not.

@@ -78,10 +78,10 @@ SearchWindowDescription ContainingTextWindow::description() {
     query.contentTest = true;
     query.documents = own.documentsBox->isChecked();
   };
-  d.load = [](Context& context, const OwnControls& own) {
+  d.restore = [](const OwnControls& own, Context& context) {
     own.documentsBox->setChecked(Settings::searchDocuments.read(context) == Answer::Yes);
   };
-  d.save = [](Context& context, const OwnControls& own) {
+  d.keep = [](const OwnControls& own, Context& context) {
     Settings::searchDocuments.write(context, own.documentsBox->isChecked() ? Answer::Yes : Answer::No);
   };
   d.pointer = looks;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/ResultsTable.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMimeData>
@@ -79,6 +80,8 @@ QVariant ResultsTable::data(const QModelIndex& index, int role) const {
       case NameColumn: return DisplayText::fromBytes(results_.name(r));
       case FolderColumn: return DisplayText::fromBytes(results_.folder(r));
       case SizeColumn: return SizeText::fromBytes(results_.fileSize(r));
+      case TimeColumn:
+        return QLocale().toString(QDateTime::fromSecsSinceEpoch(results_.fileTime(r)), QLocale::ShortFormat);
     }
   } else if (role == Qt::DecorationRole) {
     if (index.column() == NameColumn) return icons_.image(iconOf(r));
@@ -97,6 +100,12 @@ QVariant ResultsTable::headerData(int section, Qt::Orientation orientation, int 
     case NameColumn: return QStringLiteral("File Name");
     case FolderColumn: return QStringLiteral("In Folder");
     case SizeColumn: return QStringLiteral("Size");
+    case TimeColumn:
+      switch (results_.timeKind()) {
+        case FileTime::Modified: return tr("Modified");
+        case FileTime::Created: return tr("Created");
+        case FileTime::Accessed: return tr("Accessed");
+      }
   }
   return {};
 }
@@ -152,7 +161,8 @@ void ResultsTable::sort(int column, Qt::SortOrder order) {
   std::vector<std::size_t> kept;
   for (const QModelIndex& index : before) kept.push_back(record(index.row()));
   if (column != sortColumn_) {
-    constexpr ResultOrder::Key keys[] = {ResultOrder::Key::Name, ResultOrder::Key::Folder, ResultOrder::Key::Size};
+    constexpr ResultOrder::Key keys[] = {ResultOrder::Key::Name, ResultOrder::Key::Folder, ResultOrder::Key::Size,
+                                         ResultOrder::Key::Time};
     order_ = ResultOrder::sorted(results_, keys[column]);
     if (order == Qt::DescendingOrder) std::reverse(order_.begin(), order_.end());
   } else if (order != sortOrder_) {

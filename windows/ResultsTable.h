@@ -9,16 +9,15 @@
 class IconSource;
 class ResultList;
 
-// The results list as a view shows it: "File Name", "In Folder" and "Size",
-// each file with the image of its type and a tip with its full path, size in
-// bytes and type. Records reach views in batches, at flush(), so a walk that
-// appends thousands a second costs the view nothing per record. Text is
-// decoded, and a type found, only when a row is shown. Rows show the records
-// in the order found, or sorted by a column through a list of record indexes.
+// The results list as a view shows it: "File Name", "In Folder", "Size" and
+// the time the search kept (the locale's short date and time), each file with the image of its type and a tip with its
+// full path, size in bytes and type. Records reach views in batches, at flush(), so a walk that appends thousands a
+// second costs the view nothing per record. Text is decoded, and a type found, only when a row is shown. Rows show the
+// records in the order found, or sorted by a column through a list of record indexes.
 class ResultsTable : public QAbstractTableModel {
   Q_OBJECT
 public:
-  enum Column { NameColumn = 0, FolderColumn = 1, SizeColumn = 2, ColumnCount = 3 };
+  enum Column { NameColumn = 0, FolderColumn = 1, SizeColumn = 2, TimeColumn = 3, ColumnCount = 4 };
 
   ResultsTable(const ResultList& results, IconSource& icons, QObject* parent = nullptr);
 

@@ -75,7 +75,7 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   session_->close();
   Settings::searchName.write(context_, c_.nameField->text());
   Settings::searchLocation.write(context_, locations_->bytes());
-  if (description_.save) description_.save(context_, c_.own);
+  if (description_.keep) description_.keep(c_.own, context_);
   QDialog::closeEvent(event);
   hide();
   context_.showBusy(1, "Returning...");

@@ -22,6 +22,7 @@
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
 #include "windows/ResultsView.h"
+#include "windows/TimeColumn.h"
 #include "windows/WindowArt.h"
 
 namespace {
@@ -43,6 +44,7 @@ void SearchWindow::buildControls() {
   using namespace Layout;
   using C = SearchControls;
   const int width = description_.clientWidth;
+  const int own = description_.ownHeight;
   const Font bold{nullptr, 0, true};
   // clang-format off
   build(this, c_, {
@@ -60,9 +62,9 @@ void SearchWindow::buildControls() {
     {make<LabelButton>, "cmdcanc",  description_.closeCaption, {90, 60, 1395, 375},  into<&C::closeButton>, bold,
                                                                                                             "pictb"},
     {make<QCheckBox>,   "chkmatch", tr("&Match Case"),    {7080, 1800, 1575, 480},   into<&C::matchCaseBox>},
-    {make<ResultsView>, "lv",       {},                   {120, 2280, 8535, 5055},   into<&C::resultsView>},
-    {make<QLabel>,      "lblfound", tr("0 files found"),  {120, 7800, 8535, 255},    into<&C::foundLabel>},
-    {make<QLabel>,      "lblin",    tr("Searching ..."),  {120, 8160, 8895, 735},    into<&C::statusLabel>},
+    {make<ResultsView>, "lv",       {},                   {120, 2280 + own, 8535, 5055},   into<&C::resultsView>},
+    {make<QLabel>,      "lblfound", tr("0 files found"),  {120, 7800 + own, 8535, 255},    into<&C::foundLabel>},
+    {make<QLabel>,      "lblin",    tr("Searching ..."),  {120, 8160 + own, 8895, 735},    into<&C::statusLabel>},
   });
   // clang-format on
 
@@ -129,23 +131,22 @@ void SearchWindow::setUpResultsList() {
   c_.resultsView->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
   c_.resultsView->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
   c_.resultsView->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
+  TimeColumn::setUp(context_, *c_.resultsView, description_.objectName, description_.byTime);
   actions_ = new ResultActions(context_, *this, c_.resultsView, *table_);
   setMouseTracking(true);
   c_.titleStrip->setMouseTracking(true);
 }
 
 // A kind's own fields and lists come after the location, and take Enter
-// and Escape as the common ones do; its own check boxes follow them.
+// and Escape as the common ones do.
 void SearchWindow::setTabOrder() {
   QList<QWidget*> order{c_.nameField, c_.locationBox}, own;
-  for (QLineEdit* field : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-    if (field != c_.nameField) own << field;
-  for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
-    if (box != c_.locationBox) own << box;
+  const QList<QWidget*> common{c_.nameField,    c_.locationBox, c_.findButton, c_.closeButton,
+                               c_.matchCaseBox, c_.resultsView, c_.closeLabel};
+  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if ((w->focusPolicy() & Qt::TabFocus) && !common.contains(w)) own << w;
   for (QWidget* w : own) w->installEventFilter(this);
   order << own;
-  for (QCheckBox* box : findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly))
-    if (box != c_.matchCaseBox) order << box;  // keys as Match Case's: Escape does not close
   order << c_.findButton << c_.closeButton << c_.matchCaseBox << c_.resultsView << c_.closeLabel;
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -156,8 +157,8 @@ void SearchWindow::loadFields() {
   for (const std::string& drive : context_.fileSystem().drives()) locations_->addItem(drive);
   if (c_.locationBox->count() > 0) c_.locationBox->setCurrentIndex(0);
   c_.nameField->setText(Settings::searchName.read(context_));
+  if (description_.restore) description_.restore(c_.own, context_);
   locations_->setText(Settings::searchLocation.read(context_));
-  if (description_.load) description_.load(context_, c_.own);
   const std::string& commandLine = context_.commandLine();
   if (!blank(commandLine)) {
     locations_->addItem(commandLine);

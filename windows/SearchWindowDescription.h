@@ -7,8 +7,9 @@
 #include <vector>
 
 struct SearchQuery;
-class ButtonFace;
 class Context;
+class DateChoices;
+class ButtonFace;
 class LabelButton;
 class QCheckBox;
 class QComboBox;
@@ -33,7 +34,8 @@ struct PressStep {
   QString message{};
   QString title{};
   QMessageBox::Icon icon = QMessageBox::Information;
-  bool focus = false;  // the field (or the location box) takes the focus after the message
+  bool focus = false;     // the field (or the location box) takes the focus after the message
+  bool optional = false;  // TextLength: an empty field passes
 };
 
 // Where the pointer acts, for a window's button looks and hover colours.
@@ -47,6 +49,7 @@ struct OwnControls {
   QCheckBox* documentsBox = nullptr;  // a content search reads documents' text
   QWidget* findLine = nullptr;        // lines under the buttons, lit under the pointer
   QWidget* closeLine = nullptr;
+  DateChoices* dateChoices = nullptr;  // which time, its range, the size limits
 };
 
 // A search window's controls, as its layout makes them: what the window and
@@ -82,6 +85,7 @@ struct SearchWindowDescription {
   QString heading;  // on the title strip
   int clientWidth;  // twips
   int clientHeight;
+  int ownHeight = 0;  // twips the kind's own rows push the results down
   QString closeCaption;
   const char* closeLabelName;           // the "X" on the title strip
   QColor closeLabelColour = Qt::black;  // at load
@@ -89,16 +93,16 @@ struct SearchWindowDescription {
   QString busyCaption = QStringLiteral("Processing...");
   bool watchdog = true;
   bool failedDisplay = true;  // "Failed.." before the no-application message
+  bool byTime = false;        // searches by time: the results' time column always shows
   // Adds the window's own controls (a Layout table built into the window)
   // and hands over those the other hooks use. The window gives its own
-  // fields and lists their keys (Enter, Escape) and their tab order, and its
-  // own check boxes their place in the tab order after them.
+  // fields and lists their keys (Enter, Escape) and their tab order.
   std::function<OwnControls(QWidget* window)> addControls;
   // Runs at the Configure step of a press.
   std::function<void(const OwnControls&, SearchQuery&)> configure;
-  // The kind's own remembered values: shown at opening, kept at closing.
-  std::function<void(Context&, const OwnControls&)> load;
-  std::function<void(Context&, const OwnControls&)> save;
+  // Read the own controls' stored choices at opening, and keep them at closing.
+  std::function<void(const OwnControls&, Context&)> restore;
+  std::function<void(const OwnControls&, Context&)> keep;
   // The window's looks under the pointer: button faces, borders, hover colours.
   std::function<void(const SearchControls&, PointerTarget, PointerAction)> pointer;
 };

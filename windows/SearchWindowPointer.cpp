@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/SearchWindow.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -80,7 +81,8 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!c_.locationBox) return QDialog::eventFilter(watched, event);  // still being built
   if (pointerEvent(watched, event)) return true;
   if (watched == c_.titleStrip || watched == c_.heading) return titleDrag_.handle(event);
-  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched))) {
+  if (type == QEvent::KeyPress && (qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched) ||
+                                   qobject_cast<QAbstractSpinBox*>(watched))) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       findPressed();

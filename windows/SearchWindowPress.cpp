@@ -28,7 +28,8 @@ bool SearchWindow::passes(const PressStep& step) {
   switch (step.kind) {
     case PressStep::TextLength: {
       QLineEdit* field = step.field == PressStep::NameField ? c_.nameField : c_.own.containingField;
-      if (!field || characters(trimBlanks(field->text())) >= 3) return true;
+      const qsizetype given = field ? characters(trimBlanks(field->text())) : 3;
+      if (given >= 3 || (step.optional && field->text().isEmpty())) return true;
       context_.message(step.icon, step.title, step.message);
       if (step.focus) field->setFocus();
       return false;

@@ -33,6 +33,8 @@ void SearchWindow::showFoundCount() {
       text += QStringLiteral(" (%1 could not be read)").arg(unreadable);
       for (const std::string& p : walk->unreadable().paths()) tip << DisplayText::fromBytes(p);
     }
+    if (const std::size_t without = walk->withoutTime(); without > 0)
+      text += tr(" (%n without a creation time)", nullptr, int(without));
     const QString early = earlyEndText(walk->earlyEnd());
     if (!early.isEmpty()) {
       text += " (search ended early: " + early + ")";

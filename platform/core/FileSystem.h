@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/core/DirectoryEntries.h"
+#include "platform/core/FileFacts.h"
 #include "platform/core/FileReader.h"
 #include "platform/core/FsOutcome.h"
 #include "platform/core/OpenFolder.h"
@@ -34,10 +35,11 @@ public:
   // interface file system (proc, sysfs...) is NotListed. A read that entries
   // abandon ends at once as Ok, and root and folder are not touched again.
   virtual FsOutcome enter(SearchRoot& root, const std::string& path, OpenFolder& folder, DirectoryEntries& entries) = 0;
-  // The size of a listed file (of a link's target). NotListed when it turns
-  // out not to be a regular file on a real file system.
+  // The size and the chosen time of a listed file (of a link's target), in
+  // one lookup. NotListed when it turns out not to be a regular file on a
+  // real file system.
   virtual FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
-                                std::int64_t& size) = 0;
+                                FileTime which, FileFacts& facts) = 0;
   // Opens a listed file for a streamed read, never blocking: only a regular
   // file on a real file system is ever opened for reading, whatever the name
   // has become since it was listed; anything else is NotListed.

@@ -149,17 +149,26 @@ FsOutcome LinuxFileSystem::readEntries(const SearchRoot& root, int handle, Direc
 }
 
 FsOutcome LinuxFileSystem::fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
-                                       std::int64_t& size) {
-  struct stat st;
-  if (::fstatat(folder.handle(), name, &st, 0) != 0) {
+                                       FileTime which, FileFacts& facts) {
+  const unsigned timeBit = which == FileTime::Created    ? STATX_BTIME
+                           : which == FileTime::Accessed ? STATX_ATIME
+                                                         : STATX_MTIME;
+  struct statx st;
+  if (::statx(folder.handle(), name, AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_SIZE | timeBit, &st) != 0) {
     const int error = errno;
     // A link whose target is missing, loops or cannot be reached is not a listed file.
     if (isLink && error != ENOMEM) return FsOutcome::NotListed;
     return SystemErrors::outcome(error);
   }
   // Whatever the listing said: a regular file then may be a link to /proc/kcore (128 TiB) now.
-  if (!S_ISREG(st.st_mode) || root.isInterfaceDevice(st.st_dev)) return FsOutcome::NotListed;
-  size = st.st_size;
+  if (!S_ISREG(st.stx_mode) || root.isInterfaceDevice(makedev(st.stx_dev_major, st.stx_dev_minor)))
+    return FsOutcome::NotListed;
+  facts.size = std::int64_t(st.stx_size);
+  const struct statx_timestamp& t = which == FileTime::Created    ? st.stx_btime
+                                    : which == FileTime::Accessed ? st.stx_atime
+                                                                  : st.stx_mtime;
+  facts.hasTime = (st.stx_mask & timeBit) != 0;  // no birth time where the file system records none
+  facts.time = facts.hasTime ? t.tv_sec : 0;
   return FsOutcome::Ok;
 }
 

@@ -9,7 +9,7 @@
 #include "platform/core/LinuxReadAhead.h"
 
 // File-system services over the Linux system calls. Each folder is read once,
-// in large batches with getdents64; a file is looked up (fstatat, relative to
+// in large batches with getdents64; a file is looked up (statx, relative to
 // its open folder) only when its name matches. Folders of a search are opened
 // from the nearest open folder kept above them (their parent, mostly: one
 // name, at any depth) with openat2, which refuses links and anything outside
@@ -22,8 +22,8 @@ public:
   std::string absolutePathName(const std::string& folder, const std::string& name) override;
   FsOutcome beginSearch(const std::string& startFolder, SearchRoot& root) override;
   FsOutcome enter(SearchRoot& root, const std::string& path, OpenFolder& folder, DirectoryEntries& entries) override;
-  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
-                        std::int64_t& size) override;
+  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink, FileTime which,
+                        FileFacts& facts) override;
   FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& reader) override;
   std::unique_ptr<ReadAhead> makeReadAhead(int workers, ReadAhead::When when) override;
   // What the read-aheads it makes learn of the walk's reads, and tests replace.

@@ -2,12 +2,12 @@
 // The file-system services over real trees: what a directory read reports,
 // which folders are entered (and which never, however they are reached), how
 // links are looked up, and when reading ahead starts.
-#include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <QtTest>
 
 #include <algorithm>
 #include <atomic>
@@ -109,11 +109,12 @@ private Q_SLOTS:
       QCOMPARE(s.fs.openFile(s.root, s.folder, name, reader), FsOutcome::NotListed);
     QVERIFY(writer.waiting());
     QCOMPARE(s.fs.openFile(s.root, s.folder, "to-file", reader), FsOutcome::Ok);
-    std::int64_t size = -1;
-    QCOMPARE(s.fs.fileDetails(s.root, s.folder, "to-file", true, size), FsOutcome::Ok);
-    QCOMPARE(size, 3000);
+    FileFacts facts;
+    QCOMPARE(s.fs.fileDetails(s.root, s.folder, "to-file", true, FileTime::Modified, facts), FsOutcome::Ok);
+    QCOMPARE(facts.size, 3000);
     t.remove("plain.txt");
-    QCOMPARE(s.fs.fileDetails(s.root, s.folder, "plain.txt", false, size), FsOutcome::Vanished);  // since it was listed
+    QCOMPARE(s.fs.fileDetails(s.root, s.folder, "plain.txt", false, FileTime::Modified, facts),
+             FsOutcome::Vanished);  // since it was listed
     QCOMPARE(s.enter("/etc", sub), FsOutcome::Unreadable);
     QCOMPARE(s.enter(t.path("alias") + "x", sub), FsOutcome::Unreadable);
     QCOMPARE(s.enter(t.path("alias/Sub"), sub), FsOutcome::Ok);
@@ -131,7 +132,8 @@ private Q_SLOTS:
       Search s(start);
       Recorded r;
       QCOMPARE(s.enter(start, r), listed ? FsOutcome::Ok : FsOutcome::NotListed);
-      QVERIFY2(std::count(r.folders.begin(), r.folders.end(), "usr") == root && (r.files.empty() || listed), start.c_str());
+      QVERIFY2(std::count(r.folders.begin(), r.folders.end(), "usr") == root && (r.files.empty() || listed),
+               start.c_str());
       for (const std::string never : {"/proc", "/sys"})
         QVERIFY2(!interface(never) || !std::count(r.folders.begin(), r.folders.end(), never.substr(1)), never.c_str());
     }
@@ -164,7 +166,7 @@ private Q_SLOTS:
     Names asked;
     const auto isFolder = [&](const std::string& p) { return asked.push_back(p), p != "/etc/hostname"; };
     QCOMPARE(t.locations(isFolder), (Names{"/", "/dev/shm", "/home/u/remote", "/media/usb stick", "/mnt/nas",
-                                          "/mnt/nas/disk", "/tmp", "/var/lib/docker/overlay2/m"}));
+                                           "/mnt/nas/disk", "/tmp", "/var/lib/docker/overlay2/m"}));
     QCOMPARE(asked, (Names{"/dev/shm", "/etc/hostname", "/media/usb stick", "/tmp", "/var/lib/docker/overlay2/m"}));
     Names skipped;
     for (const MountTable::Mount& m : t.interfaceMounts()) skipped.push_back(m.point);

@@ -8,7 +8,7 @@
 
 // The real file system, with chosen folders failing as a permission
 // problem would (CI runs as root, which reads everything), and a fault
-// injected at the n-th folder entered or file looked up.
+// injected at the n-th folder entered or file looked up; or no birth times.
 class FailingFileSystem final : public FileSystem {
 public:
   enum class Fault { None, OutOfHandles, OutOfMemory, BadAlloc };
@@ -16,6 +16,7 @@ public:
   Fault fault = Fault::None;
   int faultAtCall = 0;  // 1 = the first call of enter, fileDetails or openFile
   int calls = 0;
+  bool noBirthTimes = false;  // as on a file system that records none
   LinuxFileSystem real;
 
   std::vector<std::string> drives() override { return real.drives(); }
@@ -29,10 +30,12 @@ public:
     if (unreadableFolders.count(p)) return FsOutcome::Denied;
     return real.enter(root, p, folder, e);
   }
-  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink,
-                        std::int64_t& size) override {
+  FsOutcome fileDetails(const SearchRoot& root, const OpenFolder& folder, const char* name, bool isLink, FileTime which,
+                        FileFacts& facts) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;
-    return real.fileDetails(root, folder, name, isLink, size);
+    const FsOutcome outcome = real.fileDetails(root, folder, name, isLink, which, facts);
+    if (noBirthTimes && which == FileTime::Created) facts.hasTime = false;
+    return outcome;
   }
   FsOutcome openFile(SearchRoot& root, const OpenFolder& folder, const char* name, FileReader& r) override {
     if (const FsOutcome injected = inject(); injected != FsOutcome::Ok) return injected;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
-// Files; what each category lists, and when a chosen category takes effect.
+// Files; what each category lists, and when a chosen category takes effect;
+// the date window and the results' time column.
+#include <QDateEdit>
+#include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "bench/DocumentWriter.h"
@@ -11,6 +15,7 @@
 #include "support/WindowRig.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
+#include "windows/DateSearchWindow.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
 #include "windows/SearchSession.h"
@@ -21,6 +26,8 @@ const Names kFiles{"song.mp3", "SONG.Mp3", "scan.jp2", "raw.mrw", "track.wma", "
                    "report.txt", "page.HTM", "style.css", "clip.AVI"};
 
 QComboBox* categories(SearchWindow& w) { return w.findChild<QComboBox*>("cboconts"); }
+template <typename T = QComboBox>
+T* own(SearchWindow& w, const char* name) { return w.findChild<T*>(name); }
 
 Names found(const SearchWindow& w) {
   Names out;
@@ -272,6 +279,51 @@ private Q_SLOTS:
     QCOMPARE(found(*w), (Names{"book.xls", "old.xl"}));
     QTest::mouseClick(findButton(*w), Qt::LeftButton);
     QCOMPARE(found(*w), (Names{"Annual Report.doc"}));
+  }
+
+  // The date window's choices make the search's test and are kept for the
+  // next window; its time column shows and sorts by the chosen time. The
+  // other windows hide their "Modified" column until the header's menu shows
+  // it, and keep that choice.
+  void searchByDateAndTheTimeColumn() {
+    TempTree t;
+    for (const char* name : {"old.txt", "new.txt"}) t.file(name);
+    t.file("big.bin", std::string(2048, 'x'));
+    QFile old(QString::fromStdString(t.path("old.txt")));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+    old.close();
+    auto w = rig_->open(DateSearchWindow::description());
+    search(*w, "", t.root());  // the last 7 days, any size
+    QCOMPARE(found(*w), (Names{"big.bin", "new.txt"}));
+    own<QCheckBox>(*w, "chkmin")->setChecked(true);
+    own<QSpinBox>(*w, "spnmin")->setValue(2);
+    own(*w, "cbominunit")->setCurrentIndex(1);  // KB
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QCOMPARE(found(*w), (Names{"big.bin"}));
+    own(*w, "cborange")->setCurrentIndex(1);  // between
+    own<QDateEdit>(*w, "dtfirst")->setDate(QDate(2020, 1, 1));
+    own<QDateEdit>(*w, "dtlast")->setDate(QDate(2019, 12, 31));  // either order
+    own<QCheckBox>(*w, "chkmin")->setChecked(false);
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QCOMPARE(found(*w), (Names{"old.txt"}));
+    own(*w, "cborange")->setCurrentIndex(4);  // at any time
+    QTest::mouseClick(findButton(*w), Qt::LeftButton);
+    QHeaderView* header = resultsView(*w)->horizontalHeader();
+    QVERIFY(!header->isSectionHidden(3));
+    QCOMPARE(header->model()->headerData(3, Qt::Horizontal).toString(), "Modified");
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(header->model()->index(0, 0).data().toString(), "old.txt");
+    w->close();
+    w = rig_->open(DateSearchWindow::description());
+    QCOMPARE(own(*w, "cborange")->currentIndex(), 4);
+    QCOMPARE(own<QDateEdit>(*w, "dtfirst")->date(), QDate(2020, 1, 1));
+    QVERIFY(!own<QCheckBox>(*w, "chkmin")->isChecked() && own<QSpinBox>(*w, "spnmin")->value() == 0);
+    for (bool shown : {false, true}) {
+      auto a = rig_->open(AllFilesWindow::description());
+      QCOMPARE(resultsView(*a)->isColumnHidden(3), !shown);
+      a->findChild<QAction*>("showModified")->trigger();
+    }
   }
 };
 
