@@ -42,7 +42,9 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   loadFields();
 }
 
-SearchWindow::~SearchWindow() = default;
+// Hidden while the session lives: hiding asks the results' header again, and
+// the table reads the session's results.
+SearchWindow::~SearchWindow() { hide(); }
 
 const ResultList& SearchWindow::results() const { return session_->results(); }
 
