@@ -18,6 +18,9 @@
 //                                       program); always: even on a warm cache; 0: none
 //   categories                       the category tables, as JSON
 //   gen-content DIR [--seed S]       the content corpora
+//   gen-documents DIR [--seed S]     the document corpus (DocumentCorpus)
+//   document-text DIR                every file's document text read whole: bytes of text, seconds
+//     --documents                       (engine, events) the containing text searched in documents' text
 //   getdents DIR                     the tree read with bare getdents64 calls: the kernel's own cost
 //   list N copy|save                 a window listing N generated rows: Ctrl+C of all, a paste of each
 //                                    format, the clipboard taken by another program; or Save List As
@@ -26,32 +29,36 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QComboBox>
+#include <QDirIterator>
 #include <functional>
 #include <memory>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPaintEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QPaintEvent>
-#include <QHeaderView>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <exception>
-#include <stdexcept>
 #include <fstream>
+#include <functional>
+#include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "bench/ContentCorpus.h"
+#include "bench/DocumentCorpus.h"
 #include "bench/GeneratedFileSystem.h"
 #include "bench/GetdentsWalk.h"
 #include "bench/TreeGenerator.h"
@@ -66,13 +73,14 @@
 #include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/GioFileOpener.h"
 #include "platform/desktop/ThemeIconSource.h"
-#include "ui/DesktopDialogs.h"
-#include "windows/EventYield.h"
+#include "platform/documents/DocumentText.h"
 #include "ui/Context.h"
-#include "windows/MultimediaWindow.h"
-#include "windows/ContainingTextWindow.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/LabelButton.h"
 #include "windows/AllFilesWindow.h"
+#include "windows/ContainingTextWindow.h"
+#include "windows/EventYield.h"
+#include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
 #include "windows/SearchSession.h"
 #include "windows/SearchWindow.h"
@@ -190,9 +198,11 @@ int settingsSaves(char** argv) {
   const int sections = number(argv[2], "sections"), saves = number(argv[3], "saves");
   QTemporaryDir folder;
   QByteArray text;
-  for (int i = 0; i < sections; ++i) text += "[s" + QByteArray::number(i) + "]\nkey=value " + QByteArray::number(i) + "\n\n";
+  for (int i = 0; i < sections; ++i)
+    text += "[s" + QByteArray::number(i) + "]\nkey=value " + QByteArray::number(i) + "\n\n";
   QFile file(folder.path() + "/x.conf");
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) throw std::runtime_error("cannot write " + file.fileName().toStdString());
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    throw std::runtime_error("cannot write " + file.fileName().toStdString());
   file.close();
   IniSettingsStore store(folder.path());
   store.get("x", "s0", "key", "");  // the file read once, outside the time
@@ -206,8 +216,8 @@ int settingsSaves(char** argv) {
 
 int printCategories() {
   std::string out = "{";
-  for (const auto& [name, table] : {std::pair{"multimedia", &CategoryTable::multimedia()},
-                                    std::pair{"office", &CategoryTable::office()}}) {
+  for (const auto& [name, table] :
+       {std::pair{"multimedia", &CategoryTable::multimedia()}, std::pair{"office", &CategoryTable::office()}}) {
     if (out.size() > 1) out += ",";
     out += std::string("\"") + name + "\":[";
     for (std::size_t i = 0; i < table->size(); ++i)
@@ -293,6 +303,38 @@ void readAheadOption(FolderWalk& walk, int argc, char** argv) {
   else if (!value.empty()) walk.setReadAhead(number(value, "--read-ahead"));
 }
 
+bool flag(int argc, char** argv, const char* name) {
+  for (int i = 2; i < argc; ++i)
+    if (std::strcmp(argv[i], name) == 0) return true;
+  return false;
+}
+
+// The document reader alone over every file below root, each read to its
+// end: how fast text comes out of documents.
+int documentText(const std::string& root) {
+  long long files = 0, documents = 0, text = 0, skipped = 0;
+  QElapsedTimer clock;
+  clock.start();
+  QDirIterator it(QString::fromStdString(root), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QByteArray bytes = file.readAll();
+    const std::string content(bytes.constData(), std::size_t(bytes.size()));
+    ++files;
+    if (!DocumentText::isDocument(std::string_view(content).substr(0, 4096))) continue;
+    ++documents;
+    MemoryInput input(content);
+    const TextOut::Sink sink = [&](std::string_view t) { return text += (long long)t.size(), false; };
+    if (DocumentText::read(input, sink, {}, nullptr) != DocumentOutcome::Read) ++skipped;
+  }
+  const double seconds = clock.nsecsElapsed() / 1e9;
+  std::printf("{\"mode\":\"document-text\",\"files\":%lld,\"documents\":%lld,\"skipped\":%lld,\"text_bytes\":%lld,"
+              "\"seconds\":%.6f,\"text_mb_per_s\":%.1f}\n",
+              files, documents, skipped, text, seconds, text / 1e6 / seconds);
+  return 0;
+}
+
 int walk(bool realYield, int argc, char** argv) {
   LinuxFileSystem fs;
   ResultList results;
@@ -303,6 +345,7 @@ int walk(bool realYield, int argc, char** argv) {
   SearchQuery query{.startFolder = argv[2],
                     .inputs = host.inputs(),
                     .contentTest = !contains.empty(),
+                    .documents = flag(argc, argv, "--documents"),
                     .timeSize = timeSizeOptions(argc, argv)};
   const CategoryChoice category = categoryOption(argc, argv);
   if (const std::string* pattern = category.table ? category.table->patternAt(category.index) : nullptr)
@@ -332,7 +375,8 @@ public:
     clock.start();
     real_.busy(context, ticks, caption);
     busySeconds += clock.nsecsElapsed() / 1e9;
-    if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE")) std::fprintf(stderr, "busy %s %.3f\n", qPrintable(caption), clock.nsecsElapsed() / 1e9);
+    if (qEnvironmentVariableIsSet("QUORREL_BENCH_VERBOSE"))
+      std::fprintf(stderr, "busy %s %.3f\n", qPrintable(caption), clock.nsecsElapsed() / 1e9);
   }
   // A message box would wait for a click that never comes: fail with its text.
   QMessageBox::StandardButton message(QMessageBox::Icon, const QString&, const QString& x,
@@ -407,7 +451,8 @@ T* control(const SearchWindow& w, const char* name) {
   return w.findChild<T*>(name);
 }
 
-std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category, const std::string& contains) {
+std::unique_ptr<SearchWindow> makeWindow(Context& context, const CategoryChoice& category,
+                                         const std::string& contains) {
   std::unique_ptr<SearchWindow> w;
   if (!contains.empty()) {
     w = std::make_unique<SearchWindow>(context, ContainingTextWindow::description());
@@ -601,6 +646,12 @@ int run(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return settingsSaves(argv);
   }
+  if (mode == "gen-documents" && argc > 2) {
+    const int made = DocumentCorpus(number(option(argc, argv, "--seed", "5"), "--seed")).build(argv[2]);
+    std::printf("{\"mode\":\"gen-documents\",\"files\":%d}\n", made);
+    return 0;
+  }
+  if (mode == "document-text" && argc > 2) return documentText(argv[2]);
   if (mode == "gen-content" && argc > 2) {
     const int made = ContentCorpus(number(option(argc, argv, "--seed", "3"), "--seed")).build(argv[2]);
     std::printf("{\"mode\":\"gen-content\",\"files\":%d}\n", made);

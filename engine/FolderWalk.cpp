@@ -12,6 +12,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/PathName.h"
+#include "platform/documents/DocumentText.h"
 
 FolderWalk::FolderWalk(FileSystem& fs, ResultList& results, WalkHost& host)
     : fs_(fs), results_(results), host_(host), life_(std::make_shared<Life>()) {
@@ -72,6 +73,7 @@ void FolderWalk::start(const SearchQuery& query) {
   const std::string& startFolder = query.startFolder;
   currentFiles.setPattern(query.pattern);
   contentTest_ = query.contentTest;
+  documents_ = query.documents;
   timeSize_ = query.timeSize;
   live_ = query.inputs;
   try {
@@ -262,13 +264,15 @@ FolderWalk::Content FolderWalk::examineContent(std::size_t i, std::int64_t size)
   if (!readBuffer_) readBuffer_ = std::make_unique<char[]>(kReadBytes);
   if (!matcher_.needsZeros()) reader.skipHoles();
   matcher_.reset();
-  for (;;) {
+  for (bool first = true;; first = false) {
     std::size_t got = 0;
     outcome = reader.read(readBuffer_.get(), kReadBytes, got);
     if (outcome != FsOutcome::Ok) {
       skipFile(outcome, i);
       return Content::NoMatch;
     }
+    if (first && documents_ && DocumentText::isDocument(std::string_view(readBuffer_.get(), got)))
+      return examineDocument(i, reader, size);
     if (reader.passedHole()) matcher_.gap();
     const bool found = got > 0 && matcher_.feed(readBuffer_.get(), got);
     if (got > 0 && !yieldNow()) return Content::Gone;  // the reader closes itself on the way out

@@ -13,6 +13,7 @@
 #include "platform/core/ReadAhead.h"
 #include "platform/core/SearchRoot.h"
 
+class FileReader;
 class FileSystem;
 class ResultList;
 class WalkHost;
@@ -77,6 +78,7 @@ private:
   bool listFiles();  // the per-file step for every name of currentFiles; false when the walk is gone
   enum class Content { Match, NoMatch, Gone };
   Content examineContent(std::size_t i, std::int64_t size);
+  Content examineDocument(std::size_t i, FileReader& reader, std::int64_t size);
   bool enterFolder(const std::string& path);  // false when the walk is gone
   void skipFile(FsOutcome outcome, std::size_t i);
   void refreshNameTest();
@@ -104,6 +106,7 @@ private:
   UnreadableLog unreadable_;
   EarlyEnd earlyEnd_ = EarlyEnd::None;
   bool contentTest_ = false;
+  bool documents_ = false;  // candidates that are documents are searched in their text
   TimeSizeTest timeSize_;
   std::size_t withoutTime_ = 0;
   ContentMatcher matcher_;

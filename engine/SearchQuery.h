@@ -24,5 +24,7 @@ struct SearchQuery {
   // A file whose name passes is a result only if its content holds the
   // containing text.
   bool contentTest = false;
+  // The content test reads a document's text (DocumentText), not its bytes.
+  bool documents = false;
   TimeSizeTest timeSize{};  // after the name; its time is the one each result keeps
 };

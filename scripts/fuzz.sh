@@ -10,7 +10,7 @@ bash "$top/scripts/setup.sh" clang libclang-rt-14-dev
 build="$top/build/fuzz"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORREL_FUZZ=ON \
   -DQUORREL_TESTS=OFF >/dev/null
-targets=(nametest pattern content display)
+targets=(nametest pattern content display xmltext archive)
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t"

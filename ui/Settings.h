@@ -31,6 +31,8 @@ namespace Settings {
 // The last name and location of the search windows (all kinds share them).
 inline constexpr Setting<QString> searchName{"x", "y", "named", ""};
 inline constexpr Setting<std::string> searchLocation{"x", "y", "loc", "/"};
+// Whether the Containing Text window looks inside documents: only "Y" turns it on.
+inline constexpr Setting<Answer> searchDocuments{"x", "FRMFILECONTXT", "documents", ""};
 // Whether a search window shows the results' "Modified" column (named by the
 // window's object name); hidden unless "Y".
 constexpr Setting<Answer> modifiedColumn(const char* window) { return {"x", "Columns", window, ""}; }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/ContainingTextWindow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "engine/SearchQuery.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
+#include "ui/Settings.h"
 #include "ui/WidgetColours.h"
 #include "windows/ButtonFace.h"
 
@@ -55,6 +57,7 @@ SearchWindowDescription ContainingTextWindow::description() {
     struct {
       QLabel* caption;
       QLineEdit* field;
+      QCheckBox* documents;
     } made;
     using namespace Layout;
     using M = decltype(made);
@@ -62,13 +65,25 @@ SearchWindowDescription ContainingTextWindow::description() {
     build(window, made, {
       {make<QLabel>,    "Label3",  QObject::tr("Containing Text:"), {240, 1935, 1500, 300},  into<&M::caption>},
       {make<QLineEdit>, "txtcont", QObject::tr("Text1"),            {1800, 1890, 5175, 345}, into<&M::field>},
+      // In the free strip between the results and their count.
+      {make<QCheckBox>, "chkdocs", QObject::tr("Look inside &documents"), {120, 7380, 3600, 375}, into<&M::documents>},
     });
     // clang-format on
     made.field->setAccessibleName("Containing Text");
     made.caption->setBuddy(made.field);  // "Text1" at every opening; never kept
-    return OwnControls{.containingField = made.field};
+    made.documents->setAccessibleName(QObject::tr("Look inside documents"));
+    return OwnControls{.containingField = made.field, .documentsBox = made.documents};
   };
-  d.configure = [](const OwnControls&, SearchQuery& query) { query.contentTest = true; };
+  d.configure = [](const OwnControls& own, SearchQuery& query) {
+    query.contentTest = true;
+    query.documents = own.documentsBox->isChecked();
+  };
+  d.restore = [](const OwnControls& own, Context& context) {
+    own.documentsBox->setChecked(Settings::searchDocuments.read(context) == Answer::Yes);
+  };
+  d.keep = [](const OwnControls& own, Context& context) {
+    Settings::searchDocuments.write(context, own.documentsBox->isChecked() ? Answer::Yes : Answer::No);
+  };
   d.pointer = looks;
   return d;
 }

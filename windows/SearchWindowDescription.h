@@ -46,7 +46,8 @@ enum class PointerAction { Press, Release, Move };
 struct OwnControls {
   QLineEdit* containingField = nullptr;  // live for a content search
   QComboBox* categoryBox = nullptr;
-  QWidget* findLine = nullptr;  // lines under the buttons, lit under the pointer
+  QCheckBox* documentsBox = nullptr;  // a content search reads documents' text
+  QWidget* findLine = nullptr;        // lines under the buttons, lit under the pointer
   QWidget* closeLine = nullptr;
   DateChoices* dateChoices = nullptr;  // which time, its range, the size limits
 };

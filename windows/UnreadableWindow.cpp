@@ -15,8 +15,16 @@ QString UnreadableWindow::reason(FsOutcome why) {
     case FsOutcome::Vanished: return QStringLiteral("vanished");
     case FsOutcome::OutOfHandles: return QStringLiteral("out of file handles");
     case FsOutcome::OutOfMemory: return QStringLiteral("out of memory");
-    default: return QStringLiteral("could not be read");
+    case FsOutcome::Encrypted: return tr("encrypted");
+    case FsOutcome::Damaged: return tr("damaged");
+    case FsOutcome::TooLarge: return tr("too large when expanded");
+    case FsOutcome::NoText: return tr("no text");
+    case FsOutcome::TooSlow: return tr("too slow");
+    case FsOutcome::Ok:  // not a reason to skip; said as a plain failure all the same
+    case FsOutcome::NotListed:
+    case FsOutcome::Unreadable: break;
   }
+  return QStringLiteral("could not be read");
 }
 
 UnreadableWindow::UnreadableWindow(const UnreadableLog& log, QWidget* parent) : QDialog(parent) {

@@ -48,3 +48,7 @@ FsOutcome FileReader::read(char* into, std::size_t size, std::size_t& got) {
     if (errno != EINTR) return SystemErrors::outcome(errno);
   }
 }
+
+long long FileReader::seek(long long offset, int whence) {
+  return handle_ < 0 ? -1 : ::lseek(handle_, off_t(offset), whence);
+}

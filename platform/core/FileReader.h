@@ -16,7 +16,9 @@ public:
   FsOutcome read(char* into, std::size_t size, std::size_t& got);
   // From now on, reads pass over holes of a sparse file (which hold only
   // zero bytes) where the file system tells them apart.
-  void skipHoles() { skipHoles_ = true; }
+  void skipHoles(bool skip = true) { skipHoles_ = skip; }
+  // As lseek (SEEK_SET, SEEK_CUR, SEEK_END): the new offset, or -1.
+  long long seek(long long offset, int whence);
   // Whether the last read passed over zero bytes before what it returned.
   bool passedHole() const { return passedHole_; }
   void release();

@@ -34,6 +34,7 @@ struct WalkRig final : WalkHost {
   std::unique_ptr<FolderWalk> walk;
   QString name;
   QString contains;  // null: a search by name only
+  bool documents = false;
   std::string root;
   std::vector<std::string> statuses;
   int yields = 0;
@@ -59,7 +60,8 @@ struct WalkRig final : WalkHost {
 
   void run() {  // as a press does: the queue emptied first
     walk->emptyQueue();
-    walk->start(SearchQuery{.startFolder = root, .inputs = inputs(), .contentTest = !contains.isNull()});
+    walk->start(SearchQuery{
+        .startFolder = root, .inputs = inputs(), .contentTest = !contains.isNull(), .documents = documents});
   }
   std::string relative(const std::string& p) const { return relativeTo(root, p); }
   std::vector<std::string> folders() const { return folderRuns(results, root); }

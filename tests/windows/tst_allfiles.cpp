@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "bench/DocumentWriter.h"
 #include "support/OpenHandles.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
@@ -145,6 +146,44 @@ private Q_SLOTS:
     search(*w, "f.txt", t.root());
     QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), QString("7 File(s) Found!"), 1000);
     QCOMPARE(foundLabel(*w)->toolTip(), QString());
+  }
+
+  // Containing Text reads documents' text only with its box on, reached by
+  // Tab from the text; one it cannot read is listed with why. The box is kept.
+  void lookInsideDocuments_data() {
+    QTest::addColumn<bool>("documents");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("off, as ever: bytes") << false << "1 File(s) Found!";
+    QTest::newRow("on: text of .docx and .odt") << true << "3 File(s) Found! (1 could not be read)";
+  }
+  void lookInsideDocuments() {
+    QFETCH(bool, documents);
+    QFETCH(QString, found);
+    TempTree t;
+    DocumentWriter split;
+    split.paragraphs = {{"a yel", "low", "hammer"}};
+    const std::string docx = split.write(DocumentWriter::Format::Docx);
+    t.file("notes.txt", "yellowhammer");
+    t.file("notes.docx", docx);
+    t.file("notes.odt", split.write(DocumentWriter::Format::Odt));
+    t.file("notes-cut.docx", docx.substr(0, docx.size() / 2));
+    {
+      auto w = rig_->open(ContainingTextWindow::description());
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      auto* text = w->findChild<QLineEdit*>("txtcont");
+      text->setText("yellowhammer");
+      text->setFocus();
+      QTest::keyClick(text, Qt::Key_Tab);
+      if (documents) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      search(*w, "notes", t.root());
+      QTRY_COMPARE_WITH_TIMEOUT(foundLabel(*w)->text(), found, 1000);
+      w->findChild<QAction*>("mnuunread")->trigger();
+      const QString cut = QString::fromStdString(t.path("notes-cut.docx")) + "  (damaged)";
+      QCOMPARE(w->findChild<QPlainTextEdit*>("txtunread")->toPlainText(), documents ? cut : "");
+      QTest::mouseClick(closeButton(*w), Qt::LeftButton);
+    }
+    QCOMPARE(rig_->settings.get("x", "FRMFILECONTXT", "documents", "?"), documents ? "Y" : "N");
+    QCOMPARE(rig_->open(ContainingTextWindow::description())->findChild<QCheckBox*>("chkdocs")->isChecked(), documents);
   }
 
   // A folder's name need not be UTF-8: picked and edited as its escaped text.
