@@ -179,7 +179,7 @@ private Q_SLOTS:
   // now and then; for a disk, the workers then read folders ahead of the walk.
   void readAheadStartsForReadsFromADiskOnly() {
     // The clock's stretch, a hold-up every so many folder reads, and whether the workers start.
-    for (const auto [stretch, heldUpEvery, starts] : {std::tuple{1, 1, true}, {10, 0, false}, {1, 4, false}}) {
+    for (const auto& [stretch, heldUpEvery, starts] : {std::tuple{1, 1, true}, {10, 0, false}, {1, 4, false}}) {
       TempTree t;
       for (int i = 0; i < 60; ++i) t.folder("f" + std::to_string(i));
       Search s(t.root());
