@@ -4,10 +4,10 @@
 # headless. With --sanitize, the build uses AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer; with --thread,
 # ThreadSanitizer, for the suites whose code runs threads (the walk and its
-# read-ahead, the file system). Each is a preset of CMakePresets.json (test,
-# sanitize, thread; build/<preset>), as an editor would build it. With
-# QUORREL_WERROR=ON in the environment (CI), a warning in the program's own
-# code fails the build.
+# read-ahead, the file system, the document reader). Each is a preset of
+# CMakePresets.json (test, sanitize, thread; build/<preset>), as an editor
+# would build it. With QUORREL_WERROR=ON in the environment (CI), a warning
+# in the program's own code fails the build.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 flavour=test
