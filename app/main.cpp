@@ -12,6 +12,7 @@
 #include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/GioFileOpener.h"
+#include "platform/desktop/ProgramIcon.h"
 #include "platform/desktop/ThemeIconSource.h"
 #include "shell/ModalSearchWindows.h"
 #include "shell/SplashWindow.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   QApplication app(qtArgumentCount, argv);
   QApplication::setApplicationName("quorrel");
   QApplication::setApplicationVersion(QUORREL_VERSION);
+  QApplication::setWindowIcon(ProgramIcon::find());  // every window's, unless it has its own
   // A desktop session would restart us with Qt's own options, which the
   // command line refuses; a search is nothing to restore at the next login.
   QObject::connect(&app, &QGuiApplication::saveStateRequest,

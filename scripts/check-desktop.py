@@ -20,7 +20,7 @@ session bus (a stand-in this script serves) to show the file's URI.
 On X11, xprop checks what the window manager is told: the launcher, "Select
 Action" and a search window opened from it are main windows (type NORMAL, no
 transient parent), the launcher frameless; a search window opened from the
-launcher is the launcher's dialog.
+launcher is the launcher's dialog; each shows the program's icon (_NET_WM_ICON).
 
 On Wayland the windows cannot be blended: there the question is answered
 "Yes", and no window may show an error box for it.
@@ -191,8 +191,11 @@ def check_kind(name, frameless, dialog_of=None):
         sys.exit(f"FAILED: {name!r} is of type {types}, transient for {transient} (wanted {kind}, {parent})")
     if frameless != bool(hints[0] & 2 and hints[2] == 0):  # MWM_HINTS_DECORATIONS, no decorations
         sys.exit(f"FAILED: {name!r} has decoration hints {hints}")
+    if "_NET_WM_ICON(CARDINAL)" not in run(["xprop", "-id", window, "-len", "8", "_NET_WM_ICON"]):
+        sys.exit(f"FAILED: {name!r} shows no icon to the window manager")
     what = f"a dialog of {dialog_of!r}" if dialog_of else "a main window"
-    step(f"xprop: {name!r} is {what} ({kind}, WM_TRANSIENT_FOR {transient}){', frameless' if frameless else ''}")
+    step(f"xprop: {name!r} is {what} ({kind}, WM_TRANSIENT_FOR {transient}){', frameless' if frameless else ''}"
+         ", with the program's icon")
 
 
 def matching_tree(top):

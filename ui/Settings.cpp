@@ -2,6 +2,7 @@
 #include "ui/Settings.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <type_traits>
 
 #include "platform/core/SettingsStore.h"
@@ -38,6 +39,18 @@ int decoded(const QString& text, const char* defaultText) {
   return ok ? value : QString::fromLatin1(defaultText).toInt();
 }
 
+// A place as "left top width height"; anything else (a hand edit) is none.
+QString encoded(const QRect& r) {
+  return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+QRect decoded(const QString& text, QRect*) {
+  const QStringList parts = text.split(' ');
+  int v[4] = {};
+  bool ok = parts.size() == 4;
+  for (int i = 0; ok && i < 4; ++i) v[i] = parts[i].toInt(&ok);
+  return ok && v[2] > 0 && v[3] > 0 ? QRect(v[0], v[1], v[2], v[3]) : QRect();
+}
+
 QString encoded(Answer answer) {
   return answer == Answer::Yes ? QStringLiteral("Y") : answer == Answer::No ? QStringLiteral("N") : QString();
 }
@@ -64,3 +77,4 @@ template struct Setting<QString>;
 template struct Setting<std::string>;
 template struct Setting<Answer>;
 template struct Setting<int>;
+template struct Setting<QRect>;

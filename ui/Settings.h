@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QRect>
 #include <QString>
 #include <string>
 
@@ -13,7 +14,7 @@ enum class Answer { Unset, Yes, No, Other };
 // One stored value: the file it is kept in (named for an application, or
 // for the executable as it was started where that is null), its section and
 // key, its type, and its default as the file would hold it. A std::string is
-// a location's raw bytes.
+// a location's raw bytes; a QRect a window's place on the screen.
 template <typename T>
 struct Setting {
   const char* application;
@@ -36,6 +37,9 @@ inline constexpr Setting<Answer> searchDocuments{"x", "FRMFILECONTXT", "document
 // Whether a search window shows the results' "Modified" column (named by the
 // window's object name); hidden unless "Y".
 constexpr Setting<Answer> modifiedColumn(const char* window) { return {"x", "Columns", window, ""}; }
+// Where a search window was and how large, at its last close, in pixels, in
+// its own section (its object name); none kept: its first size.
+constexpr Setting<QRect> windowPlace(const char* window) { return {"x", window, "place", ""}; }
 // The date search's choices, by their place in its lists; dates as
 // yyyy-MM-dd; a size limit of -1 is none.
 namespace dateSearch {

@@ -24,11 +24,12 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   setObjectName(description_.objectName);
   context_.makeTransparentOnFirstShow(this);
   setWindowTitle(description_.title);
-  setFixedSize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
+  resize(Twips::toPixels(description_.clientWidth), Twips::toPixels(description_.clientHeight));
   table_ = new ResultsTable(session_->results(), context_.icons(), this);
   buildControls();
   if (description_.addControls) c_.own = description_.addControls(this);
   setTabOrder();
+  setUpSizing();
   listenToSession();
   c_.nameField->setFocus();  // a new window takes typing in its name field
 
@@ -40,6 +41,7 @@ SearchWindow::SearchWindow(Context& context, SearchWindowDescription description
   connect(&countTimer_, &QTimer::timeout, this, &SearchWindow::showFoundCount);
   countTimer_.start();
   loadFields();
+  restorePlace();
 }
 
 // Hidden, and its list's table gone, before the session and its results go:
@@ -82,6 +84,7 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   Settings::searchName.write(context_, c_.nameField->text());
   Settings::searchLocation.write(context_, locations_->bytes());
   if (description_.keep) description_.keep(c_.own, context_);
+  keepPlace();
   QDialog::closeEvent(event);
   hide();
   context_.showBusy(1, "Returning...");

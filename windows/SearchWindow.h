@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/TitleStripDrag.h"
 #include "windows/SearchWindowDescription.h"
@@ -21,8 +22,8 @@ class SearchSession;
 // description. Its parts by job: SearchWindowControls.cpp lays the controls
 // out, SearchWindowPress.cpp runs a press's checks and hands it to the
 // session, SearchWindowResults.cpp shows what the session tells,
-// SearchWindowPointer.cpp gives the pointer and keys their looks and effects;
-// ResultActions is what the results list lets a user do.
+// SearchWindowPointer.cpp gives the pointer and keys their looks and effects,
+// SearchWindowSize.cpp lets the window grow and keeps its place; ResultActions is what the results list lets a user do.
 class SearchWindow : public QDialog {
   Q_OBJECT
 public:
@@ -39,6 +40,7 @@ public:
 protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -61,6 +63,9 @@ private:
   void setUpResultsList();
   void setTabOrder();
   void loadFields();
+  void setUpSizing();
+  void restorePlace();
+  void keepPlace();
   bool passes(const PressStep& step);
 
   Context& context_;
@@ -75,5 +80,13 @@ private:
   std::string statusPath_;
   bool closing_ = false;
   TitleStripDrag titleDrag_{this};
+  // A control that follows the window's growth: moved right or down, made wider or taller.
+  enum Follow { Right = 1, Down = 2, Wider = 4, Taller = 8 };
+  struct Anchor {
+    QWidget* widget;
+    QRect first;  // at the window's first size
+    int follow;
+  };
+  std::vector<Anchor> anchors_;
   QString shownTip_;
 };

@@ -128,8 +128,10 @@ void SearchWindow::setUpResultsList() {
   c_.resultsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   c_.resultsView->setIconSize(QSize(16, 16));
   // The user may drag a column's edge, or double-click it to fit the column.
+  // "In Folder" takes what the others leave of the list (beside the scroll
+  // bar, when it shows), at any size: no scrolling sideways.
   c_.resultsView->setColumnWidth(ResultsTable::NameColumn, Twips::toPixels(5200));
-  c_.resultsView->setColumnWidth(ResultsTable::FolderColumn, Twips::toPixels(830));
+  c_.resultsView->horizontalHeader()->setSectionResizeMode(ResultsTable::FolderColumn, QHeaderView::Stretch);
   c_.resultsView->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
   TimeColumn::setUp(context_, *c_.resultsView, description_.objectName, description_.byTime);
   actions_ = new ResultActions(context_, *this, c_.resultsView, *table_);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search windows driven headless through their controls, mostly All
 // Files; what each category lists, and when a chosen category takes effect;
-// the date window and the results' time column.
+// the date window and the results' time column; the windows' sizes.
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -324,6 +325,42 @@ private Q_SLOTS:
       QCOMPARE(resultsView(*a)->isColumnHidden(3), !shown);
       a->findChild<QAction*>("showModified")->trigger();
     }
+  }
+
+  // Grown, the list takes the growth, the edges' controls follow, "In Folder" fills the rest; the place comes back.
+  void sizesColumnsAndPlace_data() {
+    QTest::addColumn<bool>("byDate");  // the time column shown
+    QTest::addColumn<QSize>("grown");
+    QTest::addColumn<QString>("stored");  // the place as the file holds it, before the first opening
+    QTest::newRow("time column shown") << true << QSize(0, 0) << "";
+    QTest::newRow("grown") << false << QSize(90, 60) << "";
+    QTest::newRow("first size, kept off the screen and too small") << false << QSize(0, 0) << "9000 9000 10 10";
+  }
+  void sizesColumnsAndPlace() {
+    QFETCH(bool, byDate);
+    QFETCH(QSize, grown);
+    QFETCH(QString, stored);
+    const SearchWindowDescription d = byDate ? DateSearchWindow::description() : AllFilesWindow::description();
+    rig_->settings.save("x", d.objectName, "place", stored);
+    auto w = rig_->open(d);
+    QVERIFY(w->size() == w->minimumSize() && w->screen()->availableGeometry().contains(w->geometry()));
+    const auto at = [&](const char* name) { return w->findChild<QWidget*>(name)->geometry(); };
+    const QRect list = at("lv"), found = at("lblfound"), button = at("pict"), x = at(d.closeLabelName);
+    const QPoint stripAndX(at("Picture1").width(), x.x());
+    w->resize(w->size() + grown);
+    QCOMPARE(at("lv").size(), list.size() + grown);
+    QCOMPARE(at("lblfound").topLeft(), found.topLeft() + QPoint(0, grown.height()));
+    QCOMPARE(at("pict").topLeft(), button.topLeft() + QPoint(grown.width(), 0));
+    QCOMPARE(QPoint(at("Picture1").width(), at(d.closeLabelName).x()), stripAndX + QPoint(1, 1) * grown.width());
+    QVERIFY(w->isSizeGripEnabled());
+    TempTree t;
+    for (int i = 0; i < 60; ++i) t.file("row" + std::to_string(i));
+    search(*w, "row", t.root());
+    QTRY_VERIFY(resultsView(*w)->verticalScrollBar()->isVisible());  // the columns fill the list beside it
+    QCOMPARE(resultsView(*w)->horizontalHeader()->length(), resultsView(*w)->viewport()->width());
+    w->move(7, 5);
+    w->close();
+    QCOMPARE(rig_->open(d)->geometry(), QRect(QPoint(7, 5), w->size()));
   }
 };
 
