@@ -237,7 +237,7 @@ bool FolderWalk::listFiles() {
       if (content == Content::Gone) return false;
       if (content == Content::NoMatch) continue;
     }
-    results_.append(name, facts.size, facts.time);
+    results_.append(name, facts.size, facts.hasTime ? facts.time : ResultList::kNoTime);
   }
   currentFiles.release();
   return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ public:
   FileTime timeKind() const { return timeKind_; }
   // The folder of the records appended next; recorded once one is.
   void setFolder(std::string_view folder);
+  // A file whose chosen time the file system does not keep (no birth time).
+  static constexpr std::int64_t kNoTime = std::numeric_limits<std::int64_t>::min();
   void append(std::string_view name, std::int64_t size, std::int64_t time = 0);
 
   std::size_t size() const { return records_.size(); }

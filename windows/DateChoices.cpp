@@ -39,13 +39,17 @@ QDate storedDate(const Setting<QString>& setting, Context& context, QDate otherw
   return day.isValid() ? day : otherwise;
 }
 
-// A stored place in a list, kept inside the list.
-void choose(QComboBox* box, int index) { box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0); }
+// A stored place in a list; one outside it (a hand edit) is the setting's default.
+void choose(QComboBox* box, const Setting<int>& setting, Context& context) {
+  const int index = setting.read(context);
+  box->setCurrentIndex(index >= 0 && index < box->count() ? index : QString(setting.defaultText).toInt());
+}
 
-void restoreLimit(QCheckBox* box, QSpinBox* count, QComboBox* unit, int stored, int storedUnit) {
+void restoreLimit(QCheckBox* box, QSpinBox* count, QComboBox* unit, int stored, const Setting<int>& storedUnit,
+                  Context& context) {
   box->setChecked(stored >= 0);
   count->setValue(std::max(stored, 0));
-  choose(unit, storedUnit);
+  choose(unit, storedUnit, context);
   count->setEnabled(stored >= 0);
   unit->setEnabled(stored >= 0);
 }
@@ -78,7 +82,7 @@ DateChoices::DateChoices(QWidget* window) : QObject(window) {
   rangeBox->addItems({tr("in the last"), tr("between"), tr("before"), tr("after"), tr("at any time")});
   rangeBox->setAccessibleName(tr("Range"));
   unitBox->addItems({tr("minutes"), tr("hours"), tr("days"), tr("weeks"), tr("months"), tr("years")});
-  countBox->setMinimum(1);
+  countBox->setRange(1, 9999);  // 9,999 years reach back before any file
   countBox->setAccessibleName(tr("How many"));
   unitBox->setAccessibleName(tr("Unit"));
   firstDate->setAccessibleName(tr("Date"));
@@ -130,15 +134,15 @@ void DateChoices::configure(SearchQuery& query) const {
 
 void DateChoices::restore(Context& context) {
   namespace S = Settings::dateSearch;
-  choose(timeBox, S::time.read(context));
-  choose(rangeBox, S::range.read(context));
+  choose(timeBox, S::time, context);
+  choose(rangeBox, S::range, context);
   countBox->setValue(std::max(S::count.read(context), 0));
-  choose(unitBox, S::unit.read(context));
+  choose(unitBox, S::unit, context);
   const QDate today = QDate::currentDate();
   firstDate->setDate(storedDate(S::first, context, today.addDays(-7)));
   lastDate->setDate(storedDate(S::last, context, today));
-  restoreLimit(atLeastBox, atLeastCount, atLeastUnit, S::atLeast.read(context), S::atLeastUnit.read(context));
-  restoreLimit(atMostBox, atMostCount, atMostUnit, S::atMost.read(context), S::atMostUnit.read(context));
+  restoreLimit(atLeastBox, atLeastCount, atLeastUnit, S::atLeast.read(context), S::atLeastUnit, context);
+  restoreLimit(atMostBox, atMostCount, atMostUnit, S::atMost.read(context), S::atMostUnit, context);
   showRange();
 }
 

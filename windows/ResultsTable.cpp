@@ -81,6 +81,7 @@ QVariant ResultsTable::data(const QModelIndex& index, int role) const {
       case FolderColumn: return DisplayText::fromBytes(results_.folder(r));
       case SizeColumn: return SizeText::fromBytes(results_.fileSize(r));
       case TimeColumn:
+        if (results_.fileTime(r) == ResultList::kNoTime) return QString();  // none kept: no 1970 to mislead
         return QLocale().toString(QDateTime::fromSecsSinceEpoch(results_.fileTime(r)), QLocale::ShortFormat);
     }
   } else if (role == Qt::DecorationRole) {

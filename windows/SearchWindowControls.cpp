@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/SearchWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QTableView>
 
@@ -135,6 +137,11 @@ void SearchWindow::setUpResultsList() {
   c_.resultsView->setColumnWidth(ResultsTable::SizeColumn, Twips::toPixels(1440));
   TimeColumn::setUp(context_, *c_.resultsView, description_.objectName, description_.byTime);
   actions_ = new ResultActions(context_, *this, c_.resultsView, *table_);
+  // The header's choice of columns is on the list's own menu too, for the keyboard.
+  if (auto* column = c_.resultsView->horizontalHeader()->findChild<QAction*>("showModified")) {
+    actions_->menu->addSeparator();
+    actions_->menu->addAction(column);
+  }
   setMouseTracking(true);
   c_.titleStrip->setMouseTracking(true);
 }

@@ -72,6 +72,13 @@ QStringView nameOf(Part part, const QXmlStreamReader& xml) {
 }  // namespace
 
 bool XmlText::feed(const char* data, std::size_t size) {
+  // The reader keeps an unfinished token whole (a start tag with a huge
+  // attribute): no part a reader sees has one this long.
+  unread_ += size;
+  if (unread_ > kLongestToken) {
+    out_.fail(DocumentOutcome::TooLarge);
+    return false;
+  }
   xml_.addData(QByteArray::fromRawData(data, qsizetype(size)));
   return readTokens();
 }
@@ -84,7 +91,9 @@ bool XmlText::finish() {
 bool XmlText::readTokens() {
   int sinceCheck = 0;
   while (!xml_.atEnd()) {
-    switch (xml_.readNext()) {
+    const QXmlStreamReader::TokenType token = xml_.readNext();
+    if (token != QXmlStreamReader::Invalid) unread_ = 0;
+    switch (token) {
       case QXmlStreamReader::DTD:
         // QXmlStreamReader expands entities a DTD declares (within its own
         // limit); no document part needs them, so none is let in.

@@ -40,4 +40,6 @@ private:
   int scope_ = 0;  // open elements whose text counts (or inside which it can)
   int skip_ = 0;   // open elements whose text never counts
   int text_ = 0;   // open elements that hold text runs
+  static constexpr std::size_t kLongestToken = std::size_t{16} << 20;
+  std::size_t unread_ = 0;  // bytes fed since the last whole token
 };

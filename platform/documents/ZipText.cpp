@@ -102,6 +102,32 @@ std::optional<std::string> smallPart(archive* a, TextOut& out) {
   }
 }
 
+// The kind of an Office Open XML package, from the content type of its main
+// part: other parts may name other kinds (a presentation's chart keeps its
+// data as an embedded workbook).
+Kind officeKind(std::string_view types) {
+  constexpr std::string_view kMain = ".main+xml";
+  for (std::size_t at = types.find(kMain); at != std::string_view::npos; at = types.find(kMain, at + 1)) {
+    const std::size_t quote = types.rfind('"', at);
+    const std::size_t from = quote == std::string_view::npos ? 0 : quote;
+    const std::string_view type = types.substr(from, at - from);
+    const auto names = [type](std::string_view a, std::string_view b) {
+      return type.find(a) != std::string_view::npos || type.find(b) != std::string_view::npos;
+    };
+    if (names("wordprocessingml", "ms-word")) return Kind::Word;
+    if (names("spreadsheetml", "ms-excel")) return Kind::Sheet;
+    if (names("presentationml", "ms-powerpoint")) return Kind::Slides;
+  }
+  return Kind::Unknown;
+}
+
+// An e-book's encryption list names its pages when they are enciphered;
+// fonts alone are only obfuscated, and the pages stay readable.
+bool enciphersPages(std::string_view list) {
+  return list.find(".xhtml\"") != std::string_view::npos || list.find(".html\"") != std::string_view::npos ||
+         list.find(".htm\"") != std::string_view::npos;
+}
+
 // The first pass: which kind of document, from the parts that say so;
 // nothing when the archive is damaged.
 std::optional<Kind> kindOf(archive* a, TextOut& out) {
@@ -111,7 +137,9 @@ std::optional<Kind> kindOf(archive* a, TextOut& out) {
   int status;
   while ((status = archive_read_next_header(a, &entry)) == ARCHIVE_OK || status == ARCHIVE_WARN) {
     const std::string_view name = archive_entry_pathname(entry) ? archive_entry_pathname(entry) : "";
-    if (name != "mimetype" && name != "[Content_Types].xml" && name != "META-INF/manifest.xml") continue;
+    if (name != "mimetype" && name != "[Content_Types].xml" && name != "META-INF/manifest.xml" &&
+        name != "META-INF/encryption.xml")
+      continue;
     if (archive_entry_is_data_encrypted(entry)) {
       out.fail(DocumentOutcome::Encrypted);
       return Kind::Unknown;
@@ -120,12 +148,9 @@ std::optional<Kind> kindOf(archive* a, TextOut& out) {
     if (!part) break;
     if (name == "mimetype" && startsWith(*part, "application/vnd.oasis.opendocument.")) kind = Kind::OpenDocument;
     else if (name == "mimetype" && startsWith(*part, "application/epub+zip")) kind = Kind::Epub;
-    else if (name == "META-INF/manifest.xml") encrypted = part->find("encryption-data") != std::string::npos;
-    else if (name == "[Content_Types].xml") {
-      if (part->find("wordprocessingml") != std::string::npos) kind = Kind::Word;
-      else if (part->find("spreadsheetml") != std::string::npos) kind = Kind::Sheet;
-      else if (part->find("presentationml") != std::string::npos) kind = Kind::Slides;
-    }
+    else if (name == "META-INF/manifest.xml") encrypted |= part->find("encryption-data") != std::string::npos;
+    else if (name == "META-INF/encryption.xml") encrypted |= enciphersPages(*part);
+    else if (name == "[Content_Types].xml") kind = officeKind(*part);
   }
   if (status != ARCHIVE_EOF) return std::nullopt;
   if (encrypted && kind != Kind::Unknown) out.fail(DocumentOutcome::Encrypted);  // its parts are ciphertext

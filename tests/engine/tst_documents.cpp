@@ -29,8 +29,14 @@ DocumentWriter placed(const std::string& place) {
   return d;
 }
 
+// A package's types: a chart's workbook named before the main part, as an office suite writes them.
+std::string types(const std::string& main) {
+  return R"(<Types><Default Extension="xlsx" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"/>)"
+         R"(<Override PartName="/m" ContentType="application/vnd.openxmlformats-officedocument.)" + main + R"(.main+xml"/></Types>)";
+}
+
 std::string docx(const std::string& body) {
-  return DocumentWriter::zip({{"[Content_Types].xml", "<Types>wordprocessingml</Types>"}, {"word/document.xml", body}});
+  return DocumentWriter::zip({{"[Content_Types].xml", types("wordprocessingml.document")}, {"word/document.xml", body}});
 }
 
 long peakKb() {
@@ -51,6 +57,9 @@ private Q_SLOTS:
     Names found = bytes;
     t.file("notes.txt", "the " + kWord);
     t.file("other.zip", DocumentWriter::zip({{"a.txt", kWord}}));
+    t.file("chart.pptx", DocumentWriter::zip({{"[Content_Types].xml", types("presentationml.presentation")},
+                                              {"ppt/slides/slide1.xml", "<sld><t>" + kWord + "</t></sld>"}}));
+    found.push_back("chart.pptx");
     for (const Format format : DocumentWriter::kFormats)
       for (const std::string place : {"run", "header", "cell", "note", "cells", "attribute", "comment"}) {
         const std::string name = place + DocumentWriter::suffix(format);

@@ -4,6 +4,7 @@
 // the date window and the results' time column; the windows' sizes.
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -294,6 +295,11 @@ private Q_SLOTS:
     QVERIFY(old.open(QIODevice::ReadWrite));
     QVERIFY(old.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
     old.close();
+    QFile earlier(QString::fromStdString(t.path("new.txt")));  // in the last days, not minutes
+    QVERIFY(earlier.open(QIODevice::ReadWrite));
+    QVERIFY(earlier.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+    earlier.close();
+    rig_->settings.save("x", "Date", "unit", "9");  // no such unit: the default's, days
     auto w = rig_->open(DateSearchWindow::description());
     search(*w, "", t.root());  // the last 7 days, any size
     QCOMPARE(found(*w), (Names{"big.bin", "new.txt"}));
@@ -323,6 +329,7 @@ private Q_SLOTS:
     for (bool shown : {false, true}) {
       auto a = rig_->open(AllFilesWindow::description());
       QCOMPARE(resultsView(*a)->isColumnHidden(3), !shown);
+      QVERIFY(a->findChild<QMenu*>("mnuresults")->actions().contains(a->findChild<QAction*>("showModified")));
       a->findChild<QAction*>("showModified")->trigger();
     }
   }
