@@ -21,10 +21,7 @@ const char* const kAbout = "Find files by name, content or kind as you watch.\n"
                            "Without a folder, Quorrel opens its launcher of the four kinds of search;\n"
                            "with one, it starts in that folder and asks which kind of search to run\n"
                            "there. Several words are one folder, joined by blanks. \"--\" ends the\n"
-                           "options: a folder named --help is \"quorrel -- --help\" or \"quorrel ./--help\".\n"
-                           "\n"
-                           "With --search, it opens that kind of search at once, in the folder if one\n"
-                           "is given, and closing it ends the program.";
+                           "options: a folder named --help is \"quorrel -- --help\" or \"quorrel ./--help\".";
 
 QString usage(const QCommandLineParser& parser, const QString& program) {
   // Past the parser's own first line, which would name no program before an application exists.
@@ -38,7 +35,8 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   for (int i = 0; i < argc; ++i) arguments << latin1(argv[i]);
   const QString program = argc > 0 ? QFileInfo(arguments.first()).fileName() : QString("quorrel");
   QCommandLineParser parser;
-  parser.setApplicationDescription(kAbout);
+  parser.setApplicationDescription(kAbout + tr("\n\nWith --search, it opens that kind of search at once, in the "
+                                               "folder if one\nis given, and closing it ends the program."));
   const QCommandLineOption help({"h", "help"}, "Show this help and end.");
   const QCommandLineOption version({"v", "version"}, "Show the version and end.");
   QStringList kinds;
