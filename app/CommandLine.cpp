@@ -7,10 +7,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shell/SearchWindows.h"
+
 namespace {
 // Latin-1 both ways: one character per byte, so nothing is lost or replaced.
 QString latin1(const char* bytes) { return QString::fromLatin1(bytes); }
 std::string bytes(const QString& text) { return text.toLatin1().toStdString(); }
+// A text to search for is shown and matched as the system's encoding decodes it.
+QString decoded(const QString& text) { return QString::fromLocal8Bit(text.toLatin1()); }
 
 const char* const kAbout = "Find files by name, content or kind as you watch.\n"
                            "\n"
@@ -31,10 +35,18 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   for (int i = 0; i < argc; ++i) arguments << latin1(argv[i]);
   const QString program = argc > 0 ? QFileInfo(arguments.first()).fileName() : QString("quorrel");
   QCommandLineParser parser;
-  parser.setApplicationDescription(kAbout);
+  parser.setApplicationDescription(kAbout + tr("\n\nWith --search, it opens that kind of search at once, in the "
+                                               "folder if one\nis given, and closing it ends the program."));
   const QCommandLineOption help({"h", "help"}, "Show this help and end.");
   const QCommandLineOption version({"v", "version"}, "Show the version and end.");
-  parser.addOptions({help, version});
+  QStringList kinds;
+  for (const auto& [word, kind] : SearchWindows::kNames) kinds << QString::fromLatin1(word);
+  const QCommandLineOption search("search", tr("Open this kind of search at once: %1.").arg(kinds.join(", ")), "kind");
+  const QCommandLineOption name("name", tr("With --search: the name to look for."), "text");
+  const QCommandLineOption containing("containing", tr("With --search text: the text to look for in the files."),
+                                      "text");
+  const QCommandLineOption find("find", tr("With --search: start the search as soon as the window shows."));
+  parser.addOptions({help, version, search, name, containing, find});
   parser.addPositionalArgument("folder", "The folder to search in; its name need not be UTF-8.", "[folder]");
   if (!parser.parse(arguments)) {
     exitStatus_ = 2;
@@ -45,6 +57,22 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   } else if (parser.isSet(version)) {
     exitStatus_ = 0;
     answer_ = "quorrel " QUORREL_VERSION "\n";
+  } else {
+    search_.kind = bytes(parser.value(search));
+    QString mistake;
+    if (parser.isSet(search) && !SearchWindows::named(search_.kind))
+      mistake = tr("Unknown kind of search: '%1' (it is one of %2).").arg(parser.value(search), kinds.join(", "));
+    else if (!parser.isSet(search) && (parser.isSet(name) || parser.isSet(containing) || parser.isSet(find)))
+      mistake = tr("--name, --containing and --find need --search.");
+    else if (parser.isSet(containing) && SearchWindows::named(search_.kind) != SearchWindows::ContainingText)
+      mistake = tr("--containing is only for --search text.");
+    if (!mistake.isEmpty()) {
+      exitStatus_ = 2;
+      answer_ = bytes(program + ": " + mistake + "\n" + usage(parser, program));
+    }
+    if (parser.isSet(name)) search_.name = decoded(parser.value(name));
+    if (parser.isSet(containing)) search_.containing = decoded(parser.value(containing));
+    search_.find = parser.isSet(find);
   }
   words_.push_back(argc > 0 ? argv[0] : "quorrel");
   for (const QString& word : parser.positionalArguments()) words_.push_back(bytes(word));

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   DBusFileManager fileManager;
   DesktopDialogs dialogs;
   Context context(settings, fileSystem, icons, opener, fileManager, dialogs, commandLine.count(),
-                  commandLine.arguments());
+                  commandLine.arguments(), commandLine.search());
   qCDebug(startLog) << "start folder" << QByteArray::fromStdString(context.commandLine());
   FontFamilies::install();
   ModalSearchWindows windows(context);

@@ -21,7 +21,8 @@ SearchWindowDescription describe(SearchWindows::Kind kind) {
 }
 }  // namespace
 
-void ModalSearchWindows::open(Kind kind, QWidget* over) {
+void ModalSearchWindows::open(Kind kind, QWidget* over, const StartSearch* start) {
   SearchWindow window(context_, describe(kind), over);
+  if (start) window.startWith(*start);
   window.exec();
 }

@@ -9,7 +9,7 @@ class Context;
 class ModalSearchWindows final : public SearchWindows {
 public:
   explicit ModalSearchWindows(Context& context) : context_(context) {}
-  void open(Kind kind, QWidget* over) override;
+  void open(Kind kind, QWidget* over, const StartSearch* start = nullptr) override;
 
 private:
   Context& context_;

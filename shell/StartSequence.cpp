@@ -2,6 +2,7 @@
 #include "shell/StartSequence.h"
 
 #include "shell/LauncherWindow.h"
+#include "shell/SearchWindows.h"
 #include "shell/StartInFolderWindow.h"
 #include "shell/TransparencyQuestion.h"
 #include "ui/Context.h"
@@ -24,6 +25,11 @@ void StartSequence::decideTransparency(Context& context) {
 
 void StartSequence::run(Context& context, SearchWindows& windows) {
   decideTransparency(context);
+  const StartSearch& start = context.startSearch();
+  if (const std::optional<SearchWindows::Kind> kind = SearchWindows::named(start.kind)) {
+    windows.open(*kind, nullptr, &start);  // a main window, as when chosen in "Select Action"
+    return;
+  }
   const std::string& commandLine = context.commandLine();
   if (commandLine.find_first_not_of(' ') != std::string::npos) {
     StartInFolderWindow select(context, windows);

@@ -41,8 +41,9 @@ Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& ic
       busyTickMs_(busyTickMs) {}
 
 Context::Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
-                 FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv)
+                 FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv, StartSearch start)
     : Context(settings, fileSystem, icons, opener, fileManager, dialogs, joined(argc, argv)) {
+  startSearch_ = std::move(start);
   if (argc > 0) executableName_ = QFileInfo(QFile::decodeName(argv[0])).fileName();
 }
 

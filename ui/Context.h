@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/SharedState.h"
+#include "ui/StartSearch.h"
 
 class Dialogs;
 class FileManager;
@@ -30,7 +31,7 @@ public:
   // name need not be UTF-8), joined by blanks; a relative folder is made
   // absolute; the executable's name is the first argument's file name.
   Context(SettingsStore& settings, FileSystem& fileSystem, IconSource& icons, FileOpener& opener,
-          FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv);
+          FileManager& fileManager, Dialogs& dialogs, int argc, const char* const* argv, StartSearch start = {});
   Context(const Context&) = delete;
   Context& operator=(const Context&) = delete;
 
@@ -41,6 +42,7 @@ public:
   FileManager& fileManager() { return fileManager_; }  // shows files in their folders
   SharedState& state() { return state_; }
   const std::string& commandLine() const { return commandLine_; }
+  const StartSearch& startSearch() const { return startSearch_; }
   const QString& executableName() const { return executableName_; }  // "quorrel"
   int busyTickMs() const { return busyTickMs_; }
 
@@ -75,6 +77,7 @@ private:
   Dialogs& dialogs_;
   SharedState state_;
   std::string commandLine_;
+  StartSearch startSearch_;
   QString executableName_ = QStringLiteral("quorrel");
   int busyTickMs_;
 };

@@ -15,6 +15,7 @@ class ResultActions;
 class ResultList;
 class ResultsTable;
 class SearchSession;
+struct StartSearch;
 
 // The common search window, a view over its search session: name text,
 // location, Find/Stop, Match Case, the live results list, the found count
@@ -36,6 +37,10 @@ public:
   SearchSession& session() { return *session_; }
   const ResultList& results() const;
   const SearchWindowDescription& description() const { return description_; }
+  // Opened from the command line: its texts fill the fields (the containing
+  // text only where the window has one), and Find is pressed once the window
+  // shows.
+  void startWith(const StartSearch& start);
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -7,15 +7,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QPainter>
 #include <QTableView>
+#include <QTimer>
 
 #include "platform/core/FileSystem.h"
 #include "ui/Context.h"
+#include "ui/FirstShowWatch.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
 #include "ui/Settings.h"
+#include "ui/StartSearch.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColours.h"
 #include "ui/WindowPalette.h"
@@ -24,8 +28,13 @@
 #include "windows/ResultActions.h"
 #include "windows/ResultsTable.h"
 #include "windows/ResultsView.h"
+#include "windows/SearchSession.h"
 #include "windows/TimeColumn.h"
 #include "windows/WindowArt.h"
+
+// QT_LOGGING_RULES=quorrel.search.debug=true prints what a search opened from
+// the command line shows: its fields once filled, its count once it ends.
+Q_LOGGING_CATEGORY(searchLog, "quorrel.search", QtInfoMsg)
 
 namespace {
 bool blank(const std::string& bytes) { return bytes.find_first_not_of(' ') == std::string::npos; }
@@ -173,4 +182,22 @@ void SearchWindow::loadFields() {
     locations_->addItem(commandLine);
     c_.locationBox->setCurrentIndex(c_.locationBox->count() - 1);
   }
+}
+
+void SearchWindow::startWith(const StartSearch& start) {
+  if (start.name) c_.nameField->setText(*start.name);
+  if (start.containing && c_.own.containingField) c_.own.containingField->setText(*start.containing);
+  QString shown;
+  {
+    QDebug said(&shown);
+    said << objectName() << "named" << c_.nameField->text();
+    if (c_.own.containingField) said << "containing" << c_.own.containingField->text();
+    said << "in" << QByteArray::fromStdString(locations_->bytes());
+  }
+  qCDebug(searchLog).noquote() << shown;
+  if (!start.find) return;
+  connect(session_.get(), &SearchSession::finished, this,
+          [this] { qCDebug(searchLog) << objectName() << "ended:" << c_.foundLabel->text(); });
+  // Queued: the press runs the walk, which must not start inside the show.
+  new FirstShowWatch(this, [this] { QTimer::singleShot(0, this, &SearchWindow::findPressed); });
 }

@@ -14,8 +14,9 @@ QString shellWord(const QByteArray& bytes) {
 class CommandLineTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  // status -1: it starts in "printed" below the working folder as the shell names it (a link); else it ends
-  // with that status, "printed" on standard output (0) or error, no setting written in the working folder.
+  // status -1: it starts in "printed" below the working folder as the shell names it (a link), or, with a
+  // quote first, its search window logs "printed"; else it ends with that status, "printed" on standard output
+  // (0) or error, no setting written in the working folder.
   // Arguments: ">FILE" redirects the output, "NAME=" unsets NAME, a first "bench" runs quorrel-bench.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
@@ -27,6 +28,20 @@ private Q_SLOTS:
     QTest::newRow("-- ends options") << QByteArrayList{"--", "--help", "-v"} << -1 << QByteArray("--help -v");
     QTest::newRow("named like an option") << QByteArrayList{"./--version"} << -1 << QByteArray("./--version");
     QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9", "\xff"} << -1 << QByteArray("caf\xe9 \xff");
+    QTest::newRow("search all") << QByteArrayList{"--search", "all", "--name", "a b", "/"} << -1
+                                << QByteArray("\"frmall\" named \"a b\" in \"/\"");
+    QTest::newRow("search text") << QByteArrayList{"--search", "text", "--containing", "\xc3\xa9t\xc3\xa9", "/"} << -1
+                                 << QByteArray("\"FRMFILECONTXT\" named \"\" containing \"\xc3\xa9t\xc3\xa9\"");
+    QTest::newRow("search media") << QByteArrayList{"--search", "media", "--name", "x"} << -1
+                                  << QByteArray("\"FRMCONTENTS\" named \"x\"");
+    QTest::newRow("search office") << QByteArrayList{"--search", "office", "--name", "x"} << -1
+                                   << QByteArray("\"frmoffice\" named \"x\"");
+    QTest::newRow("search date, find") << QByteArrayList{"--search", "date", "--find", "--name", "quorrel.conf", "."}
+                                       << -1 << QByteArray("\"frmdate\" ended: \"1 File(s) Found!\"");
+    QTest::newRow("unknown kind") << QByteArrayList{"--search", "find"} << 2 << QByteArray("search: 'find' (it is");
+    QTest::newRow("containing, not text") << QByteArrayList{"--search", "all", "--containing", "x"} << 2
+                                          << QByteArray("--containing is only for --search text.\nUsage:");
+    QTest::newRow("find alone") << QByteArrayList{"--find"} << 2 << QByteArray("need --search.\nUsage:");
     QTest::newRow("help to a full disk") << QByteArrayList{"--help", ">/dev/full"} << 1
                                          << QByteArray("standard output: No space left");
     QTest::newRow("no display") << QByteArrayList{"QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "/"} << 1
@@ -46,7 +61,7 @@ private Q_SLOTS:
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", folder.path());
     environment.insert("PWD", named);
-    environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true");
+    environment.insert("QT_LOGGING_RULES", "quorrel.start.debug=true;quorrel.search.debug=true");
     QProcess program;
     program.setWorkingDirectory(folder.path());
     const bool bench = arguments.value(0) == "bench";
@@ -56,18 +71,24 @@ private Q_SLOTS:
       else command += ' ' + (a.startsWith('>') ? a : shellWord(a));
     }
     program.setProcessEnvironment(environment);
-    program.start("bash", {"-c", command});
-    if (status < 0) {  // until it says where it starts, then it is ended
-      program.setReadChannel(QProcess::StandardError);
-      QByteArray said;
-      while (!said.contains("start folder") && program.waitForReadyRead(10000)) said += program.readAll();
-      program.kill();
-      program.waitForFinished();
+    if (status < 0) {  // until it says where it starts or what its window shows, then it is ended
+      QFile settings(folder.filePath("quorrel/quorrel.conf"));  // no question about transparency
+      QVERIFY(QDir(folder.path()).mkdir("quorrel") && settings.open(QIODevice::WriteOnly));
+      settings.write("[Trans]\nAsk=N\n");
+      settings.close();
       QString shown;  // as the program's log shows bytes
       QDebug(&shown) << named.toUtf8() + '/' + printed;
-      QVERIFY2(said.contains("start folder " + shown.trimmed().toLatin1()), said.constData());
+      if (!printed.startsWith('"')) printed = "start folder " + shown.trimmed().toLatin1();
+      program.start("bash", {"-c", command});
+      program.setReadChannel(QProcess::StandardError);
+      QByteArray said;
+      while (!said.contains(printed) && program.waitForReadyRead(10000)) said += program.readAll();
+      program.kill();
+      program.waitForFinished();
+      QVERIFY2(said.contains(printed), said.constData());
       return;
     }
+    program.start("bash", {"-c", command});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitCode(), status);
     const QByteArray out = program.readAllStandardOutput(), error = program.readAllStandardError();

@@ -9,7 +9,7 @@
 struct RecordingWindows final : SearchWindows {
   std::vector<Kind> opened;
   std::function<void(Kind)> whileOpen;
-  void open(Kind kind, QWidget*) override {
+  void open(Kind kind, QWidget*, const StartSearch*) override {
     opened.push_back(kind);
     if (whileOpen) whileOpen(kind);
   }
