@@ -30,6 +30,20 @@ shoot() {  # window name, file[, seconds to let it settle]: waits for the window
   echo "$id"
 }
 
+choose() {  # y of a choice in "Select Action", its window's name: starts in /usr/share/doc, double-clicks it
+  "$build/app/quorrel" /usr/share/doc &
+  program=$!
+  local question select
+  question="$(window '^Transperancy$')"
+  sleep 1
+  xdotool key --window "$question" alt+n
+  select="$(window '^Select Action$')"
+  sleep 1
+  xdotool mousemove --window "$select" 60 "$1" click --repeat 2 --delay 100 1
+  search="$(window "$2")"
+  sleep 1
+}
+
 "$build/app/quorrel" &
 program=$!
 sleep 1.2
@@ -47,16 +61,7 @@ shoot '^Select Action$' select-action.png >/dev/null
 kill "$program"
 
 # A search for "copyright" in /usr/share/doc, the third row's menu from the Menu key.
-"$build/app/quorrel" /usr/share/doc &
-program=$!
-question="$(window '^Transperancy$')"
-sleep 1
-xdotool key --window "$question" alt+n
-select="$(window '^Select Action$')"
-sleep 1
-xdotool mousemove --window "$select" 60 85 click --repeat 2 --delay 100 1  # a double-click chooses All Files
-search="$(window '^All Files$')"
-sleep 1
+choose 85 '^All Files$'
 xdotool windowfocus --sync "$search"
 xdotool mousemove --window "$search" 280 68 click 1  # into the name field
 xdotool type copyright
@@ -69,16 +74,7 @@ import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$top/docs/result-menu.
 kill "$program"
 # Search By Date: files in /usr/share/doc named "changelog", of any time,
 # at least 8 KB, chosen from the keyboard.
-"$build/app/quorrel" /usr/share/doc &
-program=$!
-question="$(window '^Transperancy$')"
-sleep 1
-xdotool key --window "$question" alt+n
-select="$(window '^Select Action$')"
-sleep 1
-xdotool mousemove --window "$select" 60 232 click --repeat 2 --delay 100 1  # a double-click chooses it
-search="$(window '^Search By Date$')"
-sleep 1
+choose 232 '^Search By Date$'
 xdotool windowfocus --sync "$search"
 xdotool type changelog
 xdotool key Tab Tab Tab End Tab space Tab 8 Tab K Return

@@ -3,8 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "ui/LabelButton.h"
-#include "ui/WidgetColours.h"
+#include "windows/AllFilesWindow.h"
 #include "windows/DateChoices.h"
 
 SearchWindowDescription DateSearchWindow::description() {
@@ -37,11 +36,6 @@ SearchWindowDescription DateSearchWindow::description() {
   d.configure = [](const OwnControls& own, SearchQuery& query) { own.dateChoices->configure(query); };
   d.restore = [](const OwnControls& own, Context& context) { own.dateChoices->restore(context); };
   d.keep = [](const OwnControls& own, Context& context) { own.dateChoices->keep(context); };
-  d.pointer = [](const SearchControls& w, PointerTarget target, PointerAction action) {
-    pressLook(w, target, action, true);
-    if (action != PointerAction::Move) return;
-    if (target == PointerTarget::CloseX) WidgetColours::setText(w.closeLabel, Qt::white);
-    else if (target == PointerTarget::Background) WidgetColours::setText(w.closeLabel, Qt::black);
-  };
+  d.pointer = AllFilesWindow::description().pointer;  // the same looks
   return d;
 }

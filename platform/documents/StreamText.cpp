@@ -8,30 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "platform/documents/ArchiveSource.h"
 #include "platform/documents/DocumentInput.h"
 #include "platform/documents/TextOut.h"
 
 namespace {
-constexpr std::size_t kPiece = 64 << 10;
+using namespace ArchiveSource;
 
 bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-
-struct Source {
-  DocumentInput& input;
-  TextOut& out;
-  char buffer[kPiece];
-};
-
-la_ssize_t readPiece(archive*, void* data, const void** at) {
-  auto& s = *static_cast<Source*>(data);
-  *at = s.buffer;
-  if (!s.out.goOn()) return -1;
-  return s.input.read(s.buffer, sizeof s.buffer);
-}
-
-struct ArchiveFree {
-  void operator()(archive* a) const { archive_read_free(a); }
-};
 }  // namespace
 
 bool StreamText::isUtf16(std::string_view head) { return startsWith(head, "\xFF\xFE") || startsWith(head, "\xFE\xFF"); }
@@ -63,7 +47,7 @@ bool StreamText::isCompressed(std::string_view head) {
 void StreamText::readCompressed(DocumentInput& input, TextOut& out, DocumentTest isDocument, DocumentReader inner) {
   if (input.seek(0, SEEK_SET) != 0) return out.fail(DocumentOutcome::Unreadable);
   const auto source = std::make_unique<Source>(Source{input, out, {}});
-  const std::unique_ptr<archive, ArchiveFree> a(archive_read_new());
+  const Archive a(archive_read_new());
   if (!a) return out.fail(DocumentOutcome::Unreadable);
   archive_read_support_filter_gzip(a.get());
   archive_read_support_filter_xz(a.get());

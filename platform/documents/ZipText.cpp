@@ -8,36 +8,19 @@
 #include <optional>
 #include <string>
 
+#include "platform/documents/ArchiveSource.h"
 #include "platform/documents/DocumentInput.h"
 #include "platform/documents/TextOut.h"
 #include "platform/documents/XmlText.h"
 
 namespace {
 enum class Kind { Unknown, OpenDocument, Word, Sheet, Slides, Epub };
-constexpr std::size_t kPiece = 64 << 10;
+using namespace ArchiveSource;
 constexpr std::size_t kSmallPart = 1 << 20;  // mimetype, content types, manifest: read whole
-
-struct Source {
-  DocumentInput& input;
-  TextOut& out;
-  char buffer[kPiece];
-};
-
-la_ssize_t readPiece(archive*, void* data, const void** at) {
-  auto& s = *static_cast<Source*>(data);
-  *at = s.buffer;
-  if (!s.out.goOn()) return -1;  // over time or cancelled: the archive fails at once
-  return s.input.read(s.buffer, sizeof s.buffer);
-}
 
 la_int64_t seekTo(archive*, void* data, la_int64_t offset, int whence) {
   return static_cast<Source*>(data)->input.seek(offset, whence);
 }
-
-struct ArchiveFree {
-  void operator()(archive* a) const { archive_read_free(a); }
-};
-using Archive = std::unique_ptr<archive, ArchiveFree>;
 
 Archive open(Source& source) {
   Archive a(archive_read_new());

@@ -10,6 +10,7 @@
 #include "engine/ContentMatcher.h"
 #include "engine/Listing.h"
 #include "support/OpenHandles.h"
+#include "support/PeakMemory.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
 
@@ -25,14 +26,6 @@ bool foundIn(const std::string& needle, const std::string& content, std::vector<
     from = cut;
   }
   return m.finish();
-}
-
-long peakKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
 }
 
 Names searched(WalkRig& rig) {

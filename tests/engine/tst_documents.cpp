@@ -4,11 +4,11 @@
 // memory; without it, the same tree searched as bytes.
 #include <QtTest>
 
-#include <fstream>
 #include <map>
 
 #include "bench/DocumentWriter.h"
 #include "platform/core/FsOutcome.h"
+#include "support/PeakMemory.h"
 #include "support/TempTree.h"
 #include "support/WalkRig.h"
 
@@ -39,13 +39,6 @@ std::string docx(const std::string& body) {
   return DocumentWriter::zip({{"[Content_Types].xml", types("wordprocessingml.document")}, {"word/document.xml", body}});
 }
 
-long peakKb() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
-}
 }  // namespace
 
 class DocumentsTest : public QObject {
