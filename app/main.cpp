@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("quorrel");
   QApplication::setApplicationVersion(QUORREL_VERSION);
   const Translations translations(QLocale::system(), Translations::folder());
-  qCDebug(startLog) << "translation" << translations.loaded();
+  qCDebug(startLog) << translations.language() << "texts";
   QApplication::setWindowIcon(ProgramIcon::find());  // every window's, unless it has its own
   // A desktop session would restart us with Qt's own options, which the
   // command line refuses; a search is nothing to restore at the next login.

@@ -20,8 +20,9 @@ public:
   // Where the program's .qm files are: ../share/quorrel/translations beside
   // the executable's folder, in the build tree as under the installed prefix.
   static QString folder();
-  // The program's translation file that was loaded; empty for English.
-  QString loaded() const { return program_.filePath(); }
+  // The language the program's texts are in: the loaded translation's, else
+  // "en", the source texts'.
+  QString language() const { return program_.filePath().isEmpty() ? QStringLiteral("en") : program_.language(); }
 
 private:
   QTranslator program_;

@@ -89,16 +89,18 @@ private Q_SLOTS:
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("warning");
     QTest::addColumn<QString>("outcome");
+    QTest::addColumn<bool>("translated");  // answered in another language: the same settings
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0";
-    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0";
-    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0";
-    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0";
-    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1";
-    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1";
-    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1";
-    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1";
-    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0";
+    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0" << false;
+    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0" << false;
+    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0" << false;
+    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0" << false;
+    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1" << false;
+    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1" << false;
+    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1" << false;
+    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1" << false;
+    QTest::newRow("don't ask: Y, translated") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1" << true;
+    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0" << false;
   }
   void transparency() {
     QFETCH(QString, ask);
@@ -106,6 +108,9 @@ private Q_SLOTS:
     QFETCH(QString, answer);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
+    QFETCH(bool, translated);
+    PseudoTranslator pseudo;
+    if (translated) QCoreApplication::installTranslator(&pseudo);
     if (!ask.isEmpty()) rig_->settings.save("quorrel", "Trans", "Ask", ask);
     rig_->settings.save("quorrel", "Trans", "Want", want);
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
@@ -292,9 +297,7 @@ private Q_SLOTS:
     QTranslator de;
     QVERIFY(de.load(QLocale(QLocale::German), "quorrel", "_", Translations::folder()));
     if (german && de.isEmpty()) QSKIP("translations/quorrel_de.ts has no finished German text yet");
-    QTranslator* const used = german ? &de : static_cast<QTranslator*>(&pseudo);
-    QCoreApplication::installTranslator(used);
-    const auto remove = qScopeGuard([used] { QCoreApplication::removeTranslator(used); });
+    QCoreApplication::installTranslator(german ? &de : static_cast<QTranslator*>(&pseudo));  // until they end
     const std::unique_ptr<QWidget> w = open(window);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QStringList texts{w->windowTitle()}, cut;
