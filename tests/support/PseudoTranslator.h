@@ -4,10 +4,6 @@
 
 // Every text that asks to be translated comes back as "[~text~]": a text a
 // window shows without the marks never went through the translation system.
-class PseudoTranslator final : public QTranslator {
-public:
-  bool isEmpty() const override { return false; }
-  QString translate(const char*, const char* source, const char*, int) const override {
-    return "[~" + QString::fromUtf8(source) + "~]";
-  }
+struct PseudoTranslator final : QTranslator {
+  QString translate(const char*, const char* text, const char*, int) const override { return "[~" + QString(text) + "~]"; }
 };
