@@ -16,17 +16,10 @@ std::string bytes(const QString& text) { return text.toLatin1().toStdString(); }
 // A text to search for is shown and matched as the system's encoding decodes it.
 QString decoded(const QString& text) { return QString::fromLocal8Bit(text.toLatin1()); }
 
-const char* const kAbout = "Find files by name, content or kind as you watch.\n"
-                           "\n"
-                           "Without a folder, Quorrel opens its launcher of the four kinds of search;\n"
-                           "with one, it starts in that folder and asks which kind of search to run\n"
-                           "there. Several words are one folder, joined by blanks. \"--\" ends the\n"
-                           "options: a folder named --help is \"quorrel -- --help\" or \"quorrel ./--help\".";
-
 QString usage(const QCommandLineParser& parser, const QString& program) {
   // Past the parser's own first line, which would name no program before an application exists.
   const QString text = parser.helpText();
-  return "Usage: " + program + " [options] [--] [folder]\n" + text.mid(text.indexOf('\n') + 1);
+  return CommandLine::tr("Usage: %1 [options] [--] [folder]").arg(program) + '\n' + text.mid(text.indexOf('\n') + 1);
 }
 }  // namespace
 
@@ -35,10 +28,17 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   for (int i = 0; i < argc; ++i) arguments << latin1(argv[i]);
   const QString program = argc > 0 ? QFileInfo(arguments.first()).fileName() : QString("quorrel");
   QCommandLineParser parser;
-  parser.setApplicationDescription(kAbout + tr("\n\nWith --search, it opens that kind of search at once, in the "
-                                               "folder if one\nis given, and closing it ends the program."));
-  const QCommandLineOption help({"h", "help"}, "Show this help and end.");
-  const QCommandLineOption version({"v", "version"}, "Show the version and end.");
+  parser.setApplicationDescription(
+      tr("Find files by name, content or kind as you watch.\n"
+         "\n"
+         "Without a folder, Quorrel opens its launcher of the four kinds of search;\n"
+         "with one, it starts in that folder and asks which kind of search to run\n"
+         "there. Several words are one folder, joined by blanks. \"--\" ends the\n"
+         "options: a folder named --help is \"quorrel -- --help\" or \"quorrel ./--help\".") +
+      tr("\n\nWith --search, it opens that kind of search at once, in the "
+         "folder if one\nis given, and closing it ends the program."));
+  const QCommandLineOption help({"h", "help"}, tr("Show this help and end."));
+  const QCommandLineOption version({"v", "version"}, tr("Show the version and end."));
   QStringList kinds;
   for (const auto& [word, kind] : SearchWindows::kNames) kinds << QString::fromLatin1(word);
   const QCommandLineOption search("search", tr("Open this kind of search at once: %1.").arg(kinds.join(", ")), "kind");
@@ -47,7 +47,7 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
                                       "text");
   const QCommandLineOption find("find", tr("With --search: start the search as soon as the window shows."));
   parser.addOptions({help, version, search, name, containing, find});
-  parser.addPositionalArgument("folder", "The folder to search in; its name need not be UTF-8.", "[folder]");
+  parser.addPositionalArgument("folder", tr("The folder to search in; its name need not be UTF-8."), "[folder]");
   if (!parser.parse(arguments)) {
     exitStatus_ = 2;
     answer_ = bytes(program + ": " + parser.errorText() + "\n" + usage(parser, program));

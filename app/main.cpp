@@ -4,11 +4,13 @@
 #include <QSessionManager>
 
 #include <cstdio>
+#include <optional>
 
 #include "CommandLine.h"
 #include "platform/core/IniSettingsStore.h"
 #include "platform/core/LinuxFileSystem.h"
 #include "platform/core/ThreadFallback.h"
+#include "platform/core/Translations.h"
 #include "platform/desktop/DBusFileManager.h"
 #include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/GioFileOpener.h"
@@ -20,11 +22,24 @@
 #include "ui/DesktopDialogs.h"
 #include "ui/FontFamilies.h"
 
-// QT_LOGGING_RULES=quorrel.start.debug=true prints the folder the command line named.
+// QT_LOGGING_RULES=quorrel.start.debug=true prints the folder the command line
+// named and the translation loaded.
 Q_LOGGING_CATEGORY(startLog, "quorrel.start", QtInfoMsg)
 
 int main(int argc, char** argv) {
-  const CommandLine commandLine(argc, argv);
+  // Qt sees no argument but the program's name: a folder is never taken for
+  // one of its options, and its own settings come from the environment.
+  int qtArgumentCount = 1;
+  // The help and the mistakes in the user's language need an application to
+  // hold the translation; whether a window can show is not known yet, so it
+  // is a core one while the command line is read.
+  std::optional<const CommandLine> read;
+  {
+    const QCoreApplication reader(qtArgumentCount, argv);
+    const Translations translations(QLocale::system(), Translations::folder());
+    read.emplace(argc, argv);
+  }
+  const CommandLine& commandLine = *read;
   if (commandLine.exitStatus()) return commandLine.answer();
   const DisplayCheck::Found display = DisplayCheck::find();
   if (display == DisplayCheck::Found::None) {  // Qt would abort, with words about its plugins
@@ -42,12 +57,11 @@ int main(int argc, char** argv) {
                stderr);
     return 1;
   }
-  // Qt sees no argument but the program's name: a folder is never taken for
-  // one of its options, and its own settings come from the environment.
-  int qtArgumentCount = 1;
   QApplication app(qtArgumentCount, argv);
   QApplication::setApplicationName("quorrel");
   QApplication::setApplicationVersion(QUORREL_VERSION);
+  const Translations translations(QLocale::system(), Translations::folder());
+  qCDebug(startLog) << translations.language() << "texts";
   QApplication::setWindowIcon(ProgramIcon::find());  // every window's, unless it has its own
   // A desktop session would restart us with Qt's own options, which the
   // command line refuses; a search is nothing to restore at the next login.

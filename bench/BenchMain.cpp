@@ -30,12 +30,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDirIterator>
-#include <functional>
-#include <memory>
 #include <QDateTime>
+#include <QDirIterator>
 #include <QElapsedTimer>
-#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -47,6 +44,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -123,7 +121,8 @@ std::int64_t bytes(const std::string& text, const char* what) {
   } catch (const std::exception&) {
     used = 0;
   }
-  if (used == 0 || used != text.size() || value < 0) throw std::runtime_error(std::string(what) + ": not a size: " + text);
+  if (used == 0 || used != text.size() || value < 0)
+    throw std::runtime_error(std::string(what) + ": not a size: " + text);
   return value;
 }
 
@@ -164,8 +163,8 @@ TimeSizeTest timeSizeOptions(int argc, char** argv) {
 
 // Every word after DIR TEXT is a known option followed by its value.
 void checkOptions(int argc, char** argv) {
-  static const char* const known[] = {"--paths", "--category", "--contains", "--read-ahead", "--png", "--time",
-                                      "--after", "--before", "--within", "--min-size", "--max-size"};
+  static const char* const known[] = {"--paths", "--category", "--contains", "--read-ahead", "--png",     "--time",
+                                      "--after", "--before",   "--within",   "--min-size",   "--max-size"};
   for (int i = 4; i < argc; i += 2) {
     if (std::find_if(std::begin(known), std::end(known), [&](const char* k) { return std::strcmp(k, argv[i]) == 0; }) ==
         std::end(known))
@@ -518,10 +517,10 @@ int window(int argc, char** argv) {
     ++meter.batches;
   });
   qint64 cpuStart = 0, cpuNs = 0;
-  QTimer idleWatch;  // the idle look: the button back to "&Find Now!"
+  QTimer idleWatch;  // the idle look: no search running any more (the button back to Find Now)
   idleWatch.setInterval(1);
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
-    if (!running || control<QAbstractButton>(w, "cmdfind")->text() != SearchWindow::kFind) return;
+    if (!running || w.session().searching()) return;
     seconds = clock.nsecsElapsed() / 1e9;
     cpuNs = threadCpuNs() - cpuStart;
     meter.on = false;
@@ -592,7 +591,7 @@ int hugeList(int rows, const std::string& what) {
   QTimer idleWatch;
   idleWatch.setInterval(10);
   QObject::connect(&idleWatch, &QTimer::timeout, [&] {
-    if (control<QAbstractButton>(w, "cmdfind")->text() == SearchWindow::kFind) QCoreApplication::quit();
+    if (!w.session().searching()) QCoreApplication::quit();
   });
   QTimer::singleShot(0, [&] {
     control<QAbstractButton>(w, "cmdfind")->click();
@@ -664,7 +663,8 @@ int run(int argc, char** argv) {
   }
   if (argc < 4 || (mode != "engine" && mode != "events" && mode != "window")) {
     std::fprintf(stderr,
-                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | gen-chain DIR N TEXT | categories | settings N K | list N copy|save | engine|events|window DIR "
+                 "usage: %s gen DIR [options] | gen-flat DIR N TEXT | gen-chain DIR N TEXT | categories | settings N K "
+                 "| list N copy|save | engine|events|window DIR "
                  "TEXT [--paths FILE] [--category KIND:N] [--time KIND] [--after T] [--before T] [--within N{m,h,d,w}] "
                  "[--min-size BYTES] [--max-size BYTES]\n",
                  argv[0]);

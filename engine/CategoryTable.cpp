@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CategoryTable.h"
 
+#include <QtGlobal>
+
 const std::string* CategoryTable::patternAt(int index) const {
   if (index < 0 || std::size_t(index) >= categories_.size()) return nullptr;
   return &categories_[std::size_t(index)].pattern;
@@ -8,20 +10,20 @@ const std::string* CategoryTable::patternAt(int index) const {
 
 const CategoryTable& CategoryTable::multimedia() {
   static const CategoryTable table({
-      {"All Music", "*.mp3;*.wav;*.mp1;*.mp2;*.snd;*.mid;*.aif;*.aiff;*.aifc;*.au"},
-      {"All MP3", "*.MP3"},
-      {"All Videos", "*.DAT;*.WMV;*.ASF;*.AVI;*.mp4;*.3gp"},
-      {"All MPEG", "*.MPG;*.MPEG"},
-      {"All Pictures",
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Music"), "*.mp3;*.wav;*.mp1;*.mp2;*.snd;*.mid;*.aif;*.aiff;*.aifc;*.au"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All MP3"), "*.MP3"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Videos"), "*.DAT;*.WMV;*.ASF;*.AVI;*.mp4;*.3gp"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All MPEG"), "*.MPG;*.MPEG"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Pictures"),
        "*.JPG;*.BMP;*.GIF;*.PNG;*.WMA;*.ICO;*.EMF;*.EPS;*.FPX;*.ICL;*.ICN;*.IFF;*.JPEG;*.JPC;*.JP2;*.MRW;*.NEF;"
        "*.ORF;*.PBM;*.PCD;*.PCX;*.PEF;*.PGM;*.PIC;*.PICT;*.PIX;*.PLP;*.PPM;*.PSD;*.PSP;*.RAF;*.RAW;*.RS;*.SGI;"
        "*.SRF;*.TGA;*.TIF;*.WBMP;*.X3F;*.XBM;*.XPM"},
-      {"All JPEG Images", "*.JPEG;*.JPG"},
-      {"All GIF Images", "*.GIF"},
-      {"All BITMAPS", "*.BMP"},
-      {"All Mobile Ringtones", "*.aac;*.mmf;*.mid;*.mid;*.mp3;*.wav;*.amr"},
-      {"All Mobile Applications/Java/Symbian", "*.jad;*.jar;*.sis"},
-      {"All Mobile Supported Contents",
+      {QT_TRANSLATE_NOOP("CategoryTable", "All JPEG Images"), "*.JPEG;*.JPG"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All GIF Images"), "*.GIF"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All BITMAPS"), "*.BMP"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Mobile Ringtones"), "*.aac;*.mmf;*.mid;*.mid;*.mp3;*.wav;*.amr"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Mobile Applications/Java/Symbian"), "*.jad;*.jar;*.sis"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "All Mobile Supported Contents"),
        "*.jad;*.jar;*.sis;*.avi;*.mp4;*.mp3;*.wav;*.mp1;*.mp2;*.snd;*.mid;*.aif;*.aiff;*.aifc;*.au;*.WMV;*.ASF;"
        "*.AVI;*.mp4;*.3gp"},
   });
@@ -30,23 +32,24 @@ const CategoryTable& CategoryTable::multimedia() {
 
 const CategoryTable& CategoryTable::office() {
   static const CategoryTable table({
-      {"WORD DOCUMENTS", "*.DOC"},
-      {"POWERPOINT DOCUMENTS", "*.PPT"},
-      {"EXCEL DOCUMENTS", "*.XL;*.XLS;*.XLA;*.XLT"},
-      {"INTERNET DOCUMENTS", "*.HTML;*.HTM;*.XML;*.PHP;*.ASP;*.CSS"},
-      {"VISUAL BASIC PROJECTS", "*.VBP"},
-      {"VISUAL C++ PROJECTS", "*.CPP;*.DSP;*.C"},
-      {"VISUAL FOXPRO PROGRAMS/PROJECTS", "*.PJX;*.APP;*.PRG"},
-      {"TEXT FILES", "*.TXT"},
-      {"RTF DOCUMENTS", "*.RTF"},
-      {"SQL BUFFERS", "*.BUF;*.SQL;*.TXT"},
-      {"COREL DRAW DOCUMENTS", "*.*"},
-      {"ADOBE PHOTOSHOP DOCUMENTS", "*.PSD;*.PDD;*.EPS;*.PDP"},
-      {"ADOBE IMAGEREADY DOCUMENTS", "*.PSD;*.PDD;*.EPS;*.PDP;*.AVI;*.MOV"},
-      {"ADOBE ACROBAT PDF DOCUMENTS", "*.PDF"},
-      {"REGISTRY DOCUMENTS", "*.REG"},
-      {"NERO SAVED IMAGES", "*.NRI;*.NR3;*.NRW;*.NR4;*.NRA;*.NRM;*.NRG;*.ISO;*.CUE"},
-      {"DATABASE DOCUMENTS", "*.MDB;*.DB;*.SQL;*.DNS"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "WORD DOCUMENTS"), "*.DOC"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "POWERPOINT DOCUMENTS"), "*.PPT"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "EXCEL DOCUMENTS"), "*.XL;*.XLS;*.XLA;*.XLT"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "INTERNET DOCUMENTS"), "*.HTML;*.HTM;*.XML;*.PHP;*.ASP;*.CSS"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "VISUAL BASIC PROJECTS"), "*.VBP"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "VISUAL C++ PROJECTS"), "*.CPP;*.DSP;*.C"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "VISUAL FOXPRO PROGRAMS/PROJECTS"), "*.PJX;*.APP;*.PRG"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "TEXT FILES"), "*.TXT"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "RTF DOCUMENTS"), "*.RTF"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "SQL BUFFERS"), "*.BUF;*.SQL;*.TXT"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "COREL DRAW DOCUMENTS"), "*.*"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "ADOBE PHOTOSHOP DOCUMENTS"), "*.PSD;*.PDD;*.EPS;*.PDP"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "ADOBE IMAGEREADY DOCUMENTS"), "*.PSD;*.PDD;*.EPS;*.PDP;*.AVI;*.MOV"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "ADOBE ACROBAT PDF DOCUMENTS"), "*.PDF"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "REGISTRY DOCUMENTS"), "*.REG"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "NERO SAVED IMAGES"),
+       "*.NRI;*.NR3;*.NRW;*.NR4;*.NRA;*.NRM;*.NRG;*.ISO;*.CUE"},
+      {QT_TRANSLATE_NOOP("CategoryTable", "DATABASE DOCUMENTS"), "*.MDB;*.DB;*.SQL;*.DNS"},
   });
   return table;
 }

@@ -4,7 +4,9 @@
 #include <vector>
 
 // A fixed table of file-type categories: each a caption and a listing
-// pattern, chosen by position only (never by caption text).
+// pattern, chosen by position only (never by caption text). The captions
+// are English, marked for translation in the "CategoryTable" context: a
+// window shows them translated.
 class CategoryTable {
 public:
   struct Category {

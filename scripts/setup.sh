@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libglib2.0-dev libxcb1-dev libarchive-dev libpoppler-cpp-dev zlib1g-dev
+  qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libglib2.0-dev libxcb1-dev libarchive-dev libpoppler-cpp-dev zlib1g-dev
   shared-mime-info libqt6svg6 adwaita-icon-theme fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
   dbus-daemon python3

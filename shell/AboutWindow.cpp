@@ -9,7 +9,7 @@
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("frmabout");
-  setWindowTitle("About Quorrel");
+  setWindowTitle(tr("About Quorrel"));
   WindowPalette::apply(this);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -36,7 +36,7 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("FRM");
   context_.makeTransparentOnFirstShow(this);
-  setWindowTitle("Quorrel");
+  setWindowTitle(tr("Quorrel"));
   setModal(true);
   setFixedSize(Twips::toPixels(6765), Twips::toPixels(8535));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
@@ -79,7 +79,7 @@ LauncherWindow::LauncherWindow(Context& context, SearchWindows& windows, QWidget
   titleStrip_->installEventFilter(this);
   WidgetColours::setText(heading, Qt::white);
   heading->installEventFilter(this);
-  closeX->setAccessibleName("Exit");
+  closeX->setAccessibleName(tr("Exit"));
   closeX->setMouseTracking(true);
   closeX->installEventFilter(this);
   WidgetColours::setText(closeX, Qt::black);
@@ -178,29 +178,29 @@ void LauncherWindow::resetHover() {
 }
 
 void LauncherWindow::allFilesPressed() {
-  context_.showBusy(1, "Loading...");
+  context_.showBusy(1, tr("Loading..."));
   windows_.open(SearchWindows::AllFiles, this);
 }
 
 void LauncherWindow::containingTextPressed() {
-  context_.showBusy(1, "Loading...");
+  context_.showBusy(1, tr("Loading..."));
   windows_.open(SearchWindows::ContainingText, this);
 }
 
 void LauncherWindow::multimediaPressed() {
-  context_.showBusy(2, "Processing...");
-  context_.showBusy(3, "Examining Types...");
+  context_.showBusy(2, tr("Processing..."));
+  context_.showBusy(3, tr("Examining Types..."));
   windows_.open(SearchWindows::Multimedia, this);
 }
 
 void LauncherWindow::officePressed() {
-  context_.showBusy(2, "Openning...");
+  context_.showBusy(2, tr("Openning..."));
   windows_.open(SearchWindows::Office, this);
 }
 
 void LauncherWindow::datesPressed() {
-  context_.showBusy(4, "Loading..");
-  context_.showBusy(6, "Validating...");
+  context_.showBusy(4, tr("Loading.."));
+  context_.showBusy(6, tr("Validating..."));
   windows_.open(SearchWindows::ByDate, this);
 }
 
@@ -220,7 +220,7 @@ void LauncherWindow::exitPressed() {
     setFixedHeight(Twips::toPixels(h));
     QApplication::processEvents();
   }
-  context_.showBusy(3, "Exiting...");
+  context_.showBusy(3, tr("Exiting..."));
   Context::endAtOnce();
 }
 

@@ -24,7 +24,7 @@ constexpr int kGrownHeight = 5600;  // grows while at most this, in steps of 100
 SplashWindow::SplashWindow(Context& context, SearchWindows& windows, int tickMs, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), context_(context), windows_(windows) {
   setObjectName("frmspl");
-  setWindowTitle("Quorrel");
+  setWindowTitle(tr("Quorrel"));
   WindowPalette::apply(this);
   using namespace Layout;
   using W = SplashWindow;

@@ -22,7 +22,7 @@ StartInFolderWindow::StartInFolderWindow(Context& context, SearchWindows& window
       windows_(windows) {
   context_.makeTransparentOnFirstShow(this);
   setObjectName("frmselact");
-  setWindowTitle("Select Action");
+  setWindowTitle(tr("Select Action"));
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(4500));
   setFont(FontFamilies::font("Tahoma", 11.25, true));
@@ -95,6 +95,6 @@ void StartInFolderWindow::choose(SearchWindows::Kind kind) {
 }
 
 void StartInFolderWindow::closePressed() {
-  context_.showBusy(2, "Cancelling..");
+  context_.showBusy(2, tr("Cancelling.."));
   Context::endAtOnce();
 }

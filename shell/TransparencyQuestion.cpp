@@ -19,7 +19,7 @@ TransparencyQuestion::TransparencyQuestion(Context& context, QWidget* parent)
   setObjectName("frmask");
   // At every load, whatever was decided before.
   context_.makeTransparentOnFirstShow(this, Context::Transparent::Always);
-  setWindowTitle("Transperancy");
+  setWindowTitle(tr("Transperancy"));
   setModal(true);
   setFixedSize(Twips::toPixels(6585), Twips::toPixels(2715));
   setFont(FontFamilies::font("Arial", 12, true));
@@ -81,7 +81,7 @@ void TransparencyQuestion::paintEvent(QPaintEvent* event) {
 }
 
 bool TransparencyQuestion::warningAccepted() {
-  return context_.message(QMessageBox::Warning, "Quorrel 2.0", kWarning, QMessageBox::Yes | QMessageBox::No) ==
+  return context_.message(QMessageBox::Warning, tr("Quorrel 2.0"), tr(kWarning), QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 

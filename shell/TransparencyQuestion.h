@@ -14,7 +14,7 @@ class WrapRadio;
 class TransparencyQuestion : public QDialog {
   Q_OBJECT
 public:
-  static inline const QString kWarning = QStringLiteral(
+  static constexpr const char* kWarning = QT_TR_NOOP(
       "Selecting Yes or having transparent windows will reduce the searching process performance to some extent. "
       "Would you like to still have transparency in the searching sessions?");
 

@@ -13,7 +13,7 @@
 BusyWindow::BusyWindow(Context& context, std::int16_t ticks, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ticks_(ticks) {
   setObjectName("frmpgr");
-  setWindowTitle("Process");
+  setWindowTitle(tr("Process"));
   setModal(true);
   setFixedSize(Twips::toPixels(6510), Twips::toPixels(3015));
   WindowPalette::apply(this, Qt::white);  // a palette, not a style sheet: its caption takes the palette too

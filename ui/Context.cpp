@@ -55,13 +55,13 @@ void Context::endAtOnce() {
 void Context::showBusy(std::int16_t ticks, const QString& caption) { dialogs_.busy(*this, ticks, caption); }
 
 void Context::makeTransparent(QWidget* window) {
-  showBusy(1, "Transforming...");
+  showBusy(1, tr("Transforming..."));
   if (!window) {
-    reportError("Object variable not set", 91);
+    reportError(tr("Object variable not set"), 91);
     return;
   }
   if (!window->isWindow() || !window->windowHandle()) {
-    reportError("The window has no native window handle", 5);
+    reportError(tr("The window has no native window handle"), 5);
     return;
   }
   // Where the window system cannot blend windows this goes unnoticed, as a
@@ -77,15 +77,15 @@ void Context::makeTransparentOnFirstShow(QWidget* window, Transparent when) {
 }
 
 QString Context::reportErrorText(const QString& description, std::int32_t number) {
-  return QStringLiteral(
-             "Technical Software Error occurred while could not be handled. To ignore this error temporarily, "
-             "click OK. If the error persists, contact the developer of this software. Technical Error And "
-             "Description as under: ") +
-         "\r\n\r\n" + "Error Description: " + description + "\r\n\r\n" + "Error Code: " + QString::number(number);
+  return tr("Technical Software Error occurred while could not be handled. To ignore this error temporarily, "
+            "click OK. If the error persists, contact the developer of this software. Technical Error And "
+            "Description as under: ") +
+         "\r\n\r\n" + tr("Error Description: ") + description + "\r\n\r\n" + tr("Error Code: ") +
+         QString::number(number);
 }
 
 void Context::reportError(const QString& description, std::int32_t number) {
-  message(QMessageBox::Critical, "Technical Software Error!", reportErrorText(description, number));
+  message(QMessageBox::Critical, tr("Technical Software Error!"), reportErrorText(description, number));
 }
 
 QMessageBox::StandardButton Context::message(QMessageBox::Icon icon, const QString& title, const QString& text,

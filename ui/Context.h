@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 #include <cstdint>
@@ -21,6 +22,8 @@ class SettingsStore;
 // displays, what the program was started with, the state the windows share,
 // and the services they all call (busy display, transparency, error box).
 class Context {
+  Q_DECLARE_TR_FUNCTIONS(Context)
+
 public:
   static constexpr int kBusyTickMs = 200;
 

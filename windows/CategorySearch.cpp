@@ -4,15 +4,17 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include <QCoreApplication>
+
 #include "engine/CategoryTable.h"
 #include "engine/SearchQuery.h"
 #include "ui/Layout.h"
 
 SearchWindowDescription CategorySearch::describe(const CategoryTable& table, const QString& categoryCaption) {
   SearchWindowDescription d;
-  d.closeCaption = "C&lose";
+  d.closeCaption = QCoreApplication::translate("CategorySearch", "C&lose");
   d.closeLabelName = "lblc";
-  d.busyCaption = "Processing....";
+  d.busyCaption = QCoreApplication::translate("CategorySearch", "Processing....");
   d.press = {
       {.kind = PressStep::Configure},
       {.kind = PressStep::MatchCase},
@@ -33,7 +35,8 @@ SearchWindowDescription CategorySearch::describe(const CategoryTable& table, con
     });
     // clang-format on
     made.caption->setBuddy(made.box);
-    for (std::size_t i = 0; i < table.size(); ++i) made.box->addItem(QString::fromUtf8(table.at(i).caption));
+    for (std::size_t i = 0; i < table.size(); ++i)
+      made.box->addItem(QCoreApplication::translate("CategoryTable", table.at(i).caption));
     made.box->setCurrentIndex(0);
     return OwnControls{.categoryBox = made.box};
   };

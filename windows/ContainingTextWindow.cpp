@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QCoreApplication>
+
 #include "engine/SearchQuery.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -30,21 +32,22 @@ void looks(const SearchControls& w, PointerTarget target, PointerAction action) 
 SearchWindowDescription ContainingTextWindow::description() {
   SearchWindowDescription d;
   d.objectName = "FRMFILECONTXT";
-  d.title = "File With Containing Text";
-  d.heading = "Files With Containing Text";
+  d.title = QCoreApplication::translate("ContainingTextWindow", "File With Containing Text");
+  d.heading = QCoreApplication::translate("ContainingTextWindow", "Files With Containing Text");
   d.clientWidth = 8745;
   d.clientHeight = 9645;
-  d.closeCaption = "&Close";
+  d.closeCaption = QCoreApplication::translate("ContainingTextWindow", "&Close");
   d.closeLabelName = "lblc";
   d.press = {
       {.kind = PressStep::TextLength,
-       .message = "Entered characters must be at least 3 in length.",
-       .title = "Quorrel 2.0",
+       .message =
+           QCoreApplication::translate("ContainingTextWindow", "Entered characters must be at least 3 in length."),
+       .title = QCoreApplication::translate("ContainingTextWindow", "Quorrel 2.0"),
        .icon = QMessageBox::Critical},
       {.kind = PressStep::TextLength,
        .field = PressStep::ContainingField,
-       .message = "Containing Text must be at least 3 in length.",
-       .title = "Quorrel 2.0",
+       .message = QCoreApplication::translate("ContainingTextWindow", "Containing Text must be at least 3 in length."),
+       .title = QCoreApplication::translate("ContainingTextWindow", "Quorrel 2.0"),
        .icon = QMessageBox::Critical},
       {.kind = PressStep::MatchCase},
       {.kind = PressStep::Configure},
@@ -63,15 +66,15 @@ SearchWindowDescription ContainingTextWindow::description() {
     using M = decltype(made);
     // clang-format off
     build(window, made, {
-      {make<QLabel>,    "Label3",  QObject::tr("Containing Text:"), {240, 1935, 1500, 300},  into<&M::caption>},
-      {make<QLineEdit>, "txtcont", QObject::tr("Text1"),            {1800, 1890, 5175, 345}, into<&M::field>},
+      {make<QLabel>,    "Label3",  QCoreApplication::translate("ContainingTextWindow", "Containing Text:"), {240, 1935, 1500, 300},  into<&M::caption>},
+      {make<QLineEdit>, "txtcont", QCoreApplication::translate("ContainingTextWindow", "Text1"),            {1800, 1890, 5175, 345}, into<&M::field>},
       // In the free strip between the results and their count.
-      {make<QCheckBox>, "chkdocs", QObject::tr("Look inside &documents"), {120, 7380, 3600, 375}, into<&M::documents>},
+      {make<QCheckBox>, "chkdocs", QCoreApplication::translate("ContainingTextWindow", "Look inside &documents"), {120, 7380, 3600, 375}, into<&M::documents>},
     });
     // clang-format on
-    made.field->setAccessibleName("Containing Text");
+    made.field->setAccessibleName(QCoreApplication::translate("ContainingTextWindow", "Containing Text"));
     made.caption->setBuddy(made.field);  // "Text1" at every opening; never kept
-    made.documents->setAccessibleName(QObject::tr("Look inside documents"));
+    made.documents->setAccessibleName(QCoreApplication::translate("ContainingTextWindow", "Look inside documents"));
     return OwnControls{.containingField = made.field, .documentsBox = made.documents};
   };
   d.configure = [](const OwnControls& own, SearchQuery& query) {

@@ -32,7 +32,9 @@ std::int64_t bytes(const QSpinBox* count, const QComboBox* unit) {
   return std::int64_t{count->value()} << (10 * unit->currentIndex());
 }
 
-void fillUnits(QComboBox* box) { box->addItems({DateChoices::tr("bytes"), "KB", "MB", "GB"}); }
+void fillUnits(QComboBox* box) {
+  box->addItems({DateChoices::tr("bytes"), DateChoices::tr("KB"), DateChoices::tr("MB"), DateChoices::tr("GB")});
+}
 
 QDate storedDate(const Setting<QString>& setting, Context& context, QDate otherwise) {
   const QDate day = QDate::fromString(setting.read(context), Qt::ISODate);

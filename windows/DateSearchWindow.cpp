@@ -7,26 +7,26 @@
 #include "windows/DateChoices.h"
 
 SearchWindowDescription DateSearchWindow::description() {
-  const auto tr = [](const char* text) { return QCoreApplication::translate("DateSearchWindow", text); };
   SearchWindowDescription d;
   d.objectName = "frmdate";
-  d.title = tr("Search By Date");
-  d.heading = tr("Search By Date");
+  d.title = QCoreApplication::translate("DateSearchWindow", "Search By Date");
+  d.heading = QCoreApplication::translate("DateSearchWindow", "Search By Date");
   d.clientWidth = 8745;
   d.ownHeight = 1020;  // three rows of its own
   d.clientHeight = 9645 + d.ownHeight;
-  d.closeCaption = tr("C&lose");
+  d.closeCaption = QCoreApplication::translate("DateSearchWindow", "C&lose");
   d.closeLabelName = "lblc";
   d.byTime = true;
   d.press = {
       {.kind = PressStep::TextLength,
-       .message = tr("Entered characters must be at least 3 in length, or none to list every file."),
-       .title = "Quorrel 2.0",
+       .message = QCoreApplication::translate(
+           "DateSearchWindow", "Entered characters must be at least 3 in length, or none to list every file."),
+       .title = QCoreApplication::translate("DateSearchWindow", "Quorrel 2.0"),
        .focus = true,
        .optional = true},
       {.kind = PressStep::LocationGiven,
-       .message = tr("Please specify the location."),
-       .title = tr("Error"),
+       .message = QCoreApplication::translate("DateSearchWindow", "Please specify the location."),
+       .title = QCoreApplication::translate("DateSearchWindow", "Error"),
        .focus = true},
       {.kind = PressStep::Configure},
       {.kind = PressStep::MatchCase},

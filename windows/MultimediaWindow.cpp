@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/MultimediaWindow.h"
 
+#include <QCoreApplication>
+
 #include "engine/CategoryTable.h"
 #include "ui/LabelButton.h"
 #include "ui/WidgetColours.h"
@@ -47,10 +49,11 @@ void looks(const SearchControls& w, PointerTarget target, PointerAction action) 
 }  // namespace
 
 SearchWindowDescription MultimediaWindow::description() {
-  SearchWindowDescription d = CategorySearch::describe(CategoryTable::multimedia(), "Contents:");
+  SearchWindowDescription d = CategorySearch::describe(CategoryTable::multimedia(),
+                                                       QCoreApplication::translate("MultimediaWindow", "Contents:"));
   d.objectName = "FRMCONTENTS";
-  d.title = "Search Music, Photos, documents etc.";
-  d.heading = "Multimedia Search";
+  d.title = QCoreApplication::translate("MultimediaWindow", "Search Music, Photos, documents etc.");
+  d.heading = QCoreApplication::translate("MultimediaWindow", "Multimedia Search");
   d.clientWidth = 8775;
   d.clientHeight = 9735;
   d.pointer = looks;

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <QCoreApplication>
+
 #include "engine/CategoryTable.h"
 #include "ui/LabelButton.h"
 #include "ui/Layout.h"
@@ -54,10 +56,11 @@ OwnControls withLines(OwnControls own, QWidget* window) {
 }  // namespace
 
 SearchWindowDescription OfficeWindow::description() {
-  SearchWindowDescription d = CategorySearch::describe(CategoryTable::office(), "Document:");
+  SearchWindowDescription d =
+      CategorySearch::describe(CategoryTable::office(), QCoreApplication::translate("OfficeWindow", "Document:"));
   d.objectName = "frmoffice";
-  d.title = "Search Office Documents...";
-  d.heading = "Office Documents";
+  d.title = QCoreApplication::translate("OfficeWindow", "Search Office Documents...");
+  d.heading = QCoreApplication::translate("OfficeWindow", "Office Documents");
   d.clientWidth = 8910;
   d.clientHeight = 9765;
   const auto categoryControls = d.addControls;

@@ -34,18 +34,18 @@ ResultActions::ResultActions(Context& context, SearchWindow& window, QTableView*
     : QObject(&window), context_(context), window_(window), table_(table), view_(view) {
   menu = new QMenu(view_);
   menu->setObjectName("mnuresults");
-  menu->setAccessibleName("Result actions");
+  menu->setAccessibleName(tr("Result actions"));
   const MenuItem items[] = {
-      {"mnuopen", "&Open", &ResultActions::openSelected, true},
-      {"mnufolder", "Open Containing &Folder", &ResultActions::openContainingFolder, true},
-      {"mnucopy", "&Copy Path", &ResultActions::copyPaths, true, QKeySequence::Copy},
-      {"mnuname", "Copy &Name", &ResultActions::copyNames, true},
-      {"mnusave", "&Save List As...", &ResultActions::saveList, false},
-      {"mnuunread", "Folders That Could Not Be &Read...", &ResultActions::showUnreadable, false},
+      {"mnuopen", QT_TR_NOOP("&Open"), &ResultActions::openSelected, true},
+      {"mnufolder", QT_TR_NOOP("Open Containing &Folder"), &ResultActions::openContainingFolder, true},
+      {"mnucopy", QT_TR_NOOP("&Copy Path"), &ResultActions::copyPaths, true, QKeySequence::Copy},
+      {"mnuname", QT_TR_NOOP("Copy &Name"), &ResultActions::copyNames, true},
+      {"mnusave", QT_TR_NOOP("&Save List As..."), &ResultActions::saveList, false},
+      {"mnuunread", QT_TR_NOOP("Folders That Could Not Be &Read..."), &ResultActions::showUnreadable, false},
   };
   std::vector<QAction*> made;
   for (const MenuItem& item : items) {
-    made.push_back(menu->addAction(item.text, this, item.run));
+    made.push_back(menu->addAction(tr(item.text), this, item.run));
     made.back()->setObjectName(item.name);
     made.back()->setShortcut(item.key);
     if (item.needsRow) rowActions_.push_back(made.back());
@@ -104,7 +104,8 @@ void ResultActions::openContainingFolder() {
   Context& context = context_;
   context.fileManager().showItems(paths, [&context, folder](bool shown) {
     if (shown || context.opener().open(folder, folder) != FileOpener::Outcome::NoApplication) return;
-    context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this folder.");
+    context.message(QMessageBox::Critical, tr("Error"),
+                    tr("No associated program/application found to open this folder."));
   });
 }
 
@@ -119,15 +120,15 @@ void ResultActions::copyNames() {
 }
 
 void ResultActions::saveList() {
-  const QString file = context_.saveFileName("Save List As", QDir::homePath() + "/search results.csv",
-                                             "CSV files (*.csv);;All files (*)");
+  const QString file = context_.saveFileName(tr("Save List As"), QDir::homePath() + "/" + tr("search results") + ".csv",
+                                             tr("CSV files (*.csv);;All files (*)"));
   if (file.isEmpty()) return;
   QString error;
   ResultCsv csv(window_.results(), table_.shownRecords());
   if (SaveFile::write(
           file, [&csv] { return csv.next(); }, error))
     return;
-  context_.message(QMessageBox::Critical, "Save List As", "The list was not saved as " + file + ": " + error);
+  context_.message(QMessageBox::Critical, tr("Save List As"), tr("The list was not saved as %1: %2").arg(file, error));
 }
 
 void ResultActions::showUnreadable() {

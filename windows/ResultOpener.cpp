@@ -14,13 +14,15 @@ void ResultOpener::open(Context& context, const ResultList& results, std::size_t
   // Copies: the list may be emptied by a search while the busy window waits.
   const std::string name(results.name(row));
   const std::string folder = results.folder(row);  // NOLINT(performance-unnecessary-copy-initialization)
-  context.showBusy(2, "Openning Application...");
+  context.showBusy(2, tr("Openning Application..."));
   const std::string path = context.fileSystem().absolutePathName(folder, name);
   const FileOpener::Outcome outcome = context.opener().open(path, folder);
   if (outcome != FileOpener::Outcome::NoApplication && outcome != FileOpener::Outcome::Missing) return;
-  if (failedDisplay) context.showBusy(2, "Failed..");
+  if (failedDisplay) context.showBusy(2, tr("Failed.."));
   if (outcome == FileOpener::Outcome::Missing)
-    context.message(QMessageBox::Critical, "Error",
-                    QObject::tr("%1 was not found.").arg(DisplayText::fromBytes(path)));  // renamed or deleted since
-  else context.message(QMessageBox::Critical, "Error", "No associated program/application found to open this file.");
+    context.message(QMessageBox::Critical, tr("Error"),
+                    tr("%1 was not found.").arg(DisplayText::fromBytes(path)));  // renamed or deleted since
+  else
+    context.message(QMessageBox::Critical, tr("Error"),
+                    tr("No associated program/application found to open this file."));
 }

@@ -65,7 +65,7 @@ QString wrapped(const QString& text) {
 
 QString ResultsTable::tip(std::size_t record) const {
   QString tip = wrapped(DisplayText::fromBytes(path(record))) + '\n' +
-                QLocale().toString(qint64(results_.fileSize(record))) + " bytes";
+                tr("%1 bytes").arg(QLocale().toString(qint64(results_.fileSize(record))));
   const QString type = icons_.typeName(results_.name(record));
   // As rich text of our own: a tip that looks like markup is shown as
   // markup, and a name such as "<img src=x>" would be loaded.
@@ -98,9 +98,9 @@ QVariant ResultsTable::data(const QModelIndex& index, int role) const {
 QVariant ResultsTable::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case NameColumn: return QStringLiteral("File Name");
-    case FolderColumn: return QStringLiteral("In Folder");
-    case SizeColumn: return QStringLiteral("Size");
+    case NameColumn: return tr("File Name");
+    case FolderColumn: return tr("In Folder");
+    case SizeColumn: return tr("Size");
     case TimeColumn:
       switch (results_.timeKind()) {
         case FileTime::Modified: return tr("Modified");

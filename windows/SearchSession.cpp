@@ -94,7 +94,7 @@ void SearchSession::watchdogTick() {
     ++idleTicks_;
     return;
   }
-  if (!survives([&] { context_.showBusy(4, "Processing..."); })) return;
+  if (!survives([&] { context_.showBusy(4, tr("Processing...")); })) return;
   requestStop();
   idleTicks_ = 0;
 }

@@ -87,5 +87,5 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
   keepPlace();
   QDialog::closeEvent(event);
   hide();
-  context_.showBusy(1, "Returning...");
+  context_.showBusy(1, tr("Returning..."));
 }

@@ -28,8 +28,10 @@ struct StartSearch;
 class SearchWindow : public QDialog {
   Q_OBJECT
 public:
-  static inline const QString kFind = QStringLiteral("&Find Now!");
-  static inline const QString kStop = QStringLiteral("&Stop!");
+  // The button's captions, shown translated; whether a search runs is the
+  // session's state (SearchSession::searching), never read from the caption.
+  static constexpr const char* kFind = QT_TR_NOOP("&Find Now!");
+  static constexpr const char* kStop = QT_TR_NOOP("&Stop!");
 
   SearchWindow(Context& context, SearchWindowDescription description, QWidget* parent = nullptr);
   ~SearchWindow() override;

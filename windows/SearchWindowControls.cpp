@@ -68,7 +68,7 @@ void SearchWindow::buildControls() {
     {make<QLabel>,      "Label2",   tr("Location:"),      {240, 1440, 1095, 375},    into<&C::locationCaption>},
     {editableList,      "cboLoc",   {},                   {1440, 1440, 5535, 390},   into<&C::locationBox>},
     {make<ButtonFace>,  "pict",     {},                   {7080, 600, 1575, 495},    into<&C::findFace>},
-    {make<LabelButton>, "cmdfind",  kFind,                {90, 60, 1395, 375},      into<&C::findButton>, bold, "pict"},
+    {make<LabelButton>, "cmdfind",  tr(kFind),               {90, 60, 1395, 375},      into<&C::findButton>, bold, "pict"},
     {make<ButtonFace>,  "pictb",    {},                   {7080, 1200, 1575, 495},   into<&C::closeFace>},
     {make<LabelButton>, "cmdcanc",  description_.closeCaption, {90, 60, 1395, 375},  into<&C::closeButton>, bold,
                                                                                                             "pictb"},
@@ -84,16 +84,16 @@ void SearchWindow::buildControls() {
   c_.heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c_.heading->setStyleSheet("color: white; font-weight: bold; font-size: 11pt;");
   c_.heading->installEventFilter(this);
-  c_.closeLabel->setAccessibleName("Close");
+  c_.closeLabel->setAccessibleName(tr("Close"));
   WidgetColours::setText(c_.closeLabel, description_.closeLabelColour);
   c_.closeLabel->installEventFilter(this);
   c_.closeLabel->setMouseTracking(true);
   connect(c_.closeLabel, &LabelButton::clicked, this, &SearchWindow::closePressed);
 
-  c_.nameField->setAccessibleName("Named");
+  c_.nameField->setAccessibleName(tr("Named"));
   c_.nameField->installEventFilter(this);
   c_.nameCaption->setBuddy(c_.nameField);
-  c_.locationBox->setAccessibleName("Location");
+  c_.locationBox->setAccessibleName(tr("Location"));
   c_.locationBox->installEventFilter(this);
   c_.locationBox->lineEdit()->installEventFilter(this);
   c_.locationCaption->setBuddy(c_.locationBox);
@@ -121,7 +121,7 @@ void SearchWindow::paintEvent(QPaintEvent* event) {
 
 void SearchWindow::setUpResultsList() {
   c_.resultsView->setModel(table_);
-  c_.resultsView->setAccessibleName("Results");
+  c_.resultsView->setAccessibleName(tr("Results"));
   // A table keeps nothing per row, so a million results cost the view nothing.
   c_.resultsView->verticalHeader()->hide();
   c_.resultsView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QColor>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -90,7 +91,7 @@ struct SearchWindowDescription {
   const char* closeLabelName;           // the "X" on the title strip
   QColor closeLabelColour = Qt::black;  // at load
   std::vector<PressStep> press;
-  QString busyCaption = QStringLiteral("Processing...");
+  QString busyCaption = QCoreApplication::translate("SearchWindowDescription", "Processing...");
   bool watchdog = true;
   bool failedDisplay = true;  // "Failed.." before the no-application message
   bool byTime = false;        // searches by time: the results' time column always shows

@@ -45,7 +45,8 @@ bool SearchWindow::passes(const PressStep& step) {
     case PressStep::MatchCase: session_->setMatchCase(c_.matchCaseBox->isChecked()); return true;
     case PressStep::LocationExists:
       if (context_.fileSystem().folderExists(locations_->bytes())) return true;
-      context_.message(QMessageBox::Critical, tr("Error"), c_.locationBox->currentText() + tr(" path was not found."));
+      context_.message(QMessageBox::Critical, tr("Error"),
+                       tr("%1 path was not found.").arg(c_.locationBox->currentText()));
       return false;
   }
   return true;

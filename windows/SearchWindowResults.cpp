@@ -15,8 +15,8 @@
 namespace {
 QString earlyEndText(FolderWalk::EarlyEnd why) {
   switch (why) {
-    case FolderWalk::EarlyEnd::OutOfMemory: return QStringLiteral("out of memory");
-    case FolderWalk::EarlyEnd::OutOfHandles: return QStringLiteral("out of file handles");
+    case FolderWalk::EarlyEnd::OutOfMemory: return SearchWindow::tr("out of memory");
+    case FolderWalk::EarlyEnd::OutOfHandles: return SearchWindow::tr("out of file handles");
     case FolderWalk::EarlyEnd::None: break;
   }
   return {};
@@ -25,20 +25,20 @@ QString earlyEndText(FolderWalk::EarlyEnd why) {
 
 void SearchWindow::showFoundCount() {
   const ResultList& results = session_->results();
-  QString text = QString::number(results.size()) + " File(s) Found!";
+  QString text = tr("%1 File(s) Found!").arg(results.size());
   QStringList tip;
   if (const FolderWalk* walk = session_->walk()) {
     const std::int64_t unreadable = walk->unreadable().total();
     if (unreadable > 0) {
-      text += QStringLiteral(" (%1 could not be read)").arg(unreadable);
+      text += tr(" (%1 could not be read)").arg(unreadable);
       for (const std::string& p : walk->unreadable().paths()) tip << DisplayText::fromBytes(p);
     }
     if (const std::size_t without = walk->withoutTime(); without > 0)
       text += tr(" (%n without a creation time)", nullptr, int(without));
     const QString early = earlyEndText(walk->earlyEnd());
     if (!early.isEmpty()) {
-      text += " (search ended early: " + early + ")";
-      tip.prepend("The system ran " + early + "; the search stopped there. The files found until then are listed.");
+      text += tr(" (search ended early: %1)").arg(early);
+      tip.prepend(tr("The system ran %1; the search stopped there. The files found until then are listed.").arg(early));
     }
   }
   c_.foundLabel->setText(text);
@@ -51,7 +51,7 @@ void SearchWindow::showFoundCount() {
 
 // Stop while a search runs, Find Now otherwise; the status line only while searching.
 void SearchWindow::showSearching(bool searching) {
-  c_.findButton->setText(searching ? kStop : kFind);
+  c_.findButton->setText(tr(searching ? kStop : kFind));
   c_.statusLabel->setVisible(searching);
   if (!searching) showFoundCount();  // the idle look at once, not at the next tick
 }
@@ -64,5 +64,5 @@ void SearchWindow::showEnded() {
 
 void SearchWindow::showStatus() {
   statusShow_.stop();
-  if (!statusPath_.empty()) c_.statusLabel->setText("Searching In " + DisplayText::fromBytes(statusPath_) + "...");
+  if (!statusPath_.empty()) c_.statusLabel->setText(tr("Searching In %1...").arg(DisplayText::fromBytes(statusPath_)));
 }

@@ -11,10 +11,10 @@
 
 QString UnreadableWindow::reason(FsOutcome why) {
   switch (why) {
-    case FsOutcome::Denied: return QStringLiteral("permission denied");
-    case FsOutcome::Vanished: return QStringLiteral("vanished");
-    case FsOutcome::OutOfHandles: return QStringLiteral("out of file handles");
-    case FsOutcome::OutOfMemory: return QStringLiteral("out of memory");
+    case FsOutcome::Denied: return tr("permission denied");
+    case FsOutcome::Vanished: return tr("vanished");
+    case FsOutcome::OutOfHandles: return tr("out of file handles");
+    case FsOutcome::OutOfMemory: return tr("out of memory");
     case FsOutcome::Encrypted: return tr("encrypted");
     case FsOutcome::Damaged: return tr("damaged");
     case FsOutcome::TooLarge: return tr("too large when expanded");
@@ -24,21 +24,21 @@ QString UnreadableWindow::reason(FsOutcome why) {
     case FsOutcome::NotListed:
     case FsOutcome::Unreadable: break;
   }
-  return QStringLiteral("could not be read");
+  return tr("could not be read");
 }
 
 UnreadableWindow::UnreadableWindow(const UnreadableLog& log, QWidget* parent) : QDialog(parent) {
   setObjectName("frmunread");
-  setWindowTitle("Folders That Could Not Be Read");
+  setWindowTitle(tr("Folders That Could Not Be Read"));
   setAttribute(Qt::WA_DeleteOnClose);
   QStringList lines;
   for (std::size_t i = 0; i < log.paths().size(); ++i)
     lines << DisplayText::fromBytes(log.paths()[i]) + "  (" + reason(log.reasons()[i]) + ")";
   const std::int64_t more = log.total() - std::int64_t(log.paths().size());
-  if (more > 0) lines << QStringLiteral("... and %1 more").arg(more);
+  if (more > 0) lines << tr("... and %1 more").arg(more);
   list = new QPlainTextEdit(lines.join('\n'), this);
   list->setObjectName("txtunread");
-  list->setAccessibleName("Folders and files that could not be read");
+  list->setAccessibleName(tr("Folders and files that could not be read"));
   list->setReadOnly(true);
   list->setLineWrapMode(QPlainTextEdit::NoWrap);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

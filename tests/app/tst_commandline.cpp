@@ -15,9 +15,10 @@ class CommandLineTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   // status -1: it starts in "printed" below the working folder as the shell names it (a link), or, with a
-  // quote first, its search window logs "printed"; else it ends with that status, "printed" on standard output
-  // (0) or error, no setting written in the working folder.
-  // Arguments: ">FILE" redirects the output, "NAME=" unsets NAME, a first "bench" runs quorrel-bench.
+  // quote first, it logs "printed" (its texts' language, its search window's doings); else it ends with that
+  // status, "printed" on standard output (0) or error, no setting written in the working folder.
+  // Arguments: ">FILE" redirects the output, "NAME=" unsets NAME, "NAME=VALUE" sets it, a first "bench" runs
+  // quorrel-bench.
   void options_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("status");
@@ -42,6 +43,9 @@ private Q_SLOTS:
     QTest::newRow("containing, not text") << QByteArrayList{"--search", "all", "--containing", "x"} << 2
                                           << QByteArray("--containing is only for --search text.\nUsage:");
     QTest::newRow("find alone") << QByteArrayList{"--find"} << 2 << QByteArray("need --search.\nUsage:");
+    QTest::newRow("German") << QByteArrayList{"LANGUAGE=de", "/"} << -1 << QByteArray("\"de_DE\" texts");
+    QTest::newRow("unknown language") << QByteArrayList{"LANGUAGE=xx", "/"} << -1 << QByteArray("\"en\" texts");
+    QTest::newRow("English before German") << QByteArrayList{"LANGUAGE=en:de", "/"} << -1 << QByteArray("\"en\" texts");
     QTest::newRow("help to a full disk") << QByteArrayList{"--help", ">/dev/full"} << 1
                                          << QByteArray("standard output: No space left");
     QTest::newRow("no display") << QByteArrayList{"QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY=", "/"} << 1
@@ -68,6 +72,7 @@ private Q_SLOTS:
     QString command = bench ? "exec " QUORREL_BENCH : "exec " QUORREL_BINARY;
     for (const QByteArray& a : arguments.mid(bench ? 1 : 0)) {
       if (a.endsWith('=')) environment.remove(a.chopped(1));
+      else if (a.contains('=')) environment.insert(a.left(a.indexOf('=')), a.mid(a.indexOf('=') + 1));
       else command += ' ' + (a.startsWith('>') ? a : shellWord(a));
     }
     program.setProcessEnvironment(environment);

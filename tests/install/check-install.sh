@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop reads:
 # the program, the menu entry (offered for folders), the icon, the metainfo,
-# and the manual page, which man must render without a warning.
+# the translations, and the manual page, which man must render without a
+# warning.
 # Usage: check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -10,7 +11,8 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/quorrel share/applications/quorrel.desktop share/icons/hicolor/scalable/apps/quorrel.svg \
-         share/metainfo/org.quorrel.Quorrel.metainfo.xml share/man/man1/quorrel.1.gz; do
+         share/metainfo/org.quorrel.Quorrel.metainfo.xml share/man/man1/quorrel.1.gz \
+         share/quorrel/translations/quorrel_de.qm; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/quorrel.desktop"

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a whole: the transparency decision and its question, the
 // launcher, the command-line window, the splash, and ending at once.
+#include <QHeaderView>
+#include <QRadioButton>
 #include <QtTest>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "engine/UnreadableLog.h"
+#include "platform/core/Translations.h"
 #include "shell/AboutWindow.h"
 #include "shell/EntryBar.h"
 #include "shell/LauncherWindow.h"
@@ -12,12 +16,15 @@
 #include "shell/StartInFolderWindow.h"
 #include "shell/StartSequence.h"
 #include "shell/TransparencyQuestion.h"
+#include "support/PseudoTranslator.h"
 #include "support/WindowRig.h"
 #include "ui/BusyWindow.h"
 #include "windows/AllFilesWindow.h"
 #include "windows/ContainingTextWindow.h"
+#include "windows/DateSearchWindow.h"
 #include "windows/MultimediaWindow.h"
 #include "windows/OfficeWindow.h"
+#include "windows/UnreadableWindow.h"
 
 namespace {
 using Kind = SearchWindows::Kind;
@@ -54,6 +61,22 @@ class StartupTest : public QObject {
   Q_OBJECT
   std::unique_ptr<WindowRig> rig_;
 
+  // Each of the program's windows, by name, shown.
+  std::unique_ptr<QWidget> open(const QString& window) {
+    Context& c = rig_->context();
+    auto search = [&c](SearchWindowDescription (*kind)()) { return [&c, kind] { return new SearchWindow(c, kind()); }; };
+    const std::map<QString, std::function<QWidget*()>> make{{"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
+        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }}, {"about", [] { return new AboutWindow; }},
+        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c, 30000); }},
+        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }}, {"all", search(AllFilesWindow::description)},
+        {"text", search(ContainingTextWindow::description)}, {"media", search(MultimediaWindow::description)},
+        {"office", search(OfficeWindow::description)}, {"date", search(DateSearchWindow::description)},
+        {"unreadable", [] { return new UnreadableWindow(UnreadableLog(), nullptr); }}};
+    std::unique_ptr<QWidget> w(make.at(window)());
+    w->show();
+    return w;
+  }
+
 private Q_SLOTS:
   void init() { rig_ = std::make_unique<WindowRig>(); }
 
@@ -66,16 +89,18 @@ private Q_SLOTS:
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("warning");
     QTest::addColumn<QString>("outcome");
+    QTest::addColumn<bool>("translated");  // answered in another language: the same settings
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0";
-    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0";
-    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0";
-    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0";
-    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1";
-    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1";
-    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1";
-    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1";
-    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0";
+    QTest::newRow("N, want Y") << "N" << "Y" << "" << yes << "clear Ask=N Want=Y warnings=0" << false;
+    QTest::newRow("N, want other") << "N" << "yes" << "" << yes << "opaque Ask=N Want=yes warnings=0" << false;
+    QTest::newRow("any other ask, even y") << "y" << "Y" << "" << yes << "opaque Ask=y Want=Y warnings=0" << false;
+    QTest::newRow("first start: No") << "" << "old" << "cmdno" << yes << "opaque Ask= Want=old warnings=0" << false;
+    QTest::newRow("ask Y: Yes, yes") << "Y" << "old" << "cmdYes" << yes << "clear Ask=Y Want=old warnings=1" << false;
+    QTest::newRow("Yes, warning no") << "" << "old" << "cmdYes" << no << "opaque Ask= Want=old warnings=1" << false;
+    QTest::newRow("don't ask: Y") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1" << false;
+    QTest::newRow("don't ask: Y, no") << "" << "old" << "optdontaskY" << no << "open, opaque Ask=N Want=old warnings=1" << false;
+    QTest::newRow("don't ask: Y, translated") << "" << "old" << "optdontaskY" << yes << "clear Ask=N Want=Y warnings=1" << true;
+    QTest::newRow("don't ask: N") << "" << "old" << "optdontaskN" << yes << "opaque Ask=N Want=N warnings=0" << false;
   }
   void transparency() {
     QFETCH(QString, ask);
@@ -83,6 +108,9 @@ private Q_SLOTS:
     QFETCH(QString, answer);
     QFETCH(int, warning);
     QFETCH(QString, outcome);
+    QFETCH(bool, translated);
+    PseudoTranslator pseudo;
+    if (translated) QCoreApplication::installTranslator(&pseudo);
     if (!ask.isEmpty()) rig_->settings.save("quorrel", "Trans", "Ask", ask);
     rig_->settings.save("quorrel", "Trans", "Want", want);
     rig_->dialogs.answer = QMessageBox::StandardButton(warning);
@@ -230,16 +258,7 @@ private Q_SLOTS:
     QFETCH(QString, window);
     const auto restore = qScopeGuard([desktop = QApplication::palette()] { QApplication::setPalette(desktop); });
     QApplication::setPalette(QPalette(QColor(49, 54, 59)));  // Breeze Dark's window: white text on dark grey
-    Context& c = rig_->context();
-    auto search = [&c](SearchWindowDescription (*kind)()) { return [&c, kind] { return new SearchWindow(c, kind()); }; };
-    const std::map<QString, std::function<QWidget*()>> make{{"launcher", [&] { return new LauncherWindow(c, rig_->windows); }},
-        {"splash", [&] { return new SplashWindow(c, rig_->windows, 100000); }}, {"about", [] { return new AboutWindow; }},
-        {"question", [&] { return new TransparencyQuestion(c); }}, {"busy", [&] { return new BusyWindow(c, 30000); }},
-        {"select", [&] { return new StartInFolderWindow(c, rig_->windows); }}, {"all", search(AllFilesWindow::description)},
-        {"text", search(ContainingTextWindow::description)}, {"media", search(MultimediaWindow::description)},
-        {"office", search(OfficeWindow::description)}};
-    const std::unique_ptr<QWidget> w(make.at(window)());
-    w->show();
+    const std::unique_ptr<QWidget> w = open(window);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     if (auto* splash = qobject_cast<SplashWindow*>(w.get())) QTRY_VERIFY(splash->rect().contains(splash->noteLabel->geometry()));
     QStringList checked, poor;
@@ -261,6 +280,62 @@ private Q_SLOTS:
     QCOMPARE(poor.join("; "), QString());
   }
 
+  // Under the pseudo-translation every text a window shows is marked, none escaped translation: captions, list
+  // items, headers, titles, menus, names for screen readers, and the messages and busy captions of a first press.
+  // Under German every caption fits its control: its text in the control's font against its rectangle.
+  void translated_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("german");
+    for (const char* name : {"splash", "launcher", "question", "select", "about", "busy", "all", "text", "media",
+                             "office", "date", "unreadable"})
+      for (bool german : {false, true}) QTest::newRow(qPrintable(QString(name) + (german ? ", German" : ""))) << name << german;
+  }
+  void translated() {
+    QFETCH(QString, window);
+    QFETCH(bool, german);
+    PseudoTranslator pseudo;
+    QTranslator de;
+    QVERIFY(de.load(QLocale(QLocale::German), "quorrel", "_", Translations::folder()));
+    if (german && de.isEmpty()) QSKIP("translations/quorrel_de.ts has no finished German text yet");
+    QCoreApplication::installTranslator(german ? &de : static_cast<QTranslator*>(&pseudo));  // until they end
+    const std::unique_ptr<QWidget> w = open(window);
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QStringList texts{w->windowTitle()}, cut;
+    for (QWidget* part : w->findChildren<QWidget*>()) {
+      texts << part->accessibleName();
+      for (QAction* action : part->actions()) texts << action->text();
+      auto* label = qobject_cast<QLabel*>(part);
+      auto* button = qobject_cast<QAbstractButton*>(part);
+      const QString text = label ? label->text() : button ? button->text() : QString();
+      texts << text;
+      if (auto* box = qobject_cast<QComboBox*>(part); box && !box->isEditable())
+        for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+      if (auto* header = qobject_cast<QHeaderView*>(part); header && header->orientation() == Qt::Horizontal)
+        for (int i = 0; i < header->count(); ++i) texts << header->model()->headerData(i, Qt::Horizontal).toString();
+      if (text.isEmpty() || !part->isVisible()) continue;
+      // A caption that wraps needs its lines' height; one that does not, its width (a box's or a button's with
+      // its mark and margins).
+      const QRect room = part->contentsRect();
+      const bool wraps = label ? label->wordWrap() : part->hasHeightForWidth();
+      QSize need = label || qobject_cast<LabelButton*>(part) ? part->fontMetrics().size(Qt::TextShowMnemonic, text)
+                                                             : part->sizeHint();
+      if (wraps && label) need = part->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::TextShowMnemonic, text).size();
+      else if (wraps) need = {room.width(), part->heightForWidth(room.width())};
+      if (need.width() > room.width() || (wraps && need.height() > room.height()))
+        cut << QString("%1 \"%2\" needs %3x%4 in %5x%6").arg(part->objectName(), text).arg(need.width()).arg(need.height())
+                   .arg(room.width()).arg(room.height());
+    }
+    if (german) {
+      QCOMPARE(cut.join("; "), QString());
+      return;
+    }
+    for (const char* name : {"cmdfind", "cmdYes", "cmdall"})  // a message or a busy caption each
+      if (auto* button = w->findChild<QAbstractButton*>(name)) button->click();
+    texts << rig_->dialogs.messages << rig_->dialogs.busyCaptions();
+    texts.removeAll(QString());
+    QCOMPARE(texts.filter(QRegularExpression(R"(^(?!\[~[\s\S]*~\]$))")).join("; "), QString());
+  }
+
   // Shown twice, a window turns semi-transparent once: the question always, the others where wanted.
   void transparentOnFirstShow_data() {
     QTest::addColumn<QString>("window");
@@ -271,13 +346,8 @@ private Q_SLOTS:
   void transparentOnFirstShow() {
     QFETCH(QString, window);
     QFETCH(bool, wanted);
-    Context& c = rig_->context();
-    c.state().wantTransparency = wanted;
-    std::unique_ptr<QWidget> w;
-    if (window == "launcher") w = std::make_unique<LauncherWindow>(c, rig_->windows);
-    else if (window == "select") w = std::make_unique<StartInFolderWindow>(c, rig_->windows);
-    else if (window == "all") w = std::make_unique<SearchWindow>(c, AllFilesWindow::description());
-    else w = std::make_unique<TransparencyQuestion>(c);
+    rig_->context().state().wantTransparency = wanted;
+    const std::unique_ptr<QWidget> w = open(window);
     for (int shown = 0; shown < 2; ++shown) {
       w->show();
       QTest::qWait(20);
