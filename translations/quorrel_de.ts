@@ -5,990 +5,997 @@
     <name>AboutWindow</name>
     <message>
         <source>About Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quorrel</translation>
     </message>
     <message>
         <source>Quorrel v 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel v 2.0</translation>
     </message>
     <message>
         <source>Suggestions For Further Improvement of this software is almost welcomed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschläge zur weiteren Verbesserung dieser Software sind stets willkommen.</translation>
     </message>
     <message>
         <source>THE SOFTWARE IS FREE TO USE.</source>
-        <translation type="unfinished"></translation>
+        <translation>DIE SOFTWARE IST FREI NUTZBAR.</translation>
     </message>
     <message>
         <source>Finds files as you watch: no index, no database, no background service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet Dateien, während Sie zusehen: kein Index, keine Datenbank, kein Hintergrunddienst.</translation>
     </message>
 </context>
 <context>
     <name>AllFilesWindow</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Search All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien durchsuchen</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>You must provide text at least of 3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text muss mindestens 3 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Quorrel 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel 2.0</translation>
     </message>
     <message>
         <source>Please specify the location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Ort an.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>BusyWindow</name>
     <message>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang</translation>
     </message>
     <message>
         <source>Openning....</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen....</translation>
     </message>
 </context>
 <context>
     <name>CategorySearch</name>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>Processing....</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeiten....</translation>
     </message>
 </context>
 <context>
     <name>CategoryTable</name>
     <message>
         <source>All Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Musik</translation>
     </message>
     <message>
         <source>All MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle MP3</translation>
     </message>
     <message>
         <source>All Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Videos</translation>
     </message>
     <message>
         <source>All MPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle MPEG</translation>
     </message>
     <message>
         <source>All Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder</translation>
     </message>
     <message>
         <source>All JPEG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle JPEG-Bilder</translation>
     </message>
     <message>
         <source>All GIF Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle GIF-Bilder</translation>
     </message>
     <message>
         <source>All BITMAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle BITMAPS</translation>
     </message>
     <message>
         <source>All Mobile Ringtones</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Handy-Klingeltöne</translation>
     </message>
     <message>
         <source>All Mobile Applications/Java/Symbian</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Handy-Anwendungen/Java/Symbian</translation>
     </message>
     <message>
         <source>All Mobile Supported Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Handy-Inhalte</translation>
     </message>
     <message>
         <source>WORD DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>WORD-DOKUMENTE</translation>
     </message>
     <message>
         <source>POWERPOINT DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>POWERPOINT-DOKUMENTE</translation>
     </message>
     <message>
         <source>EXCEL DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>EXCEL-DOKUMENTE</translation>
     </message>
     <message>
         <source>INTERNET DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERNET-DOKUMENTE</translation>
     </message>
     <message>
         <source>VISUAL BASIC PROJECTS</source>
-        <translation type="unfinished"></translation>
+        <translation>VISUAL-BASIC-PROJEKTE</translation>
     </message>
     <message>
         <source>VISUAL C++ PROJECTS</source>
-        <translation type="unfinished"></translation>
+        <translation>VISUAL-C++-PROJEKTE</translation>
     </message>
     <message>
         <source>VISUAL FOXPRO PROGRAMS/PROJECTS</source>
-        <translation type="unfinished"></translation>
+        <translation>VISUAL-FOXPRO-PROGRAMME/-PROJEKTE</translation>
     </message>
     <message>
         <source>TEXT FILES</source>
-        <translation type="unfinished"></translation>
+        <translation>TEXTDATEIEN</translation>
     </message>
     <message>
         <source>RTF DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTF-DOKUMENTE</translation>
     </message>
     <message>
         <source>SQL BUFFERS</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL-PUFFER</translation>
     </message>
     <message>
         <source>COREL DRAW DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>COREL-DRAW-DOKUMENTE</translation>
     </message>
     <message>
         <source>ADOBE PHOTOSHOP DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADOBE-PHOTOSHOP-DOKUMENTE</translation>
     </message>
     <message>
         <source>ADOBE IMAGEREADY DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADOBE-IMAGEREADY-DOKUMENTE</translation>
     </message>
     <message>
         <source>ADOBE ACROBAT PDF DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADOBE-ACROBAT-PDF-DOKUMENTE</translation>
     </message>
     <message>
         <source>REGISTRY DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>REGISTRIERUNGSDATEIEN</translation>
     </message>
     <message>
         <source>NERO SAVED IMAGES</source>
-        <translation type="unfinished"></translation>
+        <translation>NERO-ABBILDER</translation>
     </message>
     <message>
         <source>DATABASE DOCUMENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>DATENBANK-DOKUMENTE</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: %1 [options] [--] [folder]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] [--] [Ordner]</translation>
     </message>
     <message>
         <source>Find files by name, content or kind as you watch.
 
 Without a folder, Quorrel opens its launcher of the four kinds of search;
 with one, it starts in that folder and asks which kind of search to run
-there. Several words are one folder, joined by blanks. &quot;--&quot; ends the
-options: a folder named --help is &quot;quorrel -- --help&quot; or &quot;quorrel ./--help&quot;.</source>
-        <translation type="unfinished"></translation>
+there. Several words are one folder, joined by blanks. "--" ends the
+options: a folder named --help is "quorrel -- --help" or "quorrel ./--help".</source>
+        <translation>Findet Dateien nach Name, Inhalt oder Art, während Sie zusehen.
+
+Ohne Ordner öffnet Quorrel seine Übersicht der Sucharten; mit einem
+Ordner beginnt es dort und fragt, welche Art von Suche es ausführen soll.
+Mehrere Wörter sind ein Ordner, durch Leerzeichen verbunden. "--" beendet
+die Optionen: ein Ordner namens --help ist "quorrel -- --help" oder
+"quorrel ./--help".</translation>
     </message>
     <message>
         <source>
 
 With --search, it opens that kind of search at once, in the folder if one
 is given, and closing it ends the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Mit --search öffnet es diese Art von Suche sofort, im angegebenen Ordner,
+falls einer angegeben ist; das Schließen der Suche beendet das Programm.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
         <source>Open this kind of search at once: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Art von Suche sofort öffnen: %1.</translation>
     </message>
     <message>
         <source>With --search: the name to look for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --search: der gesuchte Name.</translation>
     </message>
     <message>
         <source>With --search text: the text to look for in the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --search text: der in den Dateien gesuchte Text.</translation>
     </message>
     <message>
         <source>With --search: start the search as soon as the window shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --search: die Suche starten, sobald das Fenster erscheint.</translation>
     </message>
     <message>
         <source>The folder to search in; its name need not be UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der zu durchsuchende Ordner; sein Name muss kein UTF-8 sein.</translation>
     </message>
     <message>
-        <source>Unknown kind of search: &apos;%1&apos; (it is one of %2).</source>
-        <translation type="unfinished"></translation>
+        <source>Unknown kind of search: '%1' (it is one of %2).</source>
+        <translation>Unbekannte Art von Suche: '%1' (möglich sind %2).</translation>
     </message>
     <message>
         <source>--name, --containing and --find need --search.</source>
-        <translation type="unfinished"></translation>
+        <translation>--name, --containing und --find brauchen --search.</translation>
     </message>
     <message>
         <source>--containing is only for --search text.</source>
-        <translation type="unfinished"></translation>
+        <translation>--containing gilt nur für --search text.</translation>
     </message>
 </context>
 <context>
     <name>ContainingTextWindow</name>
     <message>
         <source>File With Containing Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit enthaltenem Text</translation>
     </message>
     <message>
         <source>Files With Containing Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit enthaltenem Text</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Entered characters must be at least 3 in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabe muss mindestens 3 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Quorrel 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel 2.0</translation>
     </message>
     <message>
         <source>Containing Text must be at least 3 in length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der enthaltene Text muss mindestens 3 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Containing Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Text:</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>Look inside &amp;documents</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Dokumente hineinsehen</translation>
     </message>
     <message>
         <source>Containing Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthaltener Text</translation>
     </message>
     <message>
         <source>Look inside documents</source>
-        <translation type="unfinished"></translation>
+        <translation>In Dokumente hineinsehen</translation>
     </message>
 </context>
 <context>
     <name>Context</name>
     <message>
         <source>Transforming...</source>
-        <translation type="unfinished"></translation>
+        <translation>Umwandeln...</translation>
     </message>
     <message>
         <source>Object variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable nicht gesetzt</translation>
     </message>
     <message>
         <source>The window has no native window handle</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster hat kein natives Fensterhandle</translation>
     </message>
     <message>
         <source>Technical Software Error occurred while could not be handled. To ignore this error temporarily, click OK. If the error persists, contact the developer of this software. Technical Error And Description as under: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein technischer Softwarefehler ist aufgetreten, der nicht behandelt werden konnte. Um diesen Fehler vorübergehend zu übergehen, klicken Sie auf OK. Wenn der Fehler bestehen bleibt, wenden Sie sich an den Entwickler dieser Software. Technischer Fehler und Beschreibung: </translation>
     </message>
     <message>
         <source>Error Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerbeschreibung: </translation>
     </message>
     <message>
         <source>Error Code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode: </translation>
     </message>
     <message>
         <source>Technical Software Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Technischer Softwarefehler!</translation>
     </message>
 </context>
 <context>
     <name>DateChoices</name>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zei&amp;t:</translation>
     </message>
     <message>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>und</translation>
     </message>
     <message>
         <source>&amp;At least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe &amp;ab:</translation>
     </message>
     <message>
         <source>At m&amp;ost:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obergrenze:</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zugriff</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>in the last</source>
-        <translation type="unfinished"></translation>
+        <translation>in den letzten</translation>
     </message>
     <message>
         <source>between</source>
-        <translation type="unfinished"></translation>
+        <translation>zwischen</translation>
     </message>
     <message>
         <source>before</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem</translation>
     </message>
     <message>
         <source>at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>zu jeder Zeit</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagen</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaten</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahren</translation>
     </message>
     <message>
         <source>How many</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Datum</translation>
     </message>
     <message>
         <source>At least</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens</translation>
     </message>
     <message>
         <source>Unit of the least size</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Mindestgröße</translation>
     </message>
     <message>
         <source>At most</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens</translation>
     </message>
     <message>
         <source>Unit of the most size</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Höchstgröße</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Datum</translation>
     </message>
 </context>
 <context>
     <name>DateSearchWindow</name>
     <message>
         <source>Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Datum</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>Entered characters must be at least 3 in length, or none to list every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabe muss mindestens 3 Zeichen lang sein, oder leer, um alle Dateien aufzulisten.</translation>
     </message>
     <message>
         <source>Quorrel 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel 2.0</translation>
     </message>
     <message>
         <source>Please specify the location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Ort an.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>LauncherWindow</name>
     <message>
         <source>Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel</translation>
     </message>
     <message>
         <source>QUORREL 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORREL 2.0</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Select the search type you wish to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die gewünschte Art der Suche:</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Files With Containing Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien mit enthaltenem Text</translation>
     </message>
     <message>
         <source>Multimedia Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia-Suche</translation>
     </message>
     <message>
         <source>Office Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Office-Dokumente</translation>
     </message>
     <message>
         <source>Date Created, Modified, Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt, geändert, zugegriffen</translation>
     </message>
     <message>
         <source>About Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quorrel</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Ask Me For Transperncy At Each Start Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem St&amp;art nach Transparenz fragen</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden...</translation>
     </message>
     <message>
         <source>Processing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeiten...</translation>
     </message>
     <message>
         <source>Examining Types...</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen untersuchen...</translation>
     </message>
     <message>
         <source>Openning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen...</translation>
     </message>
     <message>
         <source>Loading..</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden..</translation>
     </message>
     <message>
         <source>Validating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen...</translation>
     </message>
     <message>
         <source>Exiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden...</translation>
     </message>
 </context>
 <context>
     <name>MultimediaWindow</name>
     <message>
         <source>Contents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalte:</translation>
     </message>
     <message>
         <source>Search Music, Photos, documents etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik, Fotos, Dokumente usw. suchen</translation>
     </message>
     <message>
         <source>Multimedia Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia-Suche</translation>
     </message>
 </context>
 <context>
     <name>OfficeWindow</name>
     <message>
         <source>Document:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument:</translation>
     </message>
     <message>
         <source>Search Office Documents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Office-Dokumente suchen...</translation>
     </message>
     <message>
         <source>Office Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Office-Dokumente</translation>
     </message>
 </context>
 <context>
     <name>ResultActions</name>
     <message>
         <source>Result actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen für Ergebnisse</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Pr&amp;ogramm öffnen</translation>
     </message>
     <message>
         <source>Open Containing &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthaltenden Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad kopieren (&amp;C)</translation>
     </message>
     <message>
         <source>Copy &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen kopieren</translation>
     </message>
     <message>
         <source>&amp;Save List As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;speichern unter...</translation>
     </message>
     <message>
         <source>Folders That Could Not Be &amp;Read...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbare O&amp;rdner...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>No associated program/application found to open this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein zugeordnetes Programm gefunden, um diesen Ordner zu öffnen.</translation>
     </message>
     <message>
         <source>Save List As</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern unter</translation>
     </message>
     <message>
         <source>search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnisse</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The list was not saved as %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde nicht als %1 gespeichert: %2</translation>
     </message>
 </context>
 <context>
     <name>ResultOpener</name>
     <message>
         <source>Openning Application...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung öffnen...</translation>
     </message>
     <message>
         <source>Failed..</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen..</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>No associated program/application found to open this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein zugeordnetes Programm gefunden, um diese Datei zu öffnen.</translation>
     </message>
 </context>
 <context>
     <name>ResultsTable</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>In Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zugriff</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei</translation>
     </message>
 </context>
 <context>
     <name>SearchSession</name>
     <message>
         <source>Processing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeiten...</translation>
     </message>
 </context>
 <context>
     <name>SearchWindow</name>
     <message>
         <source>Returning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück...</translation>
     </message>
     <message>
         <source>&amp;Find Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Finden!</translation>
     </message>
     <message>
         <source>&amp;Stop!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp!</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Named:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>&amp;Match Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me genau</translation>
     </message>
     <message>
         <source>0 files found</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Dateien gefunden</translation>
     </message>
     <message>
         <source>Searching ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Named</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>%1 path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Speicher mehr</translation>
     </message>
     <message>
         <source>out of file handles</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Dateihandles mehr</translation>
     </message>
     <message>
         <source>%1 File(s) Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei(en) gefunden!</translation>
     </message>
     <message>
         <source> (%1 could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 nicht lesbar)</translation>
     </message>
     <message numerus="yes">
         <source> (%n without a creation time)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform> (%n ohne Erstellungszeit)</numerusform><numerusform> (%n ohne Erstellungszeit)</numerusform></translation>
     </message>
     <message>
         <source> (search ended early: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Suche vorzeitig beendet: %1)</translation>
     </message>
     <message>
         <source>The system ran %1; the search stopped there. The files found until then are listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemgrenze erreicht (%1); die Suche endete dort. Die bis dahin gefundenen Dateien sind aufgelistet.</translation>
     </message>
     <message>
         <source>Searching In %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche in %1...</translation>
     </message>
 </context>
 <context>
     <name>SearchWindowDescription</name>
     <message>
         <source>Processing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeiten...</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel</translation>
     </message>
     <message>
         <source>File Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche</translation>
     </message>
     <message>
         <source>Real Time v2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtzeit v2.0</translation>
     </message>
     <message>
         <source>Now Upto 250% Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt bis zu 250 % schneller</translation>
     </message>
     <message>
         <source>Note: The Software is Free to Use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die Software ist frei nutzbar.</translation>
     </message>
 </context>
 <context>
     <name>StartInFolderWindow</name>
     <message>
         <source>Select Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion wählen</translation>
     </message>
     <message>
         <source>You have chosen to open this software with a command. Now you have to select what type of search operation you wish to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben dieses Programm mit einem Befehl gestartet. Wählen Sie nun, welche Art von Suche Sie ausführen möchten:</translation>
     </message>
     <message>
         <source>&amp;Search All Types Of File</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateitypen durch&amp;suchen</translation>
     </message>
     <message>
         <source>S&amp;earch With Containing Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;enthaltenem Text suchen</translation>
     </message>
     <message>
         <source>Sea&amp;rch Contents i.e., photos, videos, music files etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalte du&amp;rchsuchen, z. B. Fotos, Videos, Musikdateien usw.</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Search &amp;Office Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Office-Dokumente suchen</translation>
     </message>
     <message>
         <source>Search By &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Datum suchen</translation>
     </message>
     <message>
         <source>Cancelling..</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen..</translation>
     </message>
 </context>
 <context>
     <name>TimeColumn</name>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
 </context>
 <context>
     <name>TransparencyQuestion</name>
     <message>
         <source>Transperancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>Would you like to have the windows transparent?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Fenster transparent haben?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
-        <source>&amp;Don&apos;t Ask Me Again, Set Transperancy as Default</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Don't Ask Me Again, Set Transperancy as Default</source>
+        <translation>Nicht mehr fragen, Transparenz als Stan&amp;dard</translation>
     </message>
     <message>
-        <source>D&amp;ont Ask Me Again, Don&apos;t set transperancy as Default</source>
-        <translation type="unfinished"></translation>
+        <source>D&amp;ont Ask Me Again, Don't set transperancy as Default</source>
+        <translation>Nicht mehr fragen, &amp;ohne Transparenz als Standard</translation>
     </message>
     <message>
         <source>Quorrel 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel 2.0</translation>
     </message>
     <message>
         <source>Selecting Yes or having transparent windows will reduce the searching process performance to some extent. Would you like to still have transparency in the searching sessions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Ja, also transparenten Fenstern, wird die Suche etwas langsamer. Möchten Sie die Fenster beim Suchen trotzdem transparent haben?</translation>
     </message>
 </context>
 <context>
     <name>UnreadableWindow</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>vanished</source>
-        <translation type="unfinished"></translation>
+        <translation>verschwunden</translation>
     </message>
     <message>
         <source>out of file handles</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Dateihandles mehr</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Speicher mehr</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>verschlüsselt</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message>
         <source>too large when expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>entpackt zu groß</translation>
     </message>
     <message>
         <source>no text</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Text</translation>
     </message>
     <message>
         <source>too slow</source>
-        <translation type="unfinished"></translation>
+        <translation>zu langsam</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>Folders That Could Not Be Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbare Ordner</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere</translation>
     </message>
     <message>
         <source>Folders and files that could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner und Dateien, die nicht gelesen werden konnten</translation>
     </message>
 </context>
 </TS>

@@ -70,12 +70,12 @@ DateChoices::DateChoices(QWidget* window) : QObject(window) {
     {dateField,       "dtfirst",    {},               {1440, 2340, 1695, 345}, into<&D::firstDate>},
     {make<QLabel>,    "lbland",     tr("and"),        {3240, 2385, 480, 300},  into<&D::andLabel>},
     {dateField,       "dtlast",     {},               {3720, 2340, 1695, 345}, into<&D::lastDate>},
-    {make<QCheckBox>, "chkmin",     tr("&At least:"), {240, 2790, 1200, 345},  into<&D::atLeastBox>},
-    {countField,      "spnmin",     {},               {1440, 2790, 1095, 345}, into<&D::atLeastCount>},
-    {make<QComboBox>, "cbominunit", {},               {2580, 2790, 900, 345},  into<&D::atLeastUnit>},
-    {make<QCheckBox>, "chkmax",     tr("At m&ost:"),  {3660, 2790, 1200, 345}, into<&D::atMostBox>},
-    {countField,      "spnmax",     {},               {4875, 2790, 1095, 345}, into<&D::atMostCount>},
-    {make<QComboBox>, "cbomaxunit", {},               {6015, 2790, 960, 345},  into<&D::atMostUnit>},
+    {make<QCheckBox>, "chkmin",     tr("&At least:"), {240, 2790, 1320, 345},  into<&D::atLeastBox>},
+    {countField,      "spnmin",     {},               {1590, 2790, 900, 345}, into<&D::atLeastCount>},
+    {make<QComboBox>, "cbominunit", {},               {2535, 2790, 900, 345},  into<&D::atLeastUnit>},
+    {make<QCheckBox>, "chkmax",     tr("At m&ost:"),  {3540, 2790, 1560, 345}, into<&D::atMostBox>},
+    {countField,      "spnmax",     {},               {5130, 2790, 900, 345}, into<&D::atMostCount>},
+    {make<QComboBox>, "cbomaxunit", {},               {6075, 2790, 900, 345},  into<&D::atMostUnit>},
   });
   // clang-format on
   timeBox->addItems({tr("Modified"), tr("Created"), tr("Accessed")});
