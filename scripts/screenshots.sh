@@ -34,10 +34,10 @@ choose() {  # y of a choice in "Select Action", its window's name: starts in /us
   "$build/app/quorrel" /usr/share/doc &
   program=$!
   local question select
-  question="$(window '^Transperancy$')"
+  question="$(window "^${question_title:-Transperancy}\$")"
   sleep 1
   xdotool key --window "$question" alt+n
-  select="$(window '^Select Action$')"
+  select="$(window "^${select_title:-Select Action}\$")"
   sleep 1
   xdotool mousemove --window "$select" 60 "$1" click --repeat 2 --delay 100 1
   search="$(window "$2")"
@@ -81,4 +81,23 @@ xdotool key Tab Tab Tab End Tab space Tab 8 Tab K Return
 sleep 3
 shoot '^Search By Date$' date-window.png 0.5 >/dev/null
 kill "$program"
+# The launcher and the date window in German.
+export LANGUAGE=de
+question_title=Transparenz select_title="Aktion wählen"
+"$build/app/quorrel" &
+program=$!
+question="$(window '^Transparenz$')"
+sleep 1
+xdotool key --window "$question" alt+n
+shoot '^Quorrel$' launcher-de.png >/dev/null
+kill "$program"
+choose 232 '^Suche nach Datum$'
+xdotool windowfocus --sync "$search"
+xdotool type changelog
+xdotool key Tab Tab Tab End Tab space Tab 8 Tab K Return
+sleep 3
+shoot '^Suche nach Datum$' date-window-de.png 0.5 >/dev/null
+kill "$program"
+unset LANGUAGE
 echo "docs/splash.png docs/question.png docs/launcher.png docs/select-action.png docs/result-menu.png docs/date-window.png"
+echo "docs/launcher-de.png docs/date-window-de.png"

@@ -540,7 +540,7 @@ falls einer angegeben ist; das Schließen der Suche beendet das Programm.</trans
     </message>
     <message>
         <source>Date Created, Modified, Accessed</source>
-        <translation>Erstellt, geändert, zugegriffen</translation>
+        <translation>Erstellt, geändert, zuletzt geöffnet</translation>
     </message>
     <message>
         <source>About Quorrel</source>
@@ -703,7 +703,7 @@ falls einer angegeben ist; das Schließen der Suche beendet das Programm.</trans
     </message>
     <message>
         <source>In Folder</source>
-        <translation>Im Ordner</translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Size</source>
