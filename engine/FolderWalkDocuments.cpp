@@ -51,9 +51,10 @@ FolderWalk::Content FolderWalk::examineDocument(std::size_t i, FileReader& reade
   const TextOut::Sink sink = [&matcher](std::string_view text) { return matcher.feed(text.data(), text.size()); };
   DocumentJob job(input, sink);
   while (!job.wait(kWait)) {
-    if (!yieldNow()) return Content::Gone;   // the job is cancelled and waited for on the way out
-    if (stopped()) return Content::NoMatch;  // Stop ends the read at its next check
+    if (!yieldNow()) return Content::Gone;  // the job is cancelled and waited for on the way out
+    if (stopped()) job.cancel();            // ends at the reader's next check; the window stays live meanwhile
   }
+  if (stopped()) return Content::NoMatch;
   const DocumentOutcome outcome = job.outcome();
   if (outcome == DocumentOutcome::Read) return matcher.finish() ? Content::Match : Content::NoMatch;
   skipFile(skipped(outcome), i);

@@ -17,6 +17,8 @@ public:
   DocumentJob(const DocumentJob&) = delete;
   DocumentJob& operator=(const DocumentJob&) = delete;
 
+  // Asks the read to end at its next check.
+  void cancel() { cancel_ = true; }
   // Waits at most slice; true once the read has ended.
   bool wait(std::chrono::milliseconds slice);
   DocumentOutcome outcome();
