@@ -13,6 +13,8 @@ namespace {
 // Latin-1 both ways: one character per byte, so nothing is lost or replaced.
 QString latin1(const char* bytes) { return QString::fromLatin1(bytes); }
 std::string bytes(const QString& text) { return text.toLatin1().toStdString(); }
+// What the terminal shows: the help and the mistakes, in the system's encoding.
+std::string shown(const QString& text) { return text.toLocal8Bit().toStdString(); }
 // A text to search for is shown and matched as the system's encoding decodes it.
 QString decoded(const QString& text) { return QString::fromLocal8Bit(text.toLatin1()); }
 
@@ -26,7 +28,7 @@ QString usage(const QCommandLineParser& parser, const QString& program) {
 CommandLine::CommandLine(int argc, const char* const* argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << latin1(argv[i]);
-  const QString program = argc > 0 ? QFileInfo(arguments.first()).fileName() : QString("quorrel");
+  const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString("quorrel");
   QCommandLineParser parser;
   parser.setApplicationDescription(
       tr("Find files by name, content or kind as you watch.\n"
@@ -50,10 +52,10 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
   parser.addPositionalArgument("folder", tr("The folder to search in; its name need not be UTF-8."), "[folder]");
   if (!parser.parse(arguments)) {
     exitStatus_ = 2;
-    answer_ = bytes(program + ": " + parser.errorText() + "\n" + usage(parser, program));
+    answer_ = shown(program + ": " + parser.errorText() + "\n" + usage(parser, program));
   } else if (parser.isSet(help)) {
     exitStatus_ = 0;
-    answer_ = bytes(usage(parser, program));
+    answer_ = shown(usage(parser, program));
   } else if (parser.isSet(version)) {
     exitStatus_ = 0;
     answer_ = "quorrel " QUORREL_VERSION "\n";
@@ -68,7 +70,7 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
       mistake = tr("--containing is only for --search text.");
     if (!mistake.isEmpty()) {
       exitStatus_ = 2;
-      answer_ = bytes(program + ": " + mistake + "\n" + usage(parser, program));
+      answer_ = shown(program + ": " + mistake + "\n" + usage(parser, program));
     }
     if (parser.isSet(name)) search_.name = decoded(parser.value(name));
     if (parser.isSet(containing)) search_.containing = decoded(parser.value(containing));

@@ -44,6 +44,8 @@ private Q_SLOTS:
                                           << QByteArray("--containing is only for --search text.\nUsage:");
     QTest::newRow("find alone") << QByteArrayList{"--find"} << 2 << QByteArray("need --search.\nUsage:");
     QTest::newRow("German") << QByteArrayList{"LANGUAGE=de", "/"} << -1 << QByteArray("\"de_DE\" texts");
+    QTest::newRow("German help, UTF-8") << QByteArrayList{"LANG=C.UTF-8", "LANGUAGE=de", "--help"} << 0
+                                        << QByteArray("--search \xc3\xb6" "ffnet");
     QTest::newRow("unknown language") << QByteArrayList{"LANGUAGE=xx", "/"} << -1 << QByteArray("\"en\" texts");
     QTest::newRow("English before German") << QByteArrayList{"LANGUAGE=en:de", "/"} << -1 << QByteArray("\"en\" texts");
     QTest::newRow("help to a full disk") << QByteArrayList{"--help", ">/dev/full"} << 1
