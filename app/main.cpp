@@ -34,9 +34,10 @@ int main(int argc, char** argv) {
   // hold the translation; whether a window can show is not known yet, so it
   // is a core one while the command line is read.
   std::optional<const CommandLine> read;
+  std::optional<Translations> translations;  // read once, then installed in the window application too
   {
     const QCoreApplication reader(qtArgumentCount, argv);
-    const Translations translations(QLocale::system(), Translations::folder());
+    translations.emplace(QLocale::system(), Translations::folder());
     read.emplace(argc, argv);
   }
   const CommandLine& commandLine = *read;
@@ -60,8 +61,8 @@ int main(int argc, char** argv) {
   QApplication app(qtArgumentCount, argv);
   QApplication::setApplicationName("quorrel");
   QApplication::setApplicationVersion(QUORREL_VERSION);
-  const Translations translations(QLocale::system(), Translations::folder());
-  qCDebug(startLog) << translations.language() << "texts";
+  translations->install();
+  qCDebug(startLog) << translations->language() << "texts";
   QApplication::setWindowIcon(ProgramIcon::find());  // every window's, unless it has its own
   // A desktop session would restart us with Qt's own options, which the
   // command line refuses; a search is nothing to restore at the next login.

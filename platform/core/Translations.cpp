@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Translations.h"
+#include "platform/core/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,17 +11,19 @@ Translations::Translations(const QLocale& locale, const QString& folder) {
     if (one.language() == QLocale::English) break;
     // Qt's own texts only with the program's: a dialog in one language, its buttons in another, reads badly.
     if (program_.load(one, "quorrel", "_", folder)) {
-      if (qt_.load(one, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt_);
-      QCoreApplication::installTranslator(&program_);
+      // Without Qt's own (qt6-translations-l10n), its dialogs stay English.
+      static_cast<void>(qt_.load(one, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
       break;
     }
   }
+  install();
 }
 
-Translations::~Translations() {
-  QCoreApplication::removeTranslator(&program_);
-  QCoreApplication::removeTranslator(&qt_);
+// A translator leaves the application as it is destroyed; an empty one
+// is never installed.
+void Translations::install() {
+  for (QTranslator* t : {&qt_, &program_})
+    if (!t->isEmpty()) QCoreApplication::installTranslator(t);
 }
 
 QString Translations::folder() {
