@@ -187,14 +187,16 @@ void SearchWindow::loadFields() {
 void SearchWindow::startWith(const StartSearch& start) {
   if (start.name) c_.nameField->setText(*start.name);
   if (start.containing && c_.own.containingField) c_.own.containingField->setText(*start.containing);
-  QString shown;
-  {
-    QDebug said(&shown);
-    said << objectName() << "named" << c_.nameField->text();
-    if (c_.own.containingField) said << "containing" << c_.own.containingField->text();
-    said << "in" << QByteArray::fromStdString(locations_->bytes());
+  if (searchLog().isDebugEnabled()) {  // what the window shows, for the command line's tests
+    QString shown;
+    {
+      QDebug said(&shown);
+      said << objectName() << "named" << c_.nameField->text();
+      if (c_.own.containingField) said << "containing" << c_.own.containingField->text();
+      said << "in" << QByteArray::fromStdString(locations_->bytes());
+    }
+    qCDebug(searchLog).noquote() << shown;
   }
-  qCDebug(searchLog).noquote() << shown;
   if (!start.find) return;
   connect(session_.get(), &SearchSession::finished, this,
           [this] { qCDebug(searchLog) << objectName() << "ended:" << c_.foundLabel->text(); });
